@@ -1,0 +1,10 @@
+#!/usr/bin/env bash
+# Configures, builds and runs every test. Usage: tools/run-tests.sh [build-dir] [extra cmake args...]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=${1:-build}
+shift || true
+jobs=$(nproc)
+cmake -S . -B "$build" "$@"
+cmake --build "$build" -j"$jobs"
+ctest --test-dir "$build" --output-on-failure -j"$jobs"
