@@ -25,8 +25,9 @@ TEST_F(SourcePathsTest, MediaFileListAddsSortedEntriesAndKeepsOldSections)
     // As a host leaves it: CRLF, a project format key, and more sections than the new list has.
     testsupport::WriteFile(path,
                            "[General]\r\nAAFProjectFormat=5\r\nNumber_of_File=4\r\n"
-                           "[FileName2]\r\nFilePath=old2\r\nFileName=Caf\\xe9.mov\r\n"
-                           "[FileName3]\r\nFilePath=\"old, 3\"\r\n");
+                           "[FileName2]\r\nFilePath=old2\r\n"
+                           "[FileName3]\r\nFilePath=\"old, 3\"\r\nFileName=Caf\\xe9.mov\r\n"
+                           "FormattedPath=/x/Caf\xc3\xa9.mov\r\n");
     for (const char* p : {"file:///Media/z%20clip.mov", "file:///Media/caf%C3%A9.mxf", "file:///Media/Caf\xc3\xa9, take 2.wav"})
         RememberSourcePath(p);
     SourcePathMap["unused"] = "";  // an entry without a path is not listed
@@ -46,7 +47,19 @@ TEST_F(SourcePathsTest, MediaFileListAddsSortedEntriesAndKeepsOldSections)
     EXPECT_EQ(Text(*ini, "FileName2/FileName"), "z clip.mov");
     EXPECT_EQ(Text(*ini, "FileName2/FormattedPath"), "file:///Media/z clip.mov");
     EXPECT_EQ(Text(*ini, "FileName3/FilePath"), "old, 3");
+    EXPECT_EQ(Text(*ini, "FileName3/FileName"), "Caf\xc3\xa9.mov");
+    EXPECT_EQ(Text(*ini, "FileName3/FormattedPath"), "/x/Caf\xc3\xa9.mov");
     EXPECT_FALSE(ini->contains("FileName4/FilePath"));
+}
+
+TEST_F(SourcePathsTest, MediaFileListOverAnUnparsableFile)
+{
+    // Qt drops the lines it cannot parse and still writes the file: that is no write failure.
+    const auto path = dir_ / "media.ini";
+    testsupport::WriteFile(path, "[General\nfoo\n");
+    RememberSourcePath("a.mov");
+    ASSERT_TRUE(SaveMediaFileList(path.string()));
+    EXPECT_EQ(Text(*ReadBack(path), "FileName0/FilePath"), "a.mov");
 }
 
 TEST_F(SourcePathsTest, MediaFileListReportsAFileItCannotWrite)
@@ -130,6 +143,8 @@ TEST(PathText, Operations)
         {PercentDecode, "Caf\xc3\xa9 %E2%82%AC", "Caf\xc3\xa9 \xe2\x82\xac"},
         {PercentDecode, "100% %zz %4", "100% %zz %4"},
         {PercentDecode, "%", "%"},
+        {PercentDecode, "a%00b%0", "a%00b%0"},
+        {PercentDecode, "%01%7e", "\x01~"},
         {FileNameOfPath, "/a/b/c.mov", "c.mov"},
         {FileNameOfPath, "C:\\Media\\d.mxf", "d.mxf"},
         {FileNameOfPath, "plain.wav", "plain.wav"},
