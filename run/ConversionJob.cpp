@@ -62,8 +62,8 @@ void WithOpenAafFile(const std::string& aafPath, const std::function<void()>& qu
 
 std::runtime_error OutputFileError(const char* what)
 {
-    return std::runtime_error(std::string(what) + " the output file " +
-                              XmlOutputFile.fileName().toStdString() + ": " +
+    return std::runtime_error(std::string(what) + " the output file \"" +
+                              XmlOutputFile.fileName().toStdString() + "\": " +
                               XmlOutputFile.errorString().toStdString());
 }
 
@@ -127,7 +127,8 @@ void ConversionJob::Convert()
         throw OutputFileError("Unable to write");
     // Without a log path the host asked for no log file.
     if (!GetNamedParameter("logFilePath").empty() && !WriteTranslationLog())
-        throw std::runtime_error("Unable to write the log file " + GetNamedParameter("logFilePath"));
+        throw std::runtime_error("Unable to write the log file \"" +
+                                 GetNamedParameter("logFilePath") + "\"");
 }
 
 void ConversionJob::GatherMediaPaths()
@@ -141,7 +142,8 @@ void ConversionJob::ExportMediaFileList(const std::string& mediaSettingPath)
     try {
         GatherMediaPaths();
         if (!SaveMediaFileList(mediaSettingPath))
-            throw std::runtime_error("Unable to write the media-settings file " + mediaSettingPath);
+            throw std::runtime_error("Unable to write the media-settings file \"" +
+                                     mediaSettingPath + "\"");
     } catch (...) {
         ClearSourcePathMap();
         throw;

@@ -173,7 +173,8 @@ bool Converter::RunProjectFormatMode()
         settings->clear();
         settings->setValue(QStringLiteral("AAFProjectFormat"), code);
         if (!SyncIniFile(*settings))
-            throw std::runtime_error("Unable to write the media-settings file " + mediaSettingPath);
+            throw std::runtime_error("Unable to write the media-settings file \"" +
+                                     mediaSettingPath + "\"");
     });
 }
 

@@ -80,6 +80,7 @@ TEST_F(RunModes, RefusedRunsTouchNothing)
         {Args("7", "out.xml", "missing.aaf"), kShellFailure},
         {Args("3"), kShellFailure},
         {Args("-1"), kShellFailure},
+        {Args("4294967298"), kShellFailure},  // beyond int: no mode, not 2
         {{"2"}, kShellFailure},
     };
     for (const auto& c : cases) {
