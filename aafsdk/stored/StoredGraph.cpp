@@ -373,8 +373,6 @@ private:
             DamageProperty(id, property, "weak collection index damaged");
             return false;
         }
-        property->keyPid = keyPid;
-        property->keySize = keySize;
         property->weak.resize(count);
         for (WeakReference& weak : property->weak) {
             weak.tag = tag;
