@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -106,6 +107,11 @@ struct Layout {
     std::uint8_t byteOrder;
 };
 
+std::ostream& operator<<(std::ostream& out, const Layout& l)
+{
+    return out << (1u << l.sectorShift) << "-byte sectors, byte order " << static_cast<char>(l.byteOrder);
+}
+
 class FixtureRoundTrip : public ::testing::TestWithParam<Layout> {};
 
 TEST_P(FixtureRoundTrip, EveryStoredFormReadsBackIdentically)
@@ -119,7 +125,7 @@ TEST_P(FixtureRoundTrip, EveryStoredFormReadsBackIdentically)
     ASSERT_TRUE(graph);
     EXPECT_EQ(graph->file()->sectorSize(), 1u << GetParam().sectorShift);
     EXPECT_EQ(GraphDifference(b.graph(), *graph), "");
-    EXPECT_EQ(CanonicalGraph(b.graph()), CanonicalGraph(*graph));
+    EXPECT_TRUE(CanonicalGraph(b.graph()) == CanonicalGraph(*graph));
 
     // Data streams come back byte for byte, read on demand.
     std::size_t streams = 0;
