@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <filesystem>
 #include <memory>
@@ -63,18 +64,48 @@ public:
     std::span<const std::uint8_t> fileBytes() const { return file_->bytes(); }
 
 private:
+    // A stretch of consecutive sectors (or mini sectors) of one stream's chain.
+    struct Run {
+        std::uint32_t first = 0;
+        std::uint32_t count = 0;
+    };
+    // Where an entry's bytes are: its chain, resolved once at open.
+    struct Chain {
+        std::uint32_t runBegin = 0;
+        std::uint32_t runEnd = 0;
+        bool mini = false;
+        bool ok = false;
+    };
+
     CompoundFile() = default;
     AafResult Load();
+    AafResult LoadHeaderAndFat();
+    using Links = std::array<std::uint32_t, 3>;  // left sibling, right sibling, child
+    AafResult LoadDirectory(std::vector<Links>* links);
+    AafResult WalkDirectory(const std::vector<Links>& links);
+    void ResolveStreamChains();
+    // Follows table from start, claiming each unit in owner for entry; false on a marker other than
+    // end of chain, a unit out of range or already claimed (a cycle or a cross-link).
+    bool Follow(const std::vector<std::uint32_t>& table, std::uint32_t start, std::uint32_t units,
+                std::vector<std::uint32_t>& owner, std::uint32_t entry, std::vector<std::uint32_t>* chain) const;
+    void AddRuns(const std::vector<std::uint32_t>& chain, std::size_t count, Chain* out);
+    bool CopySectors(std::uint32_t sector, std::uint64_t offset, std::size_t length, std::uint8_t* out) const;
 
     std::unique_ptr<FileBytes> file_;
     std::vector<CfbEntry> entries_;
+    std::vector<Chain> chains_;  // by entry
+    std::vector<Run> runs_;
     std::vector<std::uint32_t> fat_;
     std::vector<std::uint32_t> miniFat_;
     std::vector<std::uint32_t> miniStreamSectors_;
+    std::vector<std::uint32_t> fatOwner_;  // used while resolving chains at open
     std::uint64_t miniStreamSize_ = 0;
     std::uint32_t sectorSize_ = 512;
-    std::uint32_t sectorCount_ = 0;  // whole or partial sectors the file holds after the header
+    std::uint32_t sectorShift_ = 9;
+    std::uint32_t sectorCount_ = 0;  // sectors the file holds after the header (the last may be short)
     std::uint32_t miniCutoff_ = 4096;
+    std::uint32_t firstDirectorySector_ = 0;
+    std::uint32_t firstMiniFatSector_ = 0;
     std::uint16_t majorVersion_ = 3;
     Auid headerClsid_;
 };

@@ -133,6 +133,11 @@ public:
     // "/Header-2/Content-3b03/Mobs-1901{10}" (the root is "/").
     std::string Path(ObjectId id) const;
 
+    // The object a weak reference names: its tag's path is followed from the root through strong
+    // references to a strong-reference set, whose element with the key is the target. kNoObject when
+    // any step is missing. Searches the set's elements in order.
+    ObjectId ResolveWeak(const WeakReference& weak) const;
+
     // The whole content of a DataStream property of a graph read from a file, bounded by the file.
     [[nodiscard]] AafResult ReadDataStream(const StoredProperty& property, std::vector<std::uint8_t>* out) const;
 
@@ -144,8 +149,10 @@ public:
         return a.objects == b.objects && a.referencedProperties == b.referencedProperties;
     }
 
+    // Keeps the file a graph was read from, for ReadDataStream.
+    void AdoptFile(std::unique_ptr<CompoundFile> file);
+
 private:
-    friend class StoredGraphReader;
     std::unique_ptr<CompoundFile> file_;
 };
 
