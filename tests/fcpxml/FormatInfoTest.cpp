@@ -9,6 +9,7 @@
 #include "run/config/ImportPreferences.h"
 #include "run/config/MediaSettings.h"
 #include "tests/fcpxml/WriteCapture.h"
+#include "tests/fcpxml/XmemlValidation.h"
 
 using fcpxmltest::Capture;
 using fcpxmltest::Lines;
@@ -50,7 +51,8 @@ TEST_F(Formats, VideoFormatFromTheSettings)
     ASSERT_EQ(format.samplecharacteristics.size(), 1u);
     EXPECT_EQ(format.samplecharacteristics[0].depth, 24);
     EXPECT_EQ(format.samplecharacteristics[0].colordepth, 24);
-    EXPECT_EQ(Capture([&] { WriteFormat(format); }),
+    const std::string text = Capture([&] { WriteFormat(format); });
+    EXPECT_EQ(text,
               Lines({"<format>",
                      "><samplecharacteristics>",
                      ">><width>1024</width>",
@@ -87,6 +89,9 @@ TEST_F(Formats, VideoFormatFromTheSettings)
                      ">></data>",
                      "></appspecificdata>",
                      "</format>"}));
+    const FormatInfo audio(1, settings);
+    EXPECT_VALID_XMEML("<sequence><media><video>" + text + "</video><audio>" +
+                       Capture([&] { WriteFormat(audio); }) + "</audio></media></sequence>");
 }
 
 TEST_F(Formats, EachKindWritesOnlyItsOwnFields)
