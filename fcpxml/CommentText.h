@@ -13,3 +13,9 @@ struct CommentText {
     std::string name;
     std::string text;
 };
+
+struct TaggedValueEntry;
+
+// The comment of a tagged value: its name, and the text of a string, integer, ratio or flag value;
+// any other value leaves the text empty.
+void TaggedValueToCommentText(const TaggedValueEntry& entry, CommentText& comment);
