@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "CaptureXml.h"
+#include "WriteCapture.h"
 
-using fcpxmltest::CaptureXml;
+using fcpxmltest::Capture;
 using fcpxmltest::Lines;
 
 TEST(CommentsInfo, WriteCommentsGolden)
@@ -32,7 +32,7 @@ TEST(CommentsInfo, WriteCommentsGolden)
                 "\t<clipcommentb>b</clipcommentb>", "</comments>"})},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(CaptureXml([&] { WriteComments(c.comments); }), c.expected) << c.label;
+        EXPECT_EQ(Capture([&] { WriteComments(c.comments); }), c.expected) << c.label;
 }
 
 TEST(CommentsInfo, AppendCommaJoined)

@@ -4,9 +4,9 @@
 
 #include <gtest/gtest.h>
 
-#include "CaptureXml.h"
+#include "WriteCapture.h"
 
-using fcpxmltest::CaptureXml;
+using fcpxmltest::Capture;
 using fcpxmltest::Lines;
 
 namespace {
@@ -88,7 +88,7 @@ TEST(EffectInfo, WriteEffectGolden)
     };
     for (const auto& c : cases) {
         const EffectInfo effect = c.make();
-        EXPECT_EQ(CaptureXml([&] { WriteEffect(effect); }), c.expected) << c.label;
+        EXPECT_EQ(Capture([&] { WriteEffect(effect); }), c.expected) << c.label;
     }
 }
 

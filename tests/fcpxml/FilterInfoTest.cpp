@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "CaptureXml.h"
+#include "WriteCapture.h"
 
-using fcpxmltest::CaptureXml;
+using fcpxmltest::Capture;
 
 TEST(FilterInfo, WriteFilterGolden)
 {
@@ -35,5 +35,5 @@ TEST(FilterInfo, WriteFilterGolden)
          withEffect({"<filter>", "\t<enabled>FALSE</enabled>", "\t<start>10</start>", "\t<end>40</end>"})},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(CaptureXml([&] { WriteFilter(c.filter); }), c.expected) << c.label;
+        EXPECT_EQ(Capture([&] { WriteFilter(c.filter); }), c.expected) << c.label;
 }

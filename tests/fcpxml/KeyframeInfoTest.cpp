@@ -4,9 +4,9 @@
 
 #include <gtest/gtest.h>
 
-#include "CaptureXml.h"
+#include "WriteCapture.h"
 
-using fcpxmltest::CaptureXml;
+using fcpxmltest::Capture;
 using fcpxmltest::Lines;
 
 TEST(KeyframeInfo, WriteKeyframeGolden)
@@ -51,6 +51,6 @@ TEST(KeyframeInfo, WriteKeyframeGolden)
     };
     for (const auto& c : cases) {
         const KeyframeInfo keyframe = c.make();
-        EXPECT_EQ(CaptureXml([&] { WriteKeyframe(keyframe); }), c.expected) << c.label;
+        EXPECT_EQ(Capture([&] { WriteKeyframe(keyframe); }), c.expected) << c.label;
     }
 }

@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "CaptureXml.h"
+#include "WriteCapture.h"
 
-using fcpxmltest::CaptureXml;
+using fcpxmltest::Capture;
 using fcpxmltest::Lines;
 
 TEST(LabelsInfo, WriteLabelsGolden)
@@ -18,5 +18,5 @@ TEST(LabelsInfo, WriteLabelsGolden)
         {{"", "Blue"}, Lines({"<labels>", "\t<label2>Blue</label2>", "</labels>"})},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(CaptureXml([&] { WriteLabels(c.labels); }), c.expected) << c.labels.label;
+        EXPECT_EQ(Capture([&] { WriteLabels(c.labels); }), c.expected) << c.labels.label;
 }

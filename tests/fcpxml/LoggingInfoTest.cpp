@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "CaptureXml.h"
+#include "WriteCapture.h"
 
-using fcpxmltest::CaptureXml;
+using fcpxmltest::Capture;
 using fcpxmltest::Lines;
 
 TEST(LoggingInfo, WriteLoggingInfoGolden)
@@ -24,5 +24,5 @@ TEST(LoggingInfo, WriteLoggingInfoGolden)
                 "</logginginfo>"})},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(CaptureXml([&] { WriteLoggingInfo(c.info); }), c.expected) << c.label;
+        EXPECT_EQ(Capture([&] { WriteLoggingInfo(c.info); }), c.expected) << c.label;
 }

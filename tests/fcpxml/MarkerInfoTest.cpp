@@ -7,10 +7,10 @@
 
 #include <gtest/gtest.h>
 
-#include "CaptureXml.h"
+#include "WriteCapture.h"
 #include "fcpxml/MarkerColorTables.h"
 
-using fcpxmltest::CaptureXml;
+using fcpxmltest::Capture;
 using fcpxmltest::Lines;
 
 namespace {
@@ -107,6 +107,6 @@ TEST_F(MarkerColors, WriteMarkerGolden)
     };
     for (const auto& c : cases) {
         const MarkerInfo marker = c.make();
-        EXPECT_EQ(CaptureXml([&] { WriteMarker(marker); }), c.expected) << c.label;
+        EXPECT_EQ(Capture([&] { WriteMarker(marker); }), c.expected) << c.label;
     }
 }

@@ -4,11 +4,11 @@
 
 #include <gtest/gtest.h>
 
-#include "CaptureXml.h"
+#include "WriteCapture.h"
 #include "fcpxml/FCPValueType.h"
 #include "fcpxml/ParameterMapping.h"
 
-using fcpxmltest::CaptureXml;
+using fcpxmltest::Capture;
 using fcpxmltest::Lines;
 
 TEST(ParameterInfo, WriteParameterGolden)
@@ -48,7 +48,7 @@ TEST(ParameterInfo, WriteParameterGolden)
     };
     for (const auto& c : cases) {
         const ParameterInfo parameter = c.make();
-        EXPECT_EQ(CaptureXml([&] { WriteParameter(parameter); }), c.expected) << c.label;
+        EXPECT_EQ(Capture([&] { WriteParameter(parameter); }), c.expected) << c.label;
     }
 }
 

@@ -2,10 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include "CaptureXml.h"
+#include "WriteCapture.h"
 #include "run/config/MediaSettings.h"
 
-using fcpxmltest::CaptureXml;
+using fcpxmltest::Capture;
 using fcpxmltest::Lines;
 
 TEST(RateInfo, DefaultFollowsTheOutputFrameRate)
@@ -26,7 +26,7 @@ TEST(RateInfo, DefaultFollowsTheOutputFrameRate)
         const std::string parts = c.expected;
         const std::string ntsc = parts.substr(0, parts.find('\t'));
         const std::string timebase = parts.substr(parts.find('\t') + 1);
-        EXPECT_EQ(CaptureXml([&] { WriteRate(rate); }),
+        EXPECT_EQ(Capture([&] { WriteRate(rate); }),
                   Lines({"<rate>", ("\t<ntsc>" + ntsc + "</ntsc>").c_str(),
                          ("\t<timebase>" + timebase + "</timebase>").c_str(), "</rate>"}))
             << c.numerator << "/" << c.denominator;

@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "CaptureXml.h"
+#include "WriteCapture.h"
 
-using fcpxmltest::CaptureXml;
+using fcpxmltest::Capture;
 using fcpxmltest::Lines;
 
 TEST(SourceTrackInfo, WriteSourceTrackGolden)
@@ -22,5 +22,5 @@ TEST(SourceTrackInfo, WriteSourceTrackGolden)
                 "</sourcetrack>"})},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(CaptureXml([&] { WriteSourceTrack(c.track); }), c.expected) << c.track.mediatype;
+        EXPECT_EQ(Capture([&] { WriteSourceTrack(c.track); }), c.expected) << c.track.mediatype;
 }

@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "CaptureXml.h"
+#include "WriteCapture.h"
 
-using fcpxmltest::CaptureXml;
+using fcpxmltest::Capture;
 using fcpxmltest::Lines;
 
 TEST(SubclipInfo, WriteSubclipInfoGolden)
@@ -21,5 +21,5 @@ TEST(SubclipInfo, WriteSubclipInfoGolden)
                 "</subclipinfo>"})},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(CaptureXml([&] { WriteSubclipInfo(c.info); }), c.expected);
+        EXPECT_EQ(Capture([&] { WriteSubclipInfo(c.info); }), c.expected);
 }

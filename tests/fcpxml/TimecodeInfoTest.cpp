@@ -4,9 +4,9 @@
 
 #include <gtest/gtest.h>
 
-#include "CaptureXml.h"
+#include "WriteCapture.h"
 
-using fcpxmltest::CaptureXml;
+using fcpxmltest::Capture;
 using fcpxmltest::Lines;
 
 namespace {
@@ -98,7 +98,7 @@ TEST(TimecodeInfo, WriteTimecodeGolden)
     };
     for (const auto& c : cases) {
         TimecodeInfo tc = c.make();
-        EXPECT_EQ(CaptureXml([&] { WriteTimecode(tc); }), c.expected) << c.label;
+        EXPECT_EQ(Capture([&] { WriteTimecode(tc); }), c.expected) << c.label;
         EXPECT_EQ(tc.text, c.textAfter) << c.label;
     }
 }

@@ -4,11 +4,11 @@
 
 #include <gtest/gtest.h>
 
-#include "CaptureXml.h"
+#include "WriteCapture.h"
 #include "fcpxml/ItemTagBase.h"
 #include "fcpxml/XmlWriter.h"
 
-using fcpxmltest::CaptureXml;
+using fcpxmltest::Capture;
 using fcpxmltest::Lines;
 
 namespace {
@@ -126,7 +126,7 @@ TEST_F(ValueInfoTest, WriteValueGolden)
     };
     for (const auto& c : cases) {
         const ValueInfo value = c.make();
-        EXPECT_EQ(CaptureXml([&] { WriteValue(value); }), c.expected) << c.label;
+        EXPECT_EQ(Capture([&] { WriteValue(value); }), c.expected) << c.label;
     }
 }
 
@@ -192,6 +192,6 @@ TEST(ValueInfo, WithoutHooksCopiesCarryNoNestedItem)
     v.ReplaceNested(new TestClip("c"));
     const ValueInfo copy(v);
     EXPECT_EQ(copy.nested, nullptr);
-    EXPECT_EQ(CaptureXml([&] { WriteValue(v); }), Lines({"<value>", "</value>"}));
+    EXPECT_EQ(Capture([&] { WriteValue(v); }), Lines({"<value>", "</value>"}));
     NestedClipHooks = saved;
 }
