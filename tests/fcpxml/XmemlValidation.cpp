@@ -2,7 +2,6 @@
 
 #include <cstdio>
 #include <filesystem>
-#include <regex>
 #include <sstream>
 
 #include "support/TestSupport.h"
@@ -25,12 +24,17 @@ bool IsKnownMarkerColorGap(const std::string& line)
 {
     if (line.find(": element color: validity error : No declaration for element color") != std::string::npos)
         return true;
-    static const std::regex markerLine(
-        R"(: element marker: validity error : Element marker content does not follow the DTD, expecting \(name \| in \| out \| comment\)\*, got \(([^)]*)\))");
-    std::smatch match;
-    if (!std::regex_search(line, match, markerLine))
+    static const std::string markerMessage =
+        ": element marker: validity error : Element marker content does not follow the DTD, "
+        "expecting (name | in | out | comment)*, got (";
+    const size_t at = line.find(markerMessage);
+    if (at == std::string::npos)
         return false;
-    std::istringstream children(match[1].str());
+    const size_t first = at + markerMessage.size();
+    const size_t last = line.find(')', first);
+    if (last == std::string::npos || last + 1 != line.size())
+        return false;
+    std::istringstream children(line.substr(first, last - first));
     bool hasColor = false;
     for (std::string child; children >> child;) {
         if (child == "color")
