@@ -27,5 +27,6 @@ std::string IniText(const QSettings& settings, const QString& key)
 bool SyncIniFile(QSettings& settings)
 {
     settings.sync();
-    return settings.status() == QSettings::NoError;
+    // A FormatError only says the file held lines Qt could not parse; it writes the file regardless.
+    return settings.status() != QSettings::AccessError;
 }

@@ -59,6 +59,9 @@ void LogFileWriter::WriteLogTranslations(const TranslationLogEntry& entry)
 
 bool WriteTranslationLog()
 {
-    LogFileWriter writer(GetNamedParameter("logFilePath"));
+    const std::string path = GetNamedParameter("logFilePath");
+    if (path.empty())
+        return false;
+    LogFileWriter writer(path);
     return writer.Write();
 }

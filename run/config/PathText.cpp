@@ -21,16 +21,21 @@ bool IsContinuationByte(char c)
 
 std::string PercentDecode(std::string_view text)
 {
-    // Byte for byte, so UTF-8 text that was never encoded comes through unchanged.
+    // Byte for byte, so UTF-8 text that was never encoded comes through unchanged. "%00" stays as it
+    // is: a NUL would cut the path short wherever it is handed on as C text.
     std::string decoded;
     decoded.reserve(text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '%' && i + 2 < text.size() && HexValue(text[i + 1]) >= 0 && HexValue(text[i + 2]) >= 0) {
-            decoded += static_cast<char>(HexValue(text[i + 1]) * 16 + HexValue(text[i + 2]));
-            i += 2;
-        } else {
-            decoded += text[i];
+        if (text[i] == '%' && i + 2 < text.size()) {
+            const int high = HexValue(text[i + 1]);
+            const int low = HexValue(text[i + 2]);
+            if (high >= 0 && low >= 0 && high + low > 0) {
+                decoded += static_cast<char>(high * 16 + low);
+                i += 2;
+                continue;
+            }
         }
+        decoded += text[i];
     }
     return decoded;
 }
