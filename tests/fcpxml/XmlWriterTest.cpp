@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/TestSupport.h"
+
 namespace {
 
 // Runs write at the given depth into a string and returns the bytes; checks the depth it leaves.
@@ -117,6 +119,17 @@ TEST(XmlWriter, SinksNestAndRestore)
     }
     EXPECT_EQ(outer.text(), "13");
     EXPECT_EQ(inner.text(), "2");
+}
+
+TEST(XmlWriter, WithoutRedirectionTheBytesGoToTheOutputFile)
+{
+    testsupport::TempDir dir;
+    const auto path = dir / "out.xml";
+    XmlOutputFile.setFileName(QFile::decodeName(path.c_str()));
+    ASSERT_TRUE(XmlOutputFile.open(QIODevice::WriteOnly));
+    WriteXmlTextElement("name", "a\xC3\xA9");
+    XmlOutputFile.close();
+    EXPECT_EQ(testsupport::ReadFile(path), "<name>a\xC3\xA9</name>\n");
 }
 
 }  // namespace
