@@ -9,6 +9,8 @@
 #include "aafsdk/include/AAFInterfaceIds.h"
 #include "aafsdk/include/AAFResult.h"
 #include "aafsdk/include/AAFTypes.h"
+// The SDK loader, AAFLoad and AAFUnload, stands in the platform layer.
+#include "platform/AafLoader.h"
 
 struct IUnknown;
 struct IAAFFile;
@@ -512,8 +514,5 @@ struct IAAFTextLocator : IUnknown {
     [[nodiscard]] virtual HRESULT GetName(aafCharacter* pName, aafUInt32 bufSize) = 0;
 };
 
-// The SDK loader: loads and unloads one SDK library by path (defined by the platform layer).
-[[nodiscard]] HRESULT AAFLoad(const char* dllname);
-[[nodiscard]] HRESULT AAFUnload();
 // Opens an existing AAF file for reading. The UTF-16 path is converted to the file system's UTF-8.
 [[nodiscard]] HRESULT AAFFileOpenExistingRead(const aafCharacter* pFileName, aafUInt32 modeFlags, IAAFFile** ppFile);
