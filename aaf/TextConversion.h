@@ -29,6 +29,7 @@ std::u16string PathToWideString(const char* path);
 
 // The text read shared by every getter of an AAF text: the length in bytes (terminator included),
 // then the text into a buffer of that size, converted to UTF-8. A failed step gives the empty text.
+// The caller has checked the interface (CheckNotNull); getters that take an index bind it here.
 std::string ReadTextWith(const std::function<HRESULT(aafUInt32*)>& getLength,
                          const std::function<HRESULT(aafCharacter*, aafUInt32)>& getText);
 
