@@ -18,3 +18,20 @@ std::span<const InterfaceEntry> DescriptorInterfaceRows();  // essence descripto
 std::span<const InterfaceEntry> GenericInterfaceRows();
 
 }  // namespace aafsdk::com
+
+namespace aafsdk::com {
+
+// The data definition a weak reference (Component::DataDefinition, OperationDefinition::DataDefinition)
+// names, as IAAFDataDef: the file's definition object when it stores one, else the definition by AUID.
+[[nodiscard]] HRESULT HandDataDefinition(const FilePtr& file, const StoredObject& owner, std::uint16_t pid,
+                                         IAAFDataDef** out);
+
+}  // namespace aafsdk::com
+
+namespace aafsdk::com {
+
+// The model's type definition an IAAFTypeDef object stands for (a type subject, or a stored type
+// definition of the MetaDictionary); nullptr when the model does not know it.
+const TypeDef* TypeOfSubject(const ModelObject& object);
+
+}  // namespace aafsdk::com
