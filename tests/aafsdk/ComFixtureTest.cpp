@@ -408,3 +408,131 @@ TEST_F(ComFixture, DescriptorValuesAndLocatorsOfBothKinds)
 }
 
 }  // namespace
+
+namespace {
+
+std::vector<std::uint8_t> TypedValue(const Auid& type, std::vector<std::uint8_t> value)
+{
+    std::vector<std::uint8_t> bytes(1 + type.bytes.size() + value.size(), 0x4c);
+    std::copy(type.bytes.begin(), type.bytes.end(), bytes.begin() + 1);
+    std::copy(value.begin(), value.end(), bytes.begin() + 17);
+    return bytes;
+}
+
+TEST_F(ComFixture, TaggedValuesAndKlvData)
+{
+    AafFileBuilder f;
+    GraphBuilder& b = f.builder();
+    const ObjectId mob = f.AddMob("MasterMob", "m", MakeMobId(1));
+    b.AddStrongVector(mob, 0x4406, "UserComments-4406");
+    const ObjectId comment = b.AddVectorElement(mob, 0x4406, classes::kTaggedValue);
+    b.AddString(comment, 0x5001, "Scene");
+    b.AddData(comment, 0x5003, TypedValue("01100200-0000-0000-060e-2b3401040101"_auid, {'1', 0, '2', 0, 0, 0}));
+    b.AddStrongVector(mob, 0x4409, "Attributes-4409");
+    const ObjectId attribute = b.AddVectorElement(mob, 0x4409, classes::kTaggedValue);
+    b.AddString(attribute, 0x5001, "Take");
+    b.AddData(attribute, 0x5003, TypedValue("01010700-0000-0000-060e-2b3401040101"_auid, {7, 0, 0, 0}));
+    b.AddStrongVector(mob, 0x4407, "KLVData-4407");
+    const ObjectId klv = b.AddVectorElement(mob, 0x4407, classes::kKLVData);
+    b.AddData(klv, 0x5101, TypedValue("0f0e0d0c-0b0a-0908-0706-050403020100"_auid, {'a', 0, 0, 0}));
+    Open(f);
+
+    Ref<IAAFMob> m;
+    ASSERT_EQ(FirstMob(kAAFMasterMob, &m), 0);
+    Ref<IAAFMob2> m2;
+    ASSERT_EQ(Query(m.p, IID_IAAFMob2, &m2), 0);
+    const struct {
+        const char* what;
+        std::uint8_t expectedSize;
+        eAAFTypeCategory_t category;
+    } values[] = {{"comment", 6, kAAFTypeCatString}, {"attribute", 4, kAAFTypeCatInt}};
+    for (const auto& v : values) {
+        Ref<IEnumAAFTaggedValues> e;
+        aafUInt32 count = 0;
+        if (std::string(v.what) == "comment") {
+            ASSERT_EQ(m->CountComments(&count), 0);
+            ASSERT_EQ(m->GetComments(e.out()), 0);
+        } else {
+            ASSERT_EQ(m2->CountAttributes(&count), 0);
+            ASSERT_EQ(m2->GetAttributes(e.out()), 0);
+        }
+        EXPECT_EQ(count, 1u) << v.what;
+        Ref<IAAFTaggedValue> tv, past;
+        ASSERT_EQ(e->NextOne(tv.out()), 0);
+        EXPECT_EQ(e->NextOne(past.out()), AAFRESULT_NO_MORE_OBJECTS);
+        aafUInt32 size = 0, read = 0;
+        ASSERT_EQ(tv->GetValueBufLen(&size), 0);
+        EXPECT_EQ(size, v.expectedSize) << v.what;
+        std::vector<aafUInt8> buffer(size);
+        EXPECT_EQ(tv->GetValue(size - 1, buffer.data(), &read), AAFRESULT_SMALLBUF);
+        ASSERT_EQ(tv->GetValue(size, buffer.data(), &read), 0);
+        EXPECT_EQ(read, size);
+        Ref<IAAFTypeDef> type;
+        ASSERT_EQ(tv->GetTypeDefinition(type.out()), 0);
+        eAAFTypeCategory_t category = kAAFTypeCatUnknown;
+        ASSERT_EQ(type->GetTypeCategory(&category), 0);
+        EXPECT_EQ(category, v.category) << v.what;
+    }
+    aafUInt32 count = 0;
+    ASSERT_EQ(m2->CountKLVData(&count), 0);
+    EXPECT_EQ(count, 1u);
+    Ref<IEnumAAFKLVData> e;
+    ASSERT_EQ(m2->GetKLVData(e.out()), 0);
+    Ref<IAAFKLVData> item;
+    ASSERT_EQ(e->NextOne(item.out()), 0);
+    aafUInt32 size = 0, read = 0;
+    ASSERT_EQ(item->GetValueBufLen(&size), 0);
+    ASSERT_EQ(size, 4u);
+    aafUInt8 buffer[4] = {};
+    ASSERT_EQ(item->GetValue(4, buffer, &read), 0);
+    EXPECT_EQ(buffer[0], 'a');
+}
+
+TEST_F(ComFixture, DataDefinitionKindsIncludingLegacyAndUnknown)
+{
+    const struct {
+        const char* dataDef;
+        const char* kind;
+    } cases[] = {
+        {"01030202-0100-0000-060e-2b3404010101", "picture"}, {"6f3c8ce1-6cef-11d2-807d-006008143e6f", "picture"},
+        {"01030202-0200-0000-060e-2b3404010101", "sound"},   {"78e1ebe1-6cef-11d2-807d-006008143e6f", "sound"},
+        {"01030201-0100-0000-060e-2b3404010101", "timecode"}, {"7f275e81-77e5-11d2-807f-006008143e6f", "timecode"},
+        {"d2bb2af0-d234-11d2-89ee-006097116212", "edgecode"}, {"05cba731-1daa-11d3-80ad-006008143e6f", "matte"},
+        {"01030203-0100-0000-060e-2b3404010105", "auxiliary"}, {"12345678-0000-0000-0000-000000000000", "none"},
+    };
+    AafFileBuilder f;
+    const ObjectId mob = f.AddMob("CompositionMob", "c", MakeMobId(1));
+    std::uint32_t id = 1;
+    for (const auto& c : cases)
+        f.AddFiller(f.AddTimelineSlot(mob, id++, "", 25, 1), c.dataDef, 1);
+    Open(f);
+    Ref<IAAFMob> m;
+    ASSERT_EQ(FirstMob(kAAFCompMob, &m), 0);
+    for (aafUInt32 i = 0; i < std::size(cases); ++i) {
+        Ref<IAAFMobSlot> slot;
+        ASSERT_EQ(m->GetSlotAt(i, slot.out()), 0);
+        Ref<IAAFDataDef> d;
+        ASSERT_EQ(slot->GetDataDef(d.out()), 0) << cases[i].dataDef;
+        Ref<IAAFDataDef2> d2;
+        Ref<IAAFDataDef3> d3;
+        ASSERT_EQ(Query(d.p, IID_IAAFDataDef2, &d2), 0);
+        ASSERT_EQ(Query(d.p, IID_IAAFDataDef3, &d3), 0);
+        aafBoolean_t picture, sound, timecode, edgecode, matte, auxiliary;
+        ASSERT_EQ(d->IsPictureKind(&picture), 0);
+        ASSERT_EQ(d->IsSoundKind(&sound), 0);
+        ASSERT_EQ(d->IsMatteKind(&matte), 0);
+        ASSERT_EQ(d2->IsTimecodeKind(&timecode), 0);
+        ASSERT_EQ(d2->IsEdgecodeKind(&edgecode), 0);
+        ASSERT_EQ(d3->IsAuxiliaryKind(&auxiliary), 0);
+        const std::string kind = picture     ? "picture"
+                                 : sound     ? "sound"
+                                 : timecode  ? "timecode"
+                                 : edgecode  ? "edgecode"
+                                 : matte     ? "matte"
+                                 : auxiliary ? "auxiliary"
+                                             : "none";
+        EXPECT_EQ(kind, cases[i].kind) << cases[i].dataDef;
+    }
+}
+
+}  // namespace
