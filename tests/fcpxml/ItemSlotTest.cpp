@@ -6,8 +6,10 @@
 #include "fcpxml/FCPClipItemTag.h"
 #include "fcpxml/FCPFillerTag.h"
 #include "fcpxml/FCPGeneratorItemTag.h"
+#include "fcpxml/FCPSequenceTag.h"
 #include "fcpxml/FCPTransitionItemTag.h"
 #include "fcpxml/TrackInfo.h"
+#include "run/config/MediaSettings.h"
 
 using fcpxmltest::Capture;
 
@@ -57,7 +59,7 @@ TEST(ItemSlot, DispatchesOnTheFourKinds)
 
 TEST(ItemSlot, AnyOtherObjectAndAnEmptySlot)
 {
-    for (ItemSlot slot : {ItemSlot(), ItemSlot(new OtherItem)}) {
+    for (ItemSlot slot : {ItemSlot(), ItemSlot(new OtherItem), ItemSlot(new FCPSequenceTag(OutputMediaSettings))}) {
         EXPECT_EQ(GetItemKind(slot), 0);
         EXPECT_EQ(GetItemMediaType(slot), 2);
         TrimValues trim{1, 1, 1, 1, 1};
