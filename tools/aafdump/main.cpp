@@ -144,21 +144,14 @@ void PrintSummary(const StoredGraph& graph)
 
 int main(int argc, char** argv)
 {
-    bool countsOnly = false;
-    std::string path;
-    for (int i = 1; i < argc; ++i) {
-        const std::string arg = argv[i];
-        if (arg == "--counts" && !countsOnly)
-            countsOnly = true;
-        else if (path.empty() && !arg.empty() && arg[0] != '-')
-            path = arg;
-        else
-            path.clear(), argc = 0;
-    }
-    if (path.empty()) {
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    const bool countsOnly = !args.empty() && args[0] == "--counts";
+    const std::size_t files = args.size() - (countsOnly ? 1 : 0);
+    if (files != 1 || args.back().empty() || args.back()[0] == '-') {
         std::fprintf(stderr, "usage: aafdump [--counts] FILE.aaf\n");
         return 2;
     }
+    const std::string& path = args.back();
     std::unique_ptr<StoredGraph> graph;
     const aafsdk::AafResult result = aafsdk::ReadStoredGraph(path, &graph);
     if (!aafsdk::Succeeded(result)) {
