@@ -9,6 +9,8 @@
 #include <vector>
 
 #include "aafsdk/cfb/CompoundFile.h"
+#include "aafsdk/model/FileModel.h"
+#include "aafsdk/model/ModelDump.h"
 #include "aafsdk/stored/StoredGraph.h"
 
 namespace {
@@ -144,19 +146,42 @@ void PrintSummary(const StoredGraph& graph)
 
 int main(int argc, char** argv)
 {
+    bool countsOnly = false;
+    bool model = false;
+    std::vector<std::string> files;
     const std::vector<std::string> args(argv + 1, argv + argc);
-    const bool countsOnly = !args.empty() && args[0] == "--counts";
-    const std::size_t files = args.size() - (countsOnly ? 1 : 0);
-    if (files != 1 || args.back().empty() || args.back()[0] == '-') {
-        std::fprintf(stderr, "usage: aafdump [--counts] FILE.aaf\n");
+    for (const std::string& arg : args) {
+        if (arg == "--counts")
+            countsOnly = true;
+        else if (arg == "--model")
+            model = true;
+        else
+            files.push_back(arg);
+    }
+    if (files.size() != 1 || files[0].empty() || files[0][0] == '-') {
+        std::fprintf(stderr, "usage: aafdump [--counts] [--model] FILE.aaf\n");
         return 2;
     }
-    const std::string& path = args.back();
+    const std::string& path = files[0];
     std::unique_ptr<StoredGraph> graph;
     const aafsdk::AafResult result = aafsdk::ReadStoredGraph(path, &graph);
     if (!aafsdk::Succeeded(result)) {
         std::fprintf(stderr, "aafdump: cannot read %s: %s\n", path.c_str(), Hex(static_cast<unsigned>(result), 8).c_str());
         return 1;
+    }
+    if (model) {
+        // Every property by class and property name, with its type and decoded value.
+        const auto file = aafsdk::FileModel::Build(*graph);
+        std::string text;
+        const aafsdk::ModelCounts c = aafsdk::DumpModel(*file, countsOnly ? nullptr : &text);
+        std::fputs(text.c_str(), stdout);
+        for (const auto& note : file->notes())
+            std::printf("note %s\n", note.c_str());
+        std::printf("objects %zu properties %zu extension-objects %zu extension-properties %zu unknown-classes %zu "
+                    "unknown-properties %zu unknown-types %zu decode-failures %zu unresolved-weak %zu\n",
+                    c.objects, c.properties, c.extensionObjects, c.extensionProperties, c.unknownClasses,
+                    c.unknownProperties, c.unknownTypes, c.decodeFailures, c.unresolvedWeakReferences);
+        return 0;
     }
     if (!countsOnly)
         PrintTree(*graph);
