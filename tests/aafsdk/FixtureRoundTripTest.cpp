@@ -58,6 +58,9 @@ GraphBuilder EveryStoredForm(std::uint8_t byteOrder)
     b.AddData(obj, 0x1004, std::vector<std::uint8_t>(65535, 0xab));
     b.AddRaw(obj, 0x1005, static_cast<std::uint16_t>(StoredForm::UniqueObjectId), {1, 2, 3});
     b.AddRaw(obj, 0x1006, static_cast<std::uint16_t>(StoredForm::WeakStoredObjectId), {4, 5});
+    b.AddRaw(obj, 0x1007, static_cast<std::uint16_t>(StoredForm::DataVector), {6});
+    b.AddRaw(obj, 0x1008, static_cast<std::uint16_t>(StoredForm::DataSet), {7, 8, 9, 10});
+    b.AddRaw(obj, 0x1009, 0x0099, {11});  // a form no writer uses survives as its bytes
     b.AddDataStream(obj, 0x1010, "Small-1010", Pattern(100, 1));
     b.AddDataStream(obj, 0x1011, "Cutoff-1011", Pattern(4095, 2), 'L');
     b.AddDataStream(obj, 0x1012, "Large-1012", Pattern(4096 * 3 + 17, 3), 'B');
