@@ -201,7 +201,8 @@ TEST(FixtureRoundTrip, StorageWithAHundredThousandChildren)
     const StoredProperty* components = graph->object(1).Find(0x1001);
     ASSERT_NE(components, nullptr);
     ASSERT_EQ(components->elements.size(), kChildren);
-    EXPECT_EQ(GraphDifference(b.graph(), *graph), "");
+    // Both number the objects breadth first here, so the graphs compare as they stand.
+    EXPECT_TRUE(b.graph() == *graph) << GraphDifference(b.graph(), *graph);
     // The directory lists the storage's children in directory order: shorter names first.
     const CfbEntry& storage = graph->file()->entry(graph->file()->FindChild(0, u"Header-2"));
     EXPECT_EQ(storage.children.size(), kChildren + 2);  // elements, index, properties
