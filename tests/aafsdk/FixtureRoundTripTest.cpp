@@ -267,6 +267,45 @@ TEST(FixtureCompoundFile, TreesReadBackWithNamesClassIdsAndBytes)
     }
 }
 
+// Readers of other makers may insist on the tree's invariants: in order, root black, no red child of
+// a red node, the same number of black nodes on every path.
+TEST(FixtureCompoundFile, ChildrenFormARedBlackTree)
+{
+    for (std::size_t count : {1u, 2u, 3u, 7u, 8u, 9u, 100u, 1000u, 1025u}) {
+        SCOPED_TRACE(count);
+        CfbNode root = CfbNode::Storage("");
+        for (std::size_t i = 0; i < count; ++i)
+            root.add(CfbNode::Stream("s" + std::to_string(i * 7919 % 10007), ""));
+        const CfbImage image = WriteCompoundFile(root, {});
+        const auto& entries = image.layout.entries;
+        auto colour = [&](std::uint32_t e) { return static_cast<std::uint8_t>(image.bytes[image.entryOffset(e) + 67]); };
+        ASSERT_EQ(colour(entries[0].child), 1u);
+        // Iterative walk: (entry, black nodes above it).
+        std::vector<std::pair<std::uint32_t, int>> stack{{entries[0].child, 0}};
+        int blackHeight = -1;
+        std::size_t seen = 0;
+        while (!stack.empty()) {
+            const auto [e, blacks] = stack.back();
+            stack.pop_back();
+            ++seen;
+            const int here = blacks + (colour(e) == 1 ? 1 : 0);
+            for (std::uint32_t next : {entries[e].left, entries[e].right}) {
+                if (next == kNoStream) {
+                    if (blackHeight < 0)
+                        blackHeight = here;
+                    EXPECT_EQ(here, blackHeight) << "entry " << e;
+                    continue;
+                }
+                if (colour(e) == 0) {
+                    EXPECT_EQ(colour(next), 1u) << "red " << e << " has a red child";
+                }
+                stack.push_back({next, here});
+            }
+        }
+        EXPECT_EQ(seen, count);
+    }
+}
+
 TEST(FixtureCompoundFile, WriterRejectsTreesItCannotStore)
 {
     using Build = void (*)(CfbNode&);
