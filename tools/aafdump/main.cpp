@@ -9,6 +9,8 @@
 #include <vector>
 
 #include "aafsdk/cfb/CompoundFile.h"
+#include "aafsdk/model/FileModel.h"
+#include "aafsdk/model/ModelDump.h"
 #include "aafsdk/stored/StoredGraph.h"
 
 namespace {
@@ -145,18 +147,21 @@ void PrintSummary(const StoredGraph& graph)
 int main(int argc, char** argv)
 {
     bool countsOnly = false;
+    bool model = false;
     std::string path;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         if (arg == "--counts" && !countsOnly)
             countsOnly = true;
+        else if (arg == "--model" && !model)
+            model = true;
         else if (path.empty() && !arg.empty() && arg[0] != '-')
             path = arg;
         else
             path.clear(), argc = 0;
     }
     if (path.empty()) {
-        std::fprintf(stderr, "usage: aafdump [--counts] FILE.aaf\n");
+        std::fprintf(stderr, "usage: aafdump [--counts] [--model] FILE.aaf\n");
         return 2;
     }
     std::unique_ptr<StoredGraph> graph;
@@ -164,6 +169,20 @@ int main(int argc, char** argv)
     if (!aafsdk::Succeeded(result)) {
         std::fprintf(stderr, "aafdump: cannot read %s: %s\n", path.c_str(), Hex(static_cast<unsigned>(result), 8).c_str());
         return 1;
+    }
+    if (model) {
+        // Every property by class and property name, with its type and decoded value.
+        const auto file = aafsdk::FileModel::Build(*graph);
+        std::string text;
+        const aafsdk::ModelCounts c = aafsdk::DumpModel(*file, countsOnly ? nullptr : &text);
+        std::fputs(text.c_str(), stdout);
+        for (const auto& note : file->notes())
+            std::printf("note %s\n", note.c_str());
+        std::printf("objects %zu properties %zu extension-objects %zu extension-properties %zu unknown-classes %zu "
+                    "unknown-properties %zu unknown-types %zu decode-failures %zu unresolved-weak %zu\n",
+                    c.objects, c.properties, c.extensionObjects, c.extensionProperties, c.unknownClasses,
+                    c.unknownProperties, c.unknownTypes, c.decodeFailures, c.unresolvedWeakReferences);
+        return 0;
     }
     if (!countsOnly)
         PrintTree(*graph);
