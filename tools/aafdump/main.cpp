@@ -148,22 +148,21 @@ int main(int argc, char** argv)
 {
     bool countsOnly = false;
     bool model = false;
-    std::string path;
-    for (int i = 1; i < argc; ++i) {
-        const std::string arg = argv[i];
-        if (arg == "--counts" && !countsOnly)
+    std::vector<std::string> files;
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    for (const std::string& arg : args) {
+        if (arg == "--counts")
             countsOnly = true;
-        else if (arg == "--model" && !model)
+        else if (arg == "--model")
             model = true;
-        else if (path.empty() && !arg.empty() && arg[0] != '-')
-            path = arg;
         else
-            path.clear(), argc = 0;
+            files.push_back(arg);
     }
-    if (path.empty()) {
+    if (files.size() != 1 || files[0].empty() || files[0][0] == '-') {
         std::fprintf(stderr, "usage: aafdump [--counts] [--model] FILE.aaf\n");
         return 2;
     }
+    const std::string& path = files[0];
     std::unique_ptr<StoredGraph> graph;
     const aafsdk::AafResult result = aafsdk::ReadStoredGraph(path, &graph);
     if (!aafsdk::Succeeded(result)) {
