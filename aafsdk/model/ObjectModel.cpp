@@ -210,7 +210,7 @@ void ObjectModel::Merge(const std::vector<FileClassDefinition>& classes, const s
                 if (p.pid == 0)
                     p.pid = sp.pid;  // a dynamic built-in property: the file hands out its pid
                 else if (p.pid != sp.pid)
-                    notes_.push_back("property " + p.name + " (" + p.id.ToString() + ") stated with pid " +
+                    notes_.insert(notes_.begin() + std::ptrdiff_t(mergeNotes_++), "property " + p.name + " (" + p.id.ToString() + ") stated with pid " +
                                      std::to_string(sp.pid) + ", known as " + std::to_string(p.pid));
                 continue;
             }
@@ -229,6 +229,8 @@ void ObjectModel::Merge(const std::vector<FileClassDefinition>& classes, const s
 
 void ObjectModel::Link()
 {
+    // Linking runs again after each merge: its findings replace those of the last run.
+    notes_.resize(mergeNotes_);
     auto type = [this](const Auid& id) -> const TypeDef* {
         if (id == Auid{})
             return nullptr;

@@ -160,7 +160,8 @@ private:
     std::unordered_map<Auid, TypeDef*, AuidHash> typeById_;
     std::unordered_map<Auid, PropertyDef*, AuidHash> propertyById_;
     const ClassDef* interchangeObject_ = nullptr;
-    std::vector<std::string> notes_;
+    std::vector<std::string> notes_;  // the merges' findings first, then the last link's
+    std::size_t mergeNotes_ = 0;
 };
 
 // Well-known identifiers of the model itself.
