@@ -185,8 +185,10 @@ TEST(ModelFileTest, ParentCyclesMissingParentsAndUnknownClassesFallBackToInterch
     constexpr Auid b = "22222222-0000-0000-0000-00000000000b"_auid;
     constexpr Auid orphan = "22222222-0000-0000-0000-00000000000c"_auid;
     constexpr Auid nowhere = "22222222-0000-0000-0000-0000000000ff"_auid;
+    constexpr Auid self = "22222222-0000-0000-0000-00000000000d"_auid;
     AafFileBuilder f;
     MetaDictionaryWriter meta(f.builder());
+    meta.AddClass(self, "Self", self);
     meta.AddClass(a, "A", b);
     meta.AddClass(b, "B", a);
     meta.AddClass(orphan, "Orphan", nowhere);
@@ -201,7 +203,8 @@ TEST(ModelFileTest, ParentCyclesMissingParentsAndUnknownClassesFallBackToInterch
         const ClassDef* parent;
     };
     const ClassDef* io = &file->model().InterchangeObject();
-    const Case cases[] = {{a, true, io}, {b, false, file->model().FindClass(a)}, {orphan, true, io}};
+    const Case cases[] = {
+        {a, true, io}, {b, false, file->model().FindClass(a)}, {orphan, true, io}, {self, true, io}};
     for (const auto& c : cases) {
         const ClassDef* k = file->model().FindClass(c.id);
         ASSERT_NE(k, nullptr);
@@ -210,7 +213,7 @@ TEST(ModelFileTest, ParentCyclesMissingParentsAndUnknownClassesFallBackToInterch
         EXPECT_EQ(k->knownAncestor, io) << k->name;
         EXPECT_TRUE(k->IsA(ids::kClassInterchangeObject)) << k->name;
     }
-    EXPECT_EQ(file->notes().size(), 2u);
+    EXPECT_EQ(file->notes().size(), 3u);
     EXPECT_EQ(file->ClassOf(mob), nullptr);
     EXPECT_EQ(file->KnownClassOf(mob).id, ids::kClassInterchangeObject);
     Value v;
@@ -392,6 +395,30 @@ TEST(ModelFileTest, ExtensionTypesDecodeThroughTheirMetaClass)
     EXPECT_EQ(counts.unknownTypes, 1u);  // Odd, of the broken record
     EXPECT_EQ(counts.decodeFailures, 0u) << dump;
     EXPECT_NE(dump.find("CommentMarkerColor: RGBColor = {red: 0, green: 32512, blue: 58112}"), std::string::npos);
+}
+
+TEST(ModelFileTest, TypeCyclesAndOverlongTypeChainsStayIncomplete)
+{
+    AafFileBuilder f;
+    MetaDictionaryWriter meta(f.builder());
+    auto id = [](std::uint8_t n) {
+        Auid a = "66666666-0000-0000-0000-000000000000"_auid;
+        a.bytes[15] = n;
+        return a;
+    };
+    meta.TypeRef(meta.AddType(kTypeDefRename, id(1), "R1"), 0x001e, id(2));
+    meta.TypeRef(meta.AddType(kTypeDefRename, id(2), "R2"), 0x001e, id(1));
+    for (std::uint8_t n = 10; n < 250; ++n)  // each renames the next; the last renames Int32
+        meta.TypeRef(meta.AddType(kTypeDefRename, id(n), "Chain"), 0x001e, n == 249 ? kInt32 : id(std::uint8_t(n + 1)));
+
+    const auto file = FileModel::Build(f.graph());
+    EXPECT_FALSE(file->model().FindType(id(1))->complete);
+    EXPECT_FALSE(file->model().FindType(id(2))->complete);
+    EXPECT_FALSE(file->model().FindType(id(10))->complete);
+    EXPECT_TRUE(file->model().FindType(id(249))->complete);
+    Value v;
+    std::string error;
+    EXPECT_FALSE(DecodeData(file->model(), *file->model().FindType(id(10)), std::vector<std::uint8_t>(4), &v, &error));
 }
 
 TEST(ModelFileTest, ConflictingAndDamagedDefinitionsAreNotedAndTheBuiltInModelStands)
