@@ -137,7 +137,7 @@ private:
         const CfbEntry& storage = file_.entry(entry);
         StoredObject object;
         object.classId = storage.clsid;
-        object.name = entry == 0 ? std::u16string() : storage.name;
+        object.name = storage.name;
         object.parent = owner;
         const std::uint32_t stream = file_.FindChild(entry, kPropertiesName);
         std::vector<std::uint8_t> bytes;
@@ -373,8 +373,6 @@ private:
             DamageProperty(id, property, "weak collection index damaged");
             return false;
         }
-        property->keyPid = keyPid;
-        property->keySize = keySize;
         property->weak.resize(count);
         for (WeakReference& weak : property->weak) {
             weak.tag = tag;
