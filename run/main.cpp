@@ -1,5 +1,6 @@
+#include "run/Converter.h"
+
 int main(int argc, char** argv)
 {
-    (void)argv;
-    return argc < 2 ? 0 : -1;
+    return RunConverterMain(argc, argv);
 }

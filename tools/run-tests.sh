@@ -5,6 +5,9 @@ cd "$(dirname "$0")/.."
 build=${1:-build}
 shift || true
 jobs=$(nproc)
+if [ "$jobs" -gt 8 ]; then
+  jobs=8
+fi
 cmake -S . -B "$build" "$@"
 cmake --build "$build" -j"$jobs"
 ctest --test-dir "$build" --output-on-failure -j"$jobs"

@@ -1,0 +1,24 @@
+#include "fcpxml/BasicMotionBase.h"
+
+#include "fcpxml/FilterInfo.h"
+
+void BasicMotionBase::AddMotionParameter(const ParameterInfo& parameter)
+{
+    motionParameters.emplace(parameter.parameterid, parameter);
+}
+
+void BasicMotionBase::AddParameterIfSet(const ParameterInfo& parameter, EffectInfo& effect)
+{
+    if (parameter.HasValuesOrKeyframes())
+        effect.parameters.push_back(parameter);
+}
+
+void BasicMotionBase::WriteBasicMotionFilter() const
+{
+    if (motionParameters.empty())
+        return;
+    EffectInfo motion("Basic Motion", "basic", "motion", "motion", -1, 2);
+    for (const auto& [id, parameter] : motionParameters)
+        AddParameterIfSet(parameter, motion);
+    WriteFilter(FilterInfo(motion));
+}

@@ -1,0 +1,84 @@
+#include "fcpxml/EffectInfo.h"
+
+#include <cmath>
+
+#include "fcpxml/NumberText.h"
+#include "fcpxml/XmlWriter.h"
+
+namespace {
+
+// A ratio as the whole number it is written as, truncated toward zero. The value may come from
+// the AAF file; one that does not fit an int is written at the nearest end of the range.
+int WholeRatio(float ratio)
+{
+    if (std::isnan(ratio))
+        return 0;
+    if (ratio <= -2147483648.0f)
+        return -2147483647 - 1;
+    if (ratio >= 2147483648.0f)
+        return 2147483647;
+    return static_cast<int>(ratio);
+}
+
+void WriteWipeValues(const EffectInfo& effect)
+{
+    if (effect.wipecode != -1) {
+        WriteXmlTextElement("wipecode", IntToString(effect.wipecode));
+        WriteXmlTextElement("wipeaccuracy", IntToString(effect.wipeaccuracy));
+    }
+    if (effect.startratio != -1.0f)
+        WriteXmlTextElement("startratio", IntToString(WholeRatio(effect.startratio)));
+    if (effect.endratio != -1.0f)
+        WriteXmlTextElement("endratio", IntToString(WholeRatio(effect.endratio)));
+    if (effect.reverse)
+        WriteXmlTextElement("reverse", "TRUE");
+}
+
+}  // namespace
+
+EffectInfo::EffectInfo(std::string effectName, std::string id, std::string category,
+                       std::string type, int wipe, int media)
+    : wipecode(wipe),
+      name(std::move(effectName)),
+      effectid(std::move(id)),
+      effecttype(std::move(type)),
+      effectcategory(std::move(category)),
+      mediatype(media)
+{
+}
+
+std::string EffectInfo::SetName(const std::string& text) { return name = text; }
+std::string EffectInfo::SetEffectId(const std::string& text) { return effectid = text; }
+std::string EffectInfo::SetEffectType(const std::string& text) { return effecttype = text; }
+std::string EffectInfo::SetEffectClass(const std::string& text) { return effectclass = text; }
+
+bool EffectInfo::HasDataInRange(int first, int last) const
+{
+    for (const ParameterInfo& parameter : parameters) {
+        if (!parameter.values.empty())
+            return true;
+        for (const KeyframeInfo& keyframe : parameter.keyframes) {
+            if (keyframe.when >= first && keyframe.when <= last)
+                return true;
+        }
+    }
+    return false;
+}
+
+void WriteEffect(const EffectInfo& effect)
+{
+    WriteXmlContainer("effect", [&] {
+        WriteXmlTextElement("name", effect.name);
+        WriteXmlTextElement("effectid", effect.effectid);
+        if (!effect.effectclass.empty())
+            WriteXmlTextElement("effectclass", effect.effectclass);
+        if (!effect.effectcategory.empty())
+            WriteXmlTextElement("effectcategory", effect.effectcategory);
+        WriteXmlTextElement("effecttype", effect.effecttype);
+        WriteXmlTextElement("mediatype", MediaTypeName(effect.mediatype));
+        if (effect.mediatype == 2)
+            WriteWipeValues(effect);
+        for (const ParameterInfo& parameter : effect.parameters)
+            WriteParameter(parameter);
+    });
+}

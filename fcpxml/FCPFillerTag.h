@@ -1,0 +1,12 @@
+#pragma once
+
+#include "fcpxml/ItemTagBase.h"
+#include "fcpxml/TrimTagBase.h"
+
+// A gap on a track: it keeps the track's timing and writes nothing.
+class FCPFillerTag : public ItemTagBase, public TrimTagBase {
+public:
+    explicit FCPFillerTag(int fillerDuration);
+    FCPFillerTag(const FCPFillerTag&) = default;
+    FCPFillerTag& operator=(const FCPFillerTag&) = default;
+};

@@ -1,0 +1,45 @@
+#include "fcpxml/IDTagBase.h"
+
+#include "fcpxml/NumberText.h"
+#include "fcpxml/XmlWriter.h"
+#include "run/config/LogMessage.h"
+
+std::map<std::string, int> UsedNameCounts;
+std::map<std::string, bool> UsedItemIds;
+
+namespace {
+
+// Appends " n" while the text is taken, n being the next count of the text taken; every text
+// handed out, extended ones included, is recorded.
+std::string UniquifyName(std::string text)
+{
+    for (;;) {
+        auto found = UsedNameCounts.find(text);
+        if (found == UsedNameCounts.end()) {
+            UsedNameCounts.emplace(text, 0);
+            return text;
+        }
+        text += " " + IntToString(++found->second);
+    }
+}
+
+}  // namespace
+
+std::string IDTagBase::MakeUniqueName(const std::string& text) { return UniquifyName(text); }
+
+bool IDTagBase::TestAndMarkId(std::map<std::string, bool>& registry, const std::string& itemId)
+{
+    return !registry.emplace(itemId, true).second;
+}
+
+std::string IDTagBase::SetUniqueId(const std::string& text)
+{
+    id = MakeUniqueName(text);
+    if (TestAndMarkId(UsedItemIds, id))
+        LogMessage("WARNING", "Item ID \"" + id + "\" already used");
+    return id;
+}
+
+void IDTagBase::WriteOpenTag(const char* element) const { WriteXmlIdOpenTag(id.c_str(), element); }
+
+void IDTagBase::WriteRefTag(const char* element) const { WriteXmlIdRefTag(id.c_str(), element); }

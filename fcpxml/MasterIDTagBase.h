@@ -1,0 +1,18 @@
+#pragma once
+
+#include <string>
+
+// The master-clip references of an item.
+struct MasterIDTagBase {
+    explicit MasterIDTagBase(bool isMasterClip = false) : ismasterclip(isMasterClip) {}
+
+    std::string SetMasterClipId(const std::string& masterId) { return masterclipid = masterId; }
+    std::string SetSubclipMasterId(const std::string& masterId) { return subclipmasterid = masterId; }
+
+    // <ismasterclip> always; <masterclipid> and <subclipmasterid> when set.
+    void WriteMasterIds() const;
+
+    bool ismasterclip;
+    std::string masterclipid;
+    std::string subclipmasterid;
+};

@@ -1,0 +1,25 @@
+#include "fcpxml/MobInfo.h"
+
+MobInfo::MobInfo(const MobInfo& other) { *this = other; }
+
+MobInfo& MobInfo::operator=(const MobInfo& other)
+{
+    if (this == &other)
+        return *this;
+    name = other.name;
+    itemId.clear();
+    mediaPath = other.mediaPath;
+    mobId = other.mobId;
+    usageCode = other.usageCode;
+    kind = other.kind;
+    comments = other.comments;
+    klvData = other.klvData;
+    attributes = other.attributes;
+    alphaSlotId = other.alphaSlotId;
+    length = other.length;
+    markIn = other.markIn;
+    markOut = other.markOut;
+    startTimecode = other.startTimecode;
+    otherTimecodes = other.otherTimecodes;
+    return *this;
+}

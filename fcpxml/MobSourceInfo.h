@@ -1,0 +1,51 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "fcpxml/DescriptorLists.h"
+#include "fcpxml/MobInfo.h"
+#include "fcpxml/SlotInfo.h"
+
+// A tape source mob with its tape descriptor's values.
+struct TapeMobInfo {
+    TapeMobInfo() = default;
+    explicit TapeMobInfo(const MobInfo& tapeMob) : mob(tapeMob) {}
+
+    MobInfo mob;
+    std::string tapeManufacturer;
+    std::string tapeModel;
+    int32_t tapeFormFactor = 0;
+    int32_t signalType = 0;
+    int32_t tapeFormat = 0;
+};
+
+struct TapeSourceEntry {
+    TapeSourceEntry() = default;
+    explicit TapeSourceEntry(const TapeMobInfo& tapeMob) : tape(tapeMob) {}
+
+    TapeMobInfo tape;
+    SlotInfo slot;  // the referenced tape slot
+};
+
+struct PhysicalSourceEntry {
+    PhysicalSourceEntry() = default;
+    explicit PhysicalSourceEntry(const MobInfo& physicalMob) : mob(physicalMob) {}
+
+    MobInfo mob;
+    SlotInfo slot;  // the referenced slot
+};
+
+// One media source of a master mob slot.
+struct MobSourceInfo {
+    MobSourceInfo() = default;
+    explicit MobSourceInfo(const MobInfo& fileMob) : mob(fileMob) {}
+
+    MobInfo mob;  // the file mob the slot leads to
+    DescriptorLists descriptors;
+    SlotInfo slot;  // the file mob's referenced slot
+    int32_t slotId = 0;  // the master mob slot it belongs to
+    std::vector<TapeSourceEntry> tapeSources;
+    std::vector<PhysicalSourceEntry> physicalSources;
+};

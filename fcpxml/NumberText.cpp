@@ -1,0 +1,35 @@
+#include "fcpxml/NumberText.h"
+
+#include <cmath>
+#include <locale>
+#include <sstream>
+
+namespace {
+
+// The classic locale keeps the decimal point and leaves digits ungrouped whatever the process
+// locale is, so the output is the same on every machine and run.
+std::ostringstream ClassicStream()
+{
+    std::ostringstream out;
+    out.imbue(std::locale::classic());
+    return out;
+}
+
+}  // namespace
+
+std::string IntToString(int value)
+{
+    std::ostringstream out = ClassicStream();
+    out << value;
+    return out.str();
+}
+
+std::string FloatToString(float value)
+{
+    // A NaN's sign bit depends on how it was made; print one form for all of them.
+    if (std::isnan(value))
+        return "nan";
+    std::ostringstream out = ClassicStream();
+    out << value;
+    return out.str();
+}

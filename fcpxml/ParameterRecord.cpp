@@ -1,0 +1,47 @@
+#include "fcpxml/ParameterRecord.h"
+
+#include "fcpxml/ValueBase.h"
+
+namespace {
+
+std::vector<ValueBase*> CloneAll(const std::vector<ValueBase*>& values)
+{
+    std::vector<ValueBase*> copies;
+    copies.reserve(values.size());
+    for (const ValueBase* v : values) {
+        ValueBase* copy = nullptr;
+        CloneValue(&copy, &v);
+        copies.push_back(copy);
+    }
+    return copies;
+}
+
+void DeleteAll(std::vector<ValueBase*>& values)
+{
+    for (ValueBase* v : values)
+        delete v;
+    values.clear();
+}
+
+}  // namespace
+
+ParameterRecord::ParameterRecord(const ParameterRecord& other)
+    : constantValues(CloneAll(other.constantValues)),
+      controlPoints(other.controlPoints),
+      mapping(other.mapping)
+{
+}
+
+ParameterRecord& ParameterRecord::operator=(const ParameterRecord& other)
+{
+    if (this == &other)
+        return *this;
+    std::vector<ValueBase*> copies = CloneAll(other.constantValues);
+    DeleteAll(constantValues);
+    constantValues = std::move(copies);
+    controlPoints = other.controlPoints;
+    mapping = other.mapping;
+    return *this;
+}
+
+ParameterRecord::~ParameterRecord() { DeleteAll(constantValues); }

@@ -1,0 +1,27 @@
+#include "fcpxml/RateInfo.h"
+
+#include "fcpxml/NumberText.h"
+#include "fcpxml/XmlWriter.h"
+#include "run/config/MediaSettings.h"
+#include "run/config/Timecode.h"
+
+RateInfo::RateInfo()
+{
+    SetFromRate(OutputMediaSettings.timecode.rateNumerator,
+                OutputMediaSettings.timecode.rateDenominator);
+}
+
+void RateInfo::SetFromRate(int numerator, int denominator)
+{
+    const TimecodeBase base = TimecodeBaseFromRate(numerator, denominator);
+    ntsc = base.dropFrame != 0;
+    timebase = base.framesPerSecond;
+}
+
+void WriteRate(const RateInfo& rate)
+{
+    WriteXmlContainer("rate", [&] {
+        WriteXmlTextElement("ntsc", BoolToText(rate.ntsc));
+        WriteXmlTextElement("timebase", IntToString(rate.timebase));
+    });
+}

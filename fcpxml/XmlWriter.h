@@ -1,0 +1,100 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+#include <QFile>
+
+// The text writer of the xmeml document. Every element writer is built from these primitives; they
+// write to the current sink, which is XmlOutputFile unless a ScopedXmlSink redirects it. No primitive
+// tests the result of a write: the job checks XmlOutputFile's error state once the document is out.
+
+// Receives the document's bytes.
+class XmlSink {
+public:
+    virtual ~XmlSink() = default;
+    virtual void Write(const char* data, std::size_t size) = 0;
+};
+
+// Collects the bytes written in a string (tests, and any writer that needs the text first).
+class XmlStringSink : public XmlSink {
+public:
+    void Write(const char* data, std::size_t size) override { text_.append(data, size); }
+    const std::string& text() const { return text_; }
+    void clear() { text_.clear(); }
+
+private:
+    std::string text_;
+};
+
+// Sends the primitives' output to sink while the object lives; the previous sink comes back after.
+class ScopedXmlSink {
+public:
+    explicit ScopedXmlSink(XmlSink& sink);
+    ~ScopedXmlSink();
+    ScopedXmlSink(const ScopedXmlSink&) = delete;
+    ScopedXmlSink& operator=(const ScopedXmlSink&) = delete;
+
+private:
+    XmlSink* previous_;
+};
+
+// The sink the primitives write to now.
+XmlSink& CurrentXmlSink();
+
+// The output file of a conversion; the conversion job names, opens and closes it.
+extern QFile XmlOutputFile;
+
+// The current indentation depth, one tab per level; 0 at start-up and after every per-run reset.
+extern int XmlIndentDepth;
+
+// The bytes of text unchanged; a null pointer writes nothing.
+void WriteXmlRaw(const char* text);
+// One tab per level of XmlIndentDepth; nothing at depth 0 or below.
+void WriteXmlIndent();
+// A line feed.
+void WriteXmlNewline();
+// "<name>" when open is set, "</name>" otherwise; no indent, no newline.
+void WriteXmlTag(const char* name, bool open);
+// The escaped text; a null pointer writes nothing.
+void WriteXmlText(const char* text);
+void WriteXmlText(const std::string& text);
+// Indent, <name id="escaped id">, newline; then one level deeper.
+void WriteXmlIdOpenTag(const char* id, const char* name);
+// Indent, <name id="escaped id"/>, newline; the depth does not change.
+void WriteXmlIdRefTag(const char* id, const char* name);
+// Indent, <name>text</name> with the text unescaped, newline.
+void WriteXmlRawElement(const char* name, const char* text);
+// Indent, <name/>, newline.
+void WriteXmlEmptyElement(const char* name);
+
+// A text element: indent, <name>, the escaped value, </name>, newline.
+void WriteXmlTextElement(const char* name, const char* value);
+void WriteXmlTextElement(const char* name, const std::string& value);
+
+// A container element: WriteXmlContainerOpen, the children, WriteXmlContainerClose. An element with an
+// id attribute opens with WriteXmlIdOpenTag instead and closes the same way.
+// Indent, <name>, newline; then one level deeper.
+void WriteXmlContainerOpen(const char* name);
+// One level up; then indent, </name>, newline.
+void WriteXmlContainerClose(const char* name);
+
+template <typename Children>
+void WriteXmlContainer(const char* name, Children&& children)
+{
+    WriteXmlContainerOpen(name);
+    children();
+    WriteXmlContainerClose(name);
+}
+
+// A copy of text with " & ' < > replaced by their entities. Control characters that XML 1.0 does not
+// allow (below 0x20 other than tab, line feed and carriage return) are dropped, so the document stays
+// well-formed; every other byte passes unchanged.
+std::string EscapeXmlText(std::string_view text);
+
+// "TRUE" for a set flag, "FALSE" otherwise.
+const char* BoolToText(bool flag);
+
+// "audio" for media type 1, "video" for every other value.
+const char* MediaTypeName(int mediaType);

@@ -1,0 +1,159 @@
+#include "run/ConversionJob.h"
+
+#include <clocale>
+#include <stdexcept>
+
+#include <QDir>
+#include <QFile>
+#include <QString>
+
+#include "fcpxml/XmemlDocument.h"
+#include "fcpxml/XmlWriter.h"
+#include "platform/AafLoader.h"
+#include "run/config/ImportPreferences.h"
+#include "run/config/LogFileWriter.h"
+#include "run/config/MediaSettings.h"
+#include "run/config/NamedParameters.h"
+#include "run/config/ProjectFormat.h"
+#include "run/config/SourcePaths.h"
+#include "run/config/TranslationLog.h"
+
+AafQuerySource JobQuerySource;
+
+namespace {
+
+constexpr int kXmemlVersion = 5;
+constexpr const char* kAafLibraries[] = {"AAFCOAPI.dll", "AAFINTP.dll", "AAFPGAPI.dll"};
+constexpr const char* kAafLibraryLocale = "pt_PT.UTF-8";
+
+// Saves the C locale, switches it for the library and loads the library from the current folder.
+// Neither the switch nor the load is checked: a missing library shows when the file is opened.
+std::string LoadAafLibrary(const char* name)
+{
+    const char* current = std::setlocale(LC_ALL, nullptr);
+    std::string saved = current ? current : "C";
+    const QString path =
+        QDir(QDir::currentPath() + QLatin1Char('/') + QString::fromUtf8(name)).absolutePath();
+    std::setlocale(LC_ALL, kAafLibraryLocale);
+    (void)AAFLoad(QFile::encodeName(path).constData());
+    return saved;
+}
+
+// Runs query between the open and the close of the AAF file. The file is closed on every way out;
+// a failed close while the query's failure unwinds is dropped, so that failure is the one reported.
+void WithOpenAafFile(const std::string& aafPath, const std::function<void()>& query)
+{
+    if (JobQuerySource.open)
+        JobQuerySource.open(aafPath);
+    try {
+        if (query)
+            query();
+    } catch (...) {
+        try {
+            if (JobQuerySource.close)
+                JobQuerySource.close();
+        } catch (...) {
+        }
+        throw;
+    }
+    if (JobQuerySource.close)
+        JobQuerySource.close();
+}
+
+std::runtime_error OutputFileError(const char* what)
+{
+    return std::runtime_error(std::string(what) + " the output file \"" +
+                              XmlOutputFile.fileName().toStdString() + "\": " +
+                              XmlOutputFile.errorString().toStdString());
+}
+
+}  // namespace
+
+void RunAafLibrarySequence()
+{
+    for (const char* name : kAafLibraries) {
+        const std::string saved = LoadAafLibrary(name);
+        (void)AAFUnload();
+        std::setlocale(LC_ALL, saved.c_str());
+    }
+}
+
+void ResetJobState()
+{
+    XmlIndentDepth = 0;
+    ClearXmemlDocument();
+    ClearTranslationLog();
+}
+
+ConversionJob::ConversionJob(const char* aafPath_, const char* xmlPath_)
+    : aafPath(aafPath_ ? aafPath_ : ""), xmlPath(xmlPath_ ? xmlPath_ : ""), queryOnly(false)
+{
+    ResetJobState();
+    ApplyImportPreferences();
+    LoadMediaRelinkList(GetNamedParameter("mediaSettingPath"));
+}
+
+ConversionJob::ConversionJob(const char* aafPath_)
+    : aafPath(aafPath_ ? aafPath_ : ""), queryOnly(true)
+{
+    ResetJobState();
+}
+
+ConversionJob::~ConversionJob()
+{
+    if (queryOnly)
+        return;
+    XmlOutputFile.close();
+    ResetJobState();
+    ClearSourcePathMap();
+}
+
+void ConversionJob::OpenXmlOutput()
+{
+    if (XmlOutputFile.isOpen())
+        XmlOutputFile.close();
+    XmlOutputFile.setFileName(QFile::decodeName(QByteArray::fromStdString(xmlPath)));
+    // Emptied first: an older, longer file at this path must not keep its tail after the document.
+    if (!XmlOutputFile.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        throw OutputFileError("Unable to open");
+}
+
+void ConversionJob::Convert()
+{
+    OpenXmlOutput();
+    RunAafLibrarySequence();
+    ExportAafToXml(kXmemlVersion, aafPath);
+    if (!XmlOutputFile.flush() || XmlOutputFile.error() != QFileDevice::NoError)
+        throw OutputFileError("Unable to write");
+    // Without a log path the host asked for no log file.
+    if (!GetNamedParameter("logFilePath").empty() && !WriteTranslationLog())
+        throw std::runtime_error("Unable to write the log file \"" +
+                                 GetNamedParameter("logFilePath") + "\"");
+}
+
+void ConversionJob::GatherMediaPaths()
+{
+    RunAafLibrarySequence();
+    WithOpenAafFile(aafPath, JobQuerySource.collectMediaPaths);
+}
+
+void ConversionJob::ExportMediaFileList(const std::string& mediaSettingPath)
+{
+    try {
+        GatherMediaPaths();
+        if (!SaveMediaFileList(mediaSettingPath))
+            throw std::runtime_error("Unable to write the media-settings file \"" +
+                                     mediaSettingPath + "\"");
+    } catch (...) {
+        ClearSourcePathMap();
+        throw;
+    }
+    ClearSourcePathMap();
+}
+
+std::string ConversionJob::ReadProjectFormatName()
+{
+    RunAafLibrarySequence();
+    WithOpenAafFile(aafPath, JobQuerySource.readProjectFormat);
+    return ProjectFormatNameFromCode(ImportPrefs.projectFormatCode);
+}

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <functional>
+#include <string>
+
+// The AAF file access of the two queries (run modes 0 and 1). The AAF layer installs its file open,
+// format query, media collection and close here; with nothing installed a query opens nothing and
+// finds nothing. Tests replace it.
+struct AafQuerySource {
+    std::function<void(const std::string& aafPath)> open;
+    // Stores the code of the first top-level composition that carries one (SetProjectFormatCode).
+    std::function<void()> readProjectFormat;
+    // Records every master mob's media file path in SourcePathMap (RememberSourcePath).
+    std::function<void()> collectMediaPaths;
+    std::function<void()> close;
+};
+
+extern AafQuerySource JobQuerySource;
+
+// One run's way to the AAF file: resets the per-run state when built, and for a conversion fills the
+// per-run tables, writes the output file through the document pass and writes the log file.
+class ConversionJob {
+public:
+    // The conversion job of run mode 2.
+    ConversionJob(const char* aafPath, const char* xmlPath);
+    // A query-only job of run mode 0 or 1; builds no table and reads no file.
+    explicit ConversionJob(const char* aafPath);
+    ~ConversionJob();
+    ConversionJob(const ConversionJob&) = delete;
+    ConversionJob& operator=(const ConversionJob&) = delete;
+
+    // Names XmlOutputFile after the output path and opens it, emptied, for writing; raises when it
+    // cannot be opened.
+    void OpenXmlOutput();
+    // Run mode 2: output file, AAF libraries, document pass, log file. Raises on any failure,
+    // including a failed write of the output file or of the log file.
+    void Convert();
+    // Fills SourcePathMap with the AAF file's media file paths.
+    void GatherMediaPaths();
+    // Run mode 1: adds the media file list to the media-settings file; raises when it cannot be
+    // written. SourcePathMap is empty afterwards.
+    void ExportMediaFileList(const std::string& mediaSettingPath);
+    // Run mode 0's query: the project format name of the AAF file.
+    std::string ReadProjectFormatName();
+
+private:
+    std::string aafPath;
+    std::string xmlPath;
+    bool queryOnly;
+};
+
+// Empties all per-run state.
+void ResetJobState();
+
+// The AAF SDK's three libraries, each loaded from the current folder and unloaded again; the C
+// locale is the same afterwards as before.
+void RunAafLibrarySequence();

@@ -1,0 +1,135 @@
+#include "fcpxml/XmlWriter.h"
+
+#include <functional>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "support/TestSupport.h"
+
+namespace {
+
+// Runs write at the given depth into a string and returns the bytes; checks the depth it leaves.
+std::string Capture(int depth, const std::function<void()>& write, int depthAfter)
+{
+    XmlStringSink sink;
+    ScopedXmlSink redirect(sink);
+    XmlIndentDepth = depth;
+    write();
+    EXPECT_EQ(XmlIndentDepth, depthAfter);
+    XmlIndentDepth = 0;
+    return sink.text();
+}
+
+struct WriteCase {
+    const char* label;
+    int depth;
+    std::function<void()> write;
+    std::string expected;
+    int depthAfter;
+};
+
+TEST(XmlWriter, PrimitivesAndCompositionsWriteExactBytes)
+{
+    const WriteCase cases[] = {
+        {"raw text", 3, [] { WriteXmlRaw("a&b\xC3\xA9\xFF"); }, "a&b\xC3\xA9\xFF", 3},
+        {"raw null", 0, [] { WriteXmlRaw(nullptr); }, "", 0},
+        {"indent 0", 0, [] { WriteXmlIndent(); }, "", 0},
+        {"indent below 0", -2, [] { WriteXmlIndent(); }, "", -2},
+        {"indent 3", 3, [] { WriteXmlIndent(); }, "\t\t\t", 3},
+        {"newline", 2, [] { WriteXmlNewline(); }, "\n", 2},
+        {"open tag", 2, [] { WriteXmlTag("name", true); }, "<name>", 2},
+        {"close tag", 2, [] { WriteXmlTag("name", false); }, "</name>", 2},
+        {"text", 1, [] { WriteXmlText("<a & 'b'>\"\r"); }, "&lt;a &amp; &apos;b&apos;&gt;&quot;\r", 1},
+        {"text null", 1, [] { WriteXmlText(static_cast<const char*>(nullptr)); }, "", 1},
+        {"id open tag", 1, [] { WriteXmlIdOpenTag("clip \"1\" & co", "clipitem"); },
+         "\t<clipitem id=\"clip &quot;1&quot; &amp; co\">\n", 2},
+        {"id ref tag", 2, [] { WriteXmlIdRefTag("file-1", "file"); }, "\t\t<file id=\"file-1\"/>\n", 2},
+        {"id empty", 0, [] { WriteXmlIdRefTag("", "file"); }, "<file id=\"\"/>\n", 0},
+        {"raw element", 1, [] { WriteXmlRawElement("pathurl", "a&amp;b<"); }, "\t<pathurl>a&amp;b<</pathurl>\n", 1},
+        {"raw element null", 0, [] { WriteXmlRawElement("x", nullptr); }, "<x></x>\n", 0},
+        {"empty element", 2, [] { WriteXmlEmptyElement("enabled"); }, "\t\t<enabled/>\n", 2},
+        {"text element", 2, [] { WriteXmlTextElement("size", "a<b"); }, "\t\t<size>a&lt;b</size>\n", 2},
+        {"text element empty", 1, [] { WriteXmlTextElement("name", std::string()); }, "\t<name></name>\n", 1},
+        {"text element entity", 0, [] { WriteXmlTextElement("n", std::string("&amp;")); }, "<n>&amp;amp;</n>\n", 0},
+        {"container", 1,
+         [] {
+             WriteXmlContainer("rate", [] {
+                 WriteXmlTextElement("timebase", "25");
+                 WriteXmlTextElement("ntsc", BoolToText(false));
+             });
+         },
+         "\t<rate>\n\t\t<timebase>25</timebase>\n\t\t<ntsc>FALSE</ntsc>\n\t</rate>\n", 1},
+        {"empty container", 0, [] { WriteXmlContainer("children", [] {}); }, "<children>\n</children>\n", 0},
+        {"id container", 0,
+         [] {
+             WriteXmlIdOpenTag("seq", "sequence");
+             WriteXmlTextElement("name", "S");
+             WriteXmlContainerClose("sequence");
+         },
+         "<sequence id=\"seq\">\n\t<name>S</name>\n</sequence>\n", 0},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(Capture(c.depth, c.write, c.depthAfter), c.expected) << c.label;
+}
+
+TEST(XmlWriter, EscapeXmlText)
+{
+    const struct {
+        std::string text;
+        std::string expected;
+    } cases[] = {
+        {"", ""},
+        {"plain text 123", "plain text 123"},
+        {"a&b", "a&amp;b"},
+        {"<>&'\"", "&lt;&gt;&amp;&apos;&quot;"},
+        {"&amp;", "&amp;amp;"},
+        {"&&", "&amp;&amp;"},
+        {"tab\tlf\ncr\r", "tab\tlf\ncr\r"},
+        {std::string("nul\0x", 5), "nulx"},
+        {"\x01\x08\x0B\x0C\x1F|\x7F", "|\x7F"},
+        {"caf\xC3\xA9 \xE2\x82\xAC \xFF", "caf\xC3\xA9 \xE2\x82\xAC \xFF"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(EscapeXmlText(c.text), c.expected) << c.text;
+}
+
+TEST(XmlWriter, SmallConversions)
+{
+    EXPECT_STREQ(BoolToText(true), "TRUE");
+    EXPECT_STREQ(BoolToText(false), "FALSE");
+    for (int type : {0, 2, -1})
+        EXPECT_STREQ(MediaTypeName(type), "video") << type;
+    EXPECT_STREQ(MediaTypeName(1), "audio");
+}
+
+TEST(XmlWriter, SinksNestAndRestore)
+{
+    XmlStringSink outer;
+    XmlStringSink inner;
+    {
+        ScopedXmlSink a(outer);
+        WriteXmlRaw("1");
+        {
+            ScopedXmlSink b(inner);
+            WriteXmlRaw("2");
+        }
+        WriteXmlRaw("3");
+        EXPECT_EQ(&CurrentXmlSink(), &outer);
+    }
+    EXPECT_EQ(outer.text(), "13");
+    EXPECT_EQ(inner.text(), "2");
+}
+
+TEST(XmlWriter, WithoutRedirectionTheBytesGoToTheOutputFile)
+{
+    testsupport::TempDir dir;
+    const auto path = dir / "out.xml";
+    XmlOutputFile.setFileName(QFile::decodeName(path.c_str()));
+    ASSERT_TRUE(XmlOutputFile.open(QIODevice::WriteOnly));
+    WriteXmlTextElement("name", "a\xC3\xA9");
+    XmlOutputFile.close();
+    EXPECT_EQ(testsupport::ReadFile(path), "<name>a\xC3\xA9</name>\n");
+}
+
+}  // namespace

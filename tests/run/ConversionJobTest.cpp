@@ -1,0 +1,228 @@
+// The run modes in-process, with the AAF side replaced: failures, per-run state and the C locale.
+
+#include <clocale>
+#include <filesystem>
+#include <new>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include <QSettings>
+#include <QStringList>
+
+#include "fcpxml/XmemlDocument.h"
+#include "fcpxml/XmlWriter.h"
+#include "run/ConversionJob.h"
+#include "run/Converter.h"
+#include "run/config/ImportPreferences.h"
+#include "run/config/NamedParameters.h"
+#include "run/config/ProjectFormat.h"
+#include "run/config/SourcePaths.h"
+#include "run/config/TranslationLog.h"
+#include "support/TestSupport.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const char kEmptyDocument[] =
+    "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+    "<!DOCTYPE xmeml>\n"
+    "<xmeml version=\"5\">\n"
+    "</xmeml>\n";
+
+class InProcessRun : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        savedImport_ = DocumentImportSource;
+        savedQuery_ = JobQuerySource;
+        savedPrefs_ = ImportPrefs;
+        testsupport::WriteFile(dir / "in.aaf", "input");
+        testsupport::WriteFile(dir / "media.ini", "[General]\nOther=1\n");
+    }
+    void TearDown() override
+    {
+        DocumentImportSource = savedImport_;
+        JobQuerySource = savedQuery_;
+        ImportPrefs = savedPrefs_;
+        NamedParameters.clear();
+        PrefFilePath.clear();
+        ResetJobState();
+        ClearSourcePathMap();
+        std::setlocale(LC_ALL, "C");
+    }
+
+    // Runs the program's main body on the five paths in dir; the exit code as main returns it.
+    int Run(const std::string& mode)
+    {
+        NamedParameters.clear();
+        std::vector<std::string> args = {"aaf2xmeml", mode, Path("in.aaf"), Path("out.xml"),
+                                         Path("prefs.ini"), Path("media.ini"), Path("log.ini")};
+        std::vector<char*> argv;
+        for (auto& a : args)
+            argv.push_back(a.data());
+        argv.push_back(nullptr);
+        return RunConverterMain(static_cast<int>(args.size()), argv.data());
+    }
+    std::string Path(const char* name) const { return (dir / name).string(); }
+
+    static bool PerRunStateIsEmpty()
+    {
+        return XmemlDocument.bins.empty() && XmemlDocument.clips.empty() &&
+               XmemlDocument.projects.empty() && XmemlDocument.sequences.empty() &&
+               TranslationLog.empty() && SourcePathMap.empty() && XmlIndentDepth == 0;
+    }
+    static void FillPerRunState()
+    {
+        XmemlDocument.bins.emplace_back("AAF Import", ChildrenInfo());
+        XmemlDocument.projects.emplace_back();
+        TranslationLog.emplace_back();
+        SourcePathMap["a"] = "b";
+        XmlIndentDepth = 3;
+    }
+
+    testsupport::TempDir dir;
+
+private:
+    AafImportSource savedImport_;
+    AafQuerySource savedQuery_;
+    ImportPreferences savedPrefs_;
+};
+
+TEST_F(InProcessRun, FailedConversionsLeaveWhatWasWrittenAndNoLog)
+{
+    struct Case {
+        const char* label;
+        std::function<void()> open, import, close;
+        std::string written;
+    };
+    const Case cases[] = {
+        {"the AAF file cannot be opened", [] { throw -38; }, {}, {}, ""},
+        {"a failing AAF call", {}, [] { throw -50; }, {}, ""},
+        {"bad title data", {}, [] { throw std::string("title"); }, {}, ""},
+        {"no memory", {}, [] { throw std::bad_alloc(); }, {}, ""},
+        {"import and close fail", {}, [] { throw -50; }, [] { throw -50; }, ""},
+        {"close fails after the write", {}, {}, [] { throw -50; }, kEmptyDocument},
+    };
+    for (const auto& c : cases) {
+        testsupport::WriteFile(dir / "out.xml", "an older, longer output file");
+        fs::remove(dir / "log.ini");
+        DocumentImportSource.open = [&c](const std::string&) {
+            if (c.open)
+                c.open();
+        };
+        DocumentImportSource.importProject = [&c] {
+            TranslationLog.emplace_back();
+            RememberSourcePath("a.mov");
+            if (c.import)
+                c.import();
+        };
+        DocumentImportSource.close = c.close;
+        EXPECT_EQ(Run("2"), kExitFailure) << c.label;
+        EXPECT_EQ(testsupport::ReadFile(dir / "out.xml"), c.written) << c.label;
+        EXPECT_FALSE(fs::exists(dir / "log.ini")) << c.label;
+        EXPECT_TRUE(PerRunStateIsEmpty()) << c.label;
+    }
+}
+
+TEST_F(InProcessRun, ConversionStartsAndEndsWithEmptyPerRunState)
+{
+    testsupport::WriteFile(dir / "media.ini",
+                           "[General]\nNumber_of_File=1\n[File_0]\nOrigFilePath=old.mov\nNewFilePath=new.mov\n");
+    FillPerRunState();
+    SourcePathMap.clear();  // a process starts with none; only the job's end and mode 1 empty it
+    bool imported = false;
+    DocumentImportSource.importProject = [&] {
+        imported = true;
+        // Reset when the job was built; the relink list is in.
+        EXPECT_TRUE(XmemlDocument.bins.empty() && XmemlDocument.projects.empty() &&
+                    TranslationLog.empty() && XmlIndentDepth == 0);
+        EXPECT_EQ(SourcePathMap, (std::map<std::string, std::string>{{"old.mov", "new.mov"}}));
+        FillPerRunState();
+        XmlIndentDepth = 0;
+    };
+    EXPECT_EQ(Run("2"), kExitSuccess);
+    EXPECT_TRUE(imported);
+    const std::string written = testsupport::ReadFile(dir / "out.xml");
+    EXPECT_EQ(written.rfind("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n", 0), 0u) << written;
+    EXPECT_TRUE(written.ends_with("\n</xmeml>\n")) << written;
+    EXPECT_TRUE(fs::exists(dir / "log.ini"));
+    EXPECT_TRUE(PerRunStateIsEmpty());
+    EXPECT_FALSE(XmlOutputFile.isOpen());
+}
+
+TEST_F(InProcessRun, ProjectFormatQueryReplacesTheMediaSettings)
+{
+    std::vector<std::string> calls;
+    JobQuerySource.open = [&](const std::string& path) { calls.push_back("open " + path); };
+    JobQuerySource.close = [&] { calls.push_back("close"); };
+    const struct {
+        int stored;
+        int written;
+    } cases[] = {{7, 7}, {23, 23}, {99, 3}, {0, 3}};
+    for (const auto& c : cases) {
+        calls.clear();
+        testsupport::WriteFile(dir / "media.ini", "[General]\nOther=1\n[FileName0]\nFilePath=x\n");
+        JobQuerySource.readProjectFormat = [&] { SetProjectFormatCode(c.stored); };
+        EXPECT_EQ(Run("0"), kExitSuccess) << c.stored;
+        EXPECT_EQ(testsupport::ReadFile(dir / "media.ini"),
+                  "[General]\nAAFProjectFormat=" + std::to_string(c.written) + "\n")
+            << c.stored;
+        EXPECT_EQ(calls, (std::vector<std::string>{"open " + Path("in.aaf"), "close"}));
+    }
+
+    // A failing query closes the file and leaves the media settings as they were.
+    calls.clear();
+    testsupport::WriteFile(dir / "media.ini", "[General]\nOther=1\n[FileName0]\nFilePath=x\n");
+    JobQuerySource.readProjectFormat = [] { throw -50; };
+    EXPECT_EQ(Run("0"), kExitFailure);
+    EXPECT_EQ(calls, (std::vector<std::string>{"open " + Path("in.aaf"), "close"}));
+    EXPECT_EQ(testsupport::ReadFile(dir / "media.ini"),
+              "[General]\nOther=1\n[FileName0]\nFilePath=x\n");
+}
+
+TEST_F(InProcessRun, MediaListLeavesSourcePathsEmpty)
+{
+    for (bool fail : {false, true}) {
+        JobQuerySource.collectMediaPaths = [fail] {
+            RememberSourcePath("/media/clip 1.mov");
+            if (fail)
+                throw -50;
+        };
+        EXPECT_EQ(Run("1"), fail ? kExitFailure : kExitSuccess);
+        EXPECT_TRUE(SourcePathMap.empty());
+    }
+    QSettings media(QString::fromStdString(Path("media.ini")), QSettings::IniFormat);
+    EXPECT_EQ(media.value("Number_of_File").toInt(), 1);
+    EXPECT_EQ(media.value("FileName0/FilePath").toString(), "/media/clip 1.mov");
+    EXPECT_EQ(media.value("Other").toInt(), 1);
+}
+
+TEST_F(InProcessRun, CLocaleIsTheSameAfterEveryJob)
+{
+    ASSERT_NE(std::setlocale(LC_ALL, "C.UTF-8"), nullptr);
+    const std::string before = std::setlocale(LC_ALL, nullptr);
+    const auto expectLocale = [&](const char* where) {
+        EXPECT_EQ(std::string(std::setlocale(LC_ALL, nullptr)), before) << where;
+    };
+    DocumentImportSource.open = [&](const std::string&) { expectLocale("at the AAF file open"); };
+    JobQuerySource.open = [&](const std::string&) { expectLocale("at the AAF file open"); };
+    for (const char* mode : {"0", "1", "2"}) {
+        EXPECT_EQ(Run(mode), kExitSuccess) << mode;
+        expectLocale(mode);
+    }
+    DocumentImportSource.importProject = [] { throw -50; };
+    EXPECT_EQ(Run("2"), kExitFailure);
+    expectLocale("after a failed conversion");
+}
+
+TEST_F(InProcessRun, FailedWriteOfTheOutputFileRaises)
+{
+    if (!fs::exists("/dev/full"))
+        GTEST_SKIP() << "no /dev/full";
+    ConversionJob job((dir / "in.aaf").c_str(), "/dev/full");
+    EXPECT_THROW(job.Convert(), std::runtime_error);
+}
+
+}  // namespace
