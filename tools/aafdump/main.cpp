@@ -146,23 +146,21 @@ void PrintSummary(const StoredGraph& graph)
 
 int main(int argc, char** argv)
 {
+    std::vector<std::string> args(argv + 1, argv + argc);
     bool countsOnly = false;
     bool model = false;
-    std::vector<std::string> files;
-    const std::vector<std::string> args(argv + 1, argv + argc);
-    for (const std::string& arg : args) {
-        if (arg == "--counts")
-            countsOnly = true;
-        else if (arg == "--model")
-            model = true;
-        else
-            files.push_back(arg);
+    while (args.size() > 1 && (args.front() == "--counts" || args.front() == "--model")) {
+        bool& flag = args.front() == "--counts" ? countsOnly : model;
+        if (flag)
+            break;  // given twice: a usage error
+        flag = true;
+        args.erase(args.begin());
     }
-    if (files.size() != 1 || files[0].empty() || files[0][0] == '-') {
+    if (args.size() != 1 || args.back().empty() || args.back()[0] == '-') {
         std::fprintf(stderr, "usage: aafdump [--counts] [--model] FILE.aaf\n");
         return 2;
     }
-    const std::string& path = files[0];
+    const std::string& path = args.back();
     std::unique_ptr<StoredGraph> graph;
     const aafsdk::AafResult result = aafsdk::ReadStoredGraph(path, &graph);
     if (!aafsdk::Succeeded(result)) {
