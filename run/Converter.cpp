@@ -169,7 +169,7 @@ bool Converter::RunProjectFormatMode()
     return RunGuarded([this] {
         const JobPaths paths{aafFilePath, "", ""};
         const int code = ReadProjectFormatCode(paths);
-        auto settings = OpenIniFile(mediaSettingPath);
+        auto settings = OpenIniFile(mediaSettingPath, IniAccess::Write);
         settings->clear();
         settings->setValue(QStringLiteral("AAFProjectFormat"), code);
         if (!SyncIniFile(*settings))

@@ -5,13 +5,35 @@
 #include <QVariant>
 #include <QtGlobal>
 
-std::unique_ptr<QSettings> OpenIniFile(const std::string& path)
+std::unique_ptr<QSettings> OpenIniFile(const std::string& path, IniAccess access)
 {
-    auto settings = std::make_unique<QSettings>(QFile::decodeName(QByteArray::fromStdString(path)),
-                                                QSettings::IniFormat);
+    const QString fileName = QFile::decodeName(QByteArray::fromStdString(path));
 #if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
-    // Qt 6 always uses UTF-8 for INI text; match it.
-    settings->setIniCodec("UTF-8");
+    // Qt 6 always reads INI text as UTF-8; Qt 5 reads raw bytes as Latin-1 unless told otherwise.
+    if (access == IniAccess::Read) {
+        auto settings = std::make_unique<QSettings>(fileName, QSettings::IniFormat);
+        settings->setIniCodec("UTF-8");
+        return settings;
+    }
+    // Keys the file already holds are kept by a rewrite; read them as UTF-8 first so raw UTF-8 that
+    // some hosts write survives as escapes instead of turning into Latin-1 pairs. (Instances on one
+    // file share Qt's pending changes, so the old values are copied out before anything is set.)
+    QList<QPair<QString, QVariant>> kept;
+    {
+        QSettings existing(fileName, QSettings::IniFormat);
+        existing.setIniCodec("UTF-8");
+        for (const QString& key : existing.allKeys())
+            kept.append({key, existing.value(key)});
+    }
+    auto settings = std::make_unique<QSettings>(fileName, QSettings::IniFormat);
+    if (!kept.isEmpty()) {
+        settings->clear();
+        for (const auto& [key, value] : kept)
+            settings->setValue(key, value);
+    }
+#else
+    (void)access;
+    auto settings = std::make_unique<QSettings>(fileName, QSettings::IniFormat);
 #endif
     return settings;
 }

@@ -6,9 +6,18 @@
 #include <QSettings>
 #include <QString>
 
-// The INI file at path (a UTF-8 file name) in Qt's INI format, its text read and written as UTF-8
-// (Qt 5 would otherwise read raw bytes as Latin-1). Qt's own "\x" escapes are understood as well.
-std::unique_ptr<QSettings> OpenIniFile(const std::string& path);
+// What the run does with an INI file.
+enum class IniAccess {
+    // Files the host wrote and the run only reads (preferences, relink list): raw UTF-8 text is read
+    // as UTF-8, and Qt's own "\x" escapes are understood as well.
+    Read,
+    // Files the run writes (media settings, log): Qt 5's default, plain ASCII with "\x" escapes for
+    // every other character, which is what a Qt 5 host reads back without loss.
+    Write,
+};
+
+// The INI file at path (a UTF-8 file name) in Qt's INI format.
+std::unique_ptr<QSettings> OpenIniFile(const std::string& path, IniAccess access = IniAccess::Read);
 
 // The value under key as UTF-8 text. Qt splits an unquoted value at its commas; such a value comes
 // back joined with ", " rather than lost.

@@ -16,7 +16,7 @@ QString Utf8(const std::string& text)
 }  // namespace
 
 LogFileWriter::LogFileWriter(const std::string& logFilePath)
-    : entries_(TranslationLog), settings_(OpenIniFile(logFilePath))
+    : entries_(TranslationLog), settings_(OpenIniFile(logFilePath, IniAccess::Write))
 {
 }
 

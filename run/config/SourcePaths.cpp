@@ -34,7 +34,7 @@ bool WriteMediaFileListIni(const std::string& filePath)
 {
     if (filePath.empty())
         return false;
-    auto settings = OpenIniFile(filePath);
+    auto settings = OpenIniFile(filePath, IniAccess::Write);
     int i = 0;
     for (const auto& [key, value] : SourcePathMap) {
         if (value.empty())

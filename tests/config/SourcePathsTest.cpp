@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -32,6 +33,11 @@ TEST_F(SourcePathsTest, MediaFileListAddsSortedEntriesAndKeepsOldSections)
         RememberSourcePath(p);
     SourcePathMap["unused"] = "";  // an entry without a path is not listed
     ASSERT_TRUE(SaveMediaFileList(path.string()));
+
+    // Written as a Qt 5 host writes: plain ASCII, every other character as a "\x" escape.
+    const std::string bytes = testsupport::ReadFile(path);
+    EXPECT_TRUE(std::all_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; }));
+    EXPECT_NE(bytes.find("Caf\\xe9"), std::string::npos);
 
     const auto ini = ReadBack(path);
     EXPECT_EQ(Text(*ini, "Number_of_File"), "3");

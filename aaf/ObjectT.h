@@ -1,0 +1,52 @@
+#pragma once
+
+#include <cstdint>
+
+#include "aafsdk/include/AAF.h"
+
+// Queries the interface held in the holder slot for iid into the out slot and returns the query's
+// result; a null holder gives AAFRESULT_BADINDEX without any call. The name ("IID_IAAFMob2") is
+// for tracing only. The out slot is left null unless the query succeeded.
+template <class Out, class Holder>
+HRESULT GetInterface(Out** out, REFIID iid, [[maybe_unused]] const char* name, Holder* holder)
+{
+    *out = nullptr;
+    if (holder == nullptr)
+        return AAFRESULT_BADINDEX;
+    void* raw = nullptr;
+    const HRESULT result = holder->QueryInterface(iid, &raw);
+    if (result >= 0)
+        *out = static_cast<Out*>(raw);
+    return result;
+}
+
+// Releases the interface in the slot, if any, and empties the slot.
+template <class Interface>
+void ReleaseInterface(Interface*& slot)
+{
+    if (slot != nullptr) {
+        slot->Release();
+        slot = nullptr;
+    }
+}
+
+// The head of every AAF wrapper. A wrapper owns one reference on each interface it holds; its own
+// destructor releases its typed interfaces, and this head then releases the object interface.
+struct ObjectT {
+    // Result of the wrapper's last construction step; negative when construction failed, and every
+    // later step then does nothing.
+    std::int32_t status = 0;
+    // Result of a second, optional query (such as IAAFMob2 beside IAAFMob); 0 when none is made.
+    std::int32_t secondStatus = 0;
+    IAAFObject* object = nullptr;
+    std::uint32_t propertyCount = 0;
+
+    ObjectT() = default;
+    ObjectT(const ObjectT&) = delete;
+    ObjectT& operator=(const ObjectT&) = delete;
+    ~ObjectT() { ReleaseObject(); }
+
+    // Counts the object's properties into propertyCount; a null object or a failed count raises.
+    std::int32_t CountProperties();
+    void ReleaseObject() { ReleaseInterface(object); }
+};

@@ -1,0 +1,503 @@
+#include "aafsdk/cfb/CompoundFile.h"
+
+#include <fcntl.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+
+#include "aafsdk/cfb/ByteReader.h"
+
+namespace aafsdk {
+namespace {
+
+constexpr std::uint8_t kSignature[8] = {0xd0, 0xcf, 0x11, 0xe0, 0xa1, 0xb1, 0x1a, 0xe1};
+constexpr std::size_t kHeaderSize = 512;
+constexpr std::size_t kHeaderDifatEntries = 109;
+constexpr std::size_t kEntrySize = 128;
+constexpr std::uint32_t kMiniSectorShift = 6;
+constexpr std::uint32_t kMiniSectorSize = 1u << kMiniSectorShift;
+constexpr std::uint32_t kMiniStreamCutoff = 4096;
+
+// Sector numbers at or above this are markers, never sectors.
+constexpr std::uint32_t kMaxRegularSector = 0xfffffffau;
+constexpr std::uint32_t kEndOfChain = 0xfffffffeu;
+constexpr std::uint32_t kFreeSector = 0xffffffffu;
+
+// Owners of sectors that are not streams (the owner arrays hold entry numbers otherwise).
+constexpr std::uint32_t kOwnerFree = 0xffffffffu;
+constexpr std::uint32_t kOwnerStructure = 0xfffffffeu;  // FAT, DIFAT, mini FAT and directory sectors
+
+class OwnedBytes final : public FileBytes {
+public:
+    explicit OwnedBytes(std::vector<std::uint8_t> bytes) : bytes_(std::move(bytes)) {}
+    std::span<const std::uint8_t> bytes() const override { return bytes_; }
+
+private:
+    std::vector<std::uint8_t> bytes_;
+};
+
+class MappedBytes final : public FileBytes {
+public:
+    MappedBytes(void* data, std::size_t size) : data_(data), size_(size) {}
+    ~MappedBytes() override { munmap(data_, size_); }
+    MappedBytes(const MappedBytes&) = delete;
+    MappedBytes& operator=(const MappedBytes&) = delete;
+    std::span<const std::uint8_t> bytes() const override { return {static_cast<const std::uint8_t*>(data_), size_}; }
+
+private:
+    void* data_;
+    std::size_t size_;
+};
+
+class FileDescriptor {
+public:
+    explicit FileDescriptor(int fd) : fd_(fd) {}
+    ~FileDescriptor()
+    {
+        if (fd_ >= 0)
+            close(fd_);
+    }
+    FileDescriptor(const FileDescriptor&) = delete;
+    FileDescriptor& operator=(const FileDescriptor&) = delete;
+    int get() const { return fd_; }
+
+private:
+    int fd_;
+};
+
+std::uint64_t DivideRoundingUp(std::uint64_t value, std::uint64_t by) { return value / by + (value % by != 0); }
+
+// Directory names: UTF-16LE, the byte count including the NUL, at most 32 characters in all.
+bool DecodeEntryName(std::span<const std::uint8_t> field, std::uint16_t byteCount, std::u16string* out)
+{
+    if (byteCount < 2 || byteCount > field.size() || byteCount % 2 != 0)
+        return false;
+    const std::size_t chars = byteCount / 2 - 1;
+    std::u16string name;
+    name.reserve(chars);
+    for (std::size_t i = 0; i <= chars; ++i) {
+        const char16_t c = static_cast<char16_t>(field[2 * i] | field[2 * i + 1] << 8);
+        if (i == chars) {
+            if (c != 0)
+                return false;
+        } else {
+            if (c == 0)
+                return false;
+            name.push_back(c);
+        }
+    }
+    *out = std::move(name);
+    return true;
+}
+
+}  // namespace
+
+AafResult FileBytes::Map(const std::filesystem::path& path, std::unique_ptr<FileBytes>* out)
+{
+    FileDescriptor fd(open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    if (fd.get() < 0)
+        return errno == ENOENT || errno == ENOTDIR ? kResultFileNotFound : kResultNotReadable;
+    struct stat info {};
+    if (fstat(fd.get(), &info) != 0 || !S_ISREG(info.st_mode))
+        return kResultNotReadable;
+    const auto size = static_cast<std::size_t>(info.st_size);
+    if (size == 0) {
+        *out = Own({});
+        return kResultSuccess;
+    }
+    void* data = mmap(nullptr, size, PROT_READ, MAP_PRIVATE, fd.get(), 0);
+    if (data == MAP_FAILED)
+        return kResultNotReadable;
+    *out = std::make_unique<MappedBytes>(data, size);
+    return kResultSuccess;
+}
+
+std::unique_ptr<FileBytes> FileBytes::Own(std::vector<std::uint8_t> bytes)
+{
+    return std::make_unique<OwnedBytes>(std::move(bytes));
+}
+
+AafResult CompoundFile::Open(std::unique_ptr<FileBytes> file, std::unique_ptr<CompoundFile>* out)
+{
+    std::unique_ptr<CompoundFile> cfb(new CompoundFile());
+    cfb->file_ = std::move(file);
+    const AafResult result = cfb->Load();
+    if (!Succeeded(result))
+        return result;
+    *out = std::move(cfb);
+    return kResultSuccess;
+}
+
+AafResult CompoundFile::Load()
+{
+    std::vector<Links> links;
+    AafResult result = LoadHeaderAndFat();
+    if (Succeeded(result))
+        result = LoadDirectory(&links);
+    if (Succeeded(result))
+        result = WalkDirectory(links);
+    if (Succeeded(result))
+        ResolveStreamChains();
+    fatOwner_ = {};
+    return result;
+}
+
+bool CompoundFile::Follow(const std::vector<std::uint32_t>& table, std::uint32_t start, std::uint32_t units,
+                          std::vector<std::uint32_t>& owner, std::uint32_t entry,
+                          std::vector<std::uint32_t>* chain) const
+{
+    chain->clear();
+    // Every step claims a unit no chain has claimed before, so a walk never takes more steps than
+    // the table has entries and a cycle or a shared sector stops it.
+    for (std::uint32_t at = start; at != kEndOfChain; at = table[at]) {
+        if (at >= kMaxRegularSector || at >= units || at >= table.size() || owner[at] != kOwnerFree)
+            return false;
+        owner[at] = entry;
+        chain->push_back(at);
+    }
+    return true;
+}
+
+AafResult CompoundFile::LoadHeaderAndFat()
+{
+    const auto bytes = file_->bytes();
+    if (bytes.size() < kHeaderSize || !std::equal(std::begin(kSignature), std::end(kSignature), bytes.begin()))
+        return kResultNotAafFile;
+
+    ByteReader header(bytes.first(kHeaderSize));
+    std::span<const std::uint8_t> clsid;
+    std::uint16_t minorVersion = 0, byteOrder = 0, sectorShift = 0, miniSectorShift = 0;
+    std::uint32_t directorySectors = 0, fatSectors = 0, transaction = 0, miniFatSectors = 0;
+    std::uint32_t firstDifatSector = 0, difatSectors = 0;
+    if (!header.Skip(8) || !header.Bytes(16, &clsid) || !header.U16(&minorVersion) || !header.U16(&majorVersion_) ||
+        !header.U16(&byteOrder) || !header.U16(&sectorShift) || !header.U16(&miniSectorShift) || !header.Skip(6) ||
+        !header.U32(&directorySectors) || !header.U32(&fatSectors) || !header.U32(&firstDirectorySector_) ||
+        !header.U32(&transaction) || !header.U32(&miniCutoff_) || !header.U32(&firstMiniFatSector_) ||
+        !header.U32(&miniFatSectors) || !header.U32(&firstDifatSector) || !header.U32(&difatSectors))
+        return kResultNotAafFile;
+    headerClsid_ = Auid::FromBytes(clsid);
+    const bool shiftMatchesVersion =
+        (majorVersion_ == 3 && sectorShift == 9) || (majorVersion_ == 4 && sectorShift == 12);
+    if (!shiftMatchesVersion || byteOrder != 0xfffe || miniSectorShift != kMiniSectorShift ||
+        miniCutoff_ != kMiniStreamCutoff)
+        return kResultNotAafFile;
+    sectorShift_ = sectorShift;
+    sectorSize_ = 1u << sectorShift;
+
+    // Sector N starts at (N + 1) * sector size; the last one may be cut short by the end of the file.
+    const std::uint64_t sectors = bytes.size() <= sectorSize_ ? 0 : DivideRoundingUp(bytes.size() - sectorSize_, sectorSize_);
+    if (sectors >= kMaxRegularSector)
+        return kResultReadFailure;
+    sectorCount_ = static_cast<std::uint32_t>(sectors);
+    if (fatSectors > sectorCount_ || difatSectors > sectorCount_)
+        return kResultReadFailure;
+    fatOwner_.assign(sectorCount_, kOwnerFree);
+
+    // The FAT sector numbers: 109 in the header, the rest in a chain of DIFAT sectors, each ending
+    // with the number of the next.
+    std::vector<std::uint32_t> fatSectorList;
+    fatSectorList.reserve(fatSectors);
+    for (std::size_t i = 0; i < kHeaderDifatEntries && fatSectorList.size() < fatSectors; ++i) {
+        std::uint32_t sector = 0;
+        if (!header.U32(&sector))
+            return kResultReadFailure;
+        fatSectorList.push_back(sector);
+    }
+    const std::uint32_t perDifat = sectorSize_ / 4 - 1;
+    std::uint32_t difat = firstDifatSector;
+    for (std::uint32_t d = 0; fatSectorList.size() < fatSectors; ++d) {
+        if (d >= difatSectors || difat >= sectorCount_ || fatOwner_[difat] != kOwnerFree)
+            return kResultReadFailure;
+        fatOwner_[difat] = kOwnerStructure;
+        std::vector<std::uint8_t> sector(sectorSize_);
+        if (!CopySectors(difat, 0, sectorSize_, sector.data()))
+            return kResultReadFailure;
+        ByteReader reader(sector);
+        for (std::uint32_t i = 0; i < perDifat; ++i) {
+            std::uint32_t fatSector = 0;
+            if (!reader.U32(&fatSector))
+                return kResultReadFailure;
+            if (fatSectorList.size() < fatSectors)
+                fatSectorList.push_back(fatSector);
+        }
+        if (!reader.U32(&difat))
+            return kResultReadFailure;
+    }
+
+    fat_.reserve(static_cast<std::size_t>(fatSectors) * (sectorSize_ / 4));
+    std::vector<std::uint8_t> sector(sectorSize_);
+    for (std::uint32_t fatSector : fatSectorList) {
+        if (fatSector >= sectorCount_ || fatOwner_[fatSector] != kOwnerFree)
+            return kResultReadFailure;
+        fatOwner_[fatSector] = kOwnerStructure;
+        if (!CopySectors(fatSector, 0, sectorSize_, sector.data()))
+            return kResultReadFailure;
+        ByteReader reader(sector);
+        std::uint32_t next = 0;
+        while (reader.U32(&next))
+            fat_.push_back(next);
+    }
+
+    // The mini FAT: an ordinary chain of sectors of "next mini sector" numbers.
+    if (miniFatSectors != 0 || firstMiniFatSector_ != kEndOfChain) {
+        std::vector<std::uint32_t> chain;
+        if (firstMiniFatSector_ != kFreeSector &&
+            !Follow(fat_, firstMiniFatSector_, sectorCount_, fatOwner_, kOwnerStructure, &chain))
+            return kResultReadFailure;
+        miniFat_.reserve(chain.size() * (sectorSize_ / 4));
+        for (std::uint32_t s : chain) {
+            if (!CopySectors(s, 0, sectorSize_, sector.data()))
+                return kResultReadFailure;
+            ByteReader reader(sector);
+            std::uint32_t next = 0;
+            while (reader.U32(&next))
+                miniFat_.push_back(next);
+        }
+    }
+    return kResultSuccess;
+}
+
+bool CompoundFile::CopySectors(std::uint32_t sector, std::uint64_t offset, std::size_t length, std::uint8_t* out) const
+{
+    const auto bytes = file_->bytes();
+    const std::uint64_t start = (static_cast<std::uint64_t>(sector) + 1) * sectorSize_ + offset;
+    if (start > bytes.size() || length > bytes.size() - start)
+        return false;
+    std::memcpy(out, bytes.data() + start, length);
+    return true;
+}
+
+AafResult CompoundFile::LoadDirectory(std::vector<Links>* links)
+{
+    std::vector<std::uint32_t> chain;
+    if (!Follow(fat_, firstDirectorySector_, sectorCount_, fatOwner_, kOwnerStructure, &chain) || chain.empty())
+        return kResultReadFailure;
+    const std::size_t perSector = sectorSize_ / kEntrySize;
+    entries_.resize(chain.size() * perSector);
+    chains_.resize(entries_.size());
+    links->resize(entries_.size());
+    std::vector<std::uint8_t> sector(sectorSize_);
+    for (std::size_t s = 0; s < chain.size(); ++s) {
+        if (!CopySectors(chain[s], 0, sectorSize_, sector.data()))
+            return kResultReadFailure;
+        for (std::size_t e = 0; e < perSector; ++e) {
+            ByteReader reader(std::span<const std::uint8_t>(sector).subspan(e * kEntrySize, kEntrySize));
+            CfbEntry& entry = entries_[s * perSector + e];
+            std::span<const std::uint8_t> nameField, clsid;
+            std::uint16_t nameBytes = 0;
+            std::uint8_t type = 0, colour = 0;
+            std::uint32_t left = 0, right = 0, child = 0, state = 0, start = 0;
+            std::uint64_t size = 0;
+            if (!reader.Bytes(64, &nameField) || !reader.U16(&nameBytes) || !reader.U8(&type) || !reader.U8(&colour) ||
+                !reader.U32(&left) || !reader.U32(&right) || !reader.U32(&child) || !reader.Bytes(16, &clsid) ||
+                !reader.U32(&state) || !reader.Skip(16) || !reader.U32(&start) || !reader.U64(&size))
+                return kResultReadFailure;
+            const bool known = type == 1 || type == 2 || type == 5;
+            if (!known || !DecodeEntryName(nameField, nameBytes, &entry.name)) {
+                entry.type = CfbEntryType::Unused;
+            } else {
+                entry.type = static_cast<CfbEntryType>(type);
+            }
+            entry.clsid = Auid::FromBytes(clsid);
+            entry.startSector = start;
+            entry.size = majorVersion_ == 3 ? (size & 0xffffffffu) : size;
+            (*links)[s * perSector + e] = {left, right, child};
+        }
+    }
+    if (entries_[0].type != CfbEntryType::Root)
+        return kResultReadFailure;
+    return kResultSuccess;
+}
+
+AafResult CompoundFile::WalkDirectory(const std::vector<Links>& links)
+{
+    const auto count = static_cast<std::uint32_t>(entries_.size());
+    constexpr int kLeft = 0, kRight = 1, kChild = 2;
+
+    std::vector<bool> visited(count, false);
+    visited[0] = true;
+    std::vector<std::uint32_t> storages{0};
+    std::vector<std::uint32_t> stack;
+    while (!storages.empty()) {
+        const std::uint32_t storage = storages.back();
+        storages.pop_back();
+        std::vector<std::uint32_t> children;
+        // In-order walk of the storage's tree of children, without recursion.
+        std::uint32_t node = links[storage][kChild];
+        stack.clear();
+        while (node != kFreeSector || !stack.empty()) {
+            while (node != kFreeSector) {
+                if (node >= count || visited[node])
+                    return kResultReadFailure;
+                visited[node] = true;
+                stack.push_back(node);
+                node = links[node][kLeft];
+            }
+            node = stack.back();
+            stack.pop_back();
+            CfbEntry& entry = entries_[node];
+            if (entry.type == CfbEntryType::Storage || entry.type == CfbEntryType::Stream) {
+                entry.parent = storage;
+                children.push_back(node);
+                if (entry.type == CfbEntryType::Storage) {
+                    entry.size = 0;
+                    storages.push_back(node);
+                }
+            }
+            node = links[node][kRight];
+        }
+        std::vector<std::uint32_t> byName = children;
+        std::sort(byName.begin(), byName.end(),
+                  [this](std::uint32_t a, std::uint32_t b) { return entries_[a].name < entries_[b].name; });
+        entries_[storage].children = std::move(children);
+        entries_[storage].childrenByName = std::move(byName);
+    }
+    // Entries the tree does not reach are not part of the file's contents.
+    for (std::uint32_t i = 1; i < count; ++i)
+        if (!visited[i])
+            entries_[i].type = CfbEntryType::Unused;
+    return kResultSuccess;
+}
+
+void CompoundFile::AddRuns(const std::vector<std::uint32_t>& chain, std::size_t count, Chain* out)
+{
+    out->runBegin = static_cast<std::uint32_t>(runs_.size());
+    for (std::size_t i = 0; i < count; ++i) {
+        if (runs_.size() > out->runBegin && runs_.back().first + runs_.back().count == chain[i])
+            ++runs_.back().count;
+        else
+            runs_.push_back({chain[i], 1});
+    }
+    out->runEnd = static_cast<std::uint32_t>(runs_.size());
+    out->ok = true;
+}
+
+void CompoundFile::ResolveStreamChains()
+{
+    std::vector<std::uint32_t> chain;
+    // The mini stream: the root entry's chain, always in ordinary sectors.
+    CfbEntry& root = entries_[0];
+    const std::uint64_t miniNeeded = DivideRoundingUp(root.size, sectorSize_);
+    if (root.size != 0 && miniNeeded <= sectorCount_ &&
+        Follow(fat_, root.startSector, sectorCount_, fatOwner_, 0, &chain) && chain.size() >= miniNeeded) {
+        miniStreamSectors_.assign(chain.begin(), chain.begin() + static_cast<std::ptrdiff_t>(miniNeeded));
+        miniStreamSize_ = root.size;
+    }
+    const std::uint64_t miniUnits =
+        std::min<std::uint64_t>(DivideRoundingUp(miniStreamSize_, kMiniSectorSize), kMaxRegularSector);
+    std::vector<std::uint32_t> miniOwner(static_cast<std::size_t>(std::min<std::uint64_t>(miniUnits, miniFat_.size())),
+                                         kOwnerFree);
+
+    for (std::uint32_t id = 1; id < entries_.size(); ++id) {
+        const CfbEntry& entry = entries_[id];
+        if (entry.type != CfbEntryType::Stream || entry.size == 0)
+            continue;
+        Chain& result = chains_[id];
+        result.mini = entry.size < miniCutoff_;
+        const std::uint32_t unit = result.mini ? kMiniSectorSize : sectorSize_;
+        const std::uint64_t needed = DivideRoundingUp(entry.size, unit);
+        const std::uint64_t available = result.mini ? miniOwner.size() : sectorCount_;
+        if (needed > available)
+            continue;  // longer than the (mini) stream that would hold it
+        const bool followed =
+            result.mini ? Follow(miniFat_, entry.startSector, static_cast<std::uint32_t>(miniOwner.size()), miniOwner, id, &chain)
+                        : Follow(fat_, entry.startSector, sectorCount_, fatOwner_, id, &chain);
+        if (followed && chain.size() >= needed)
+            AddRuns(chain, static_cast<std::size_t>(needed), &result);
+    }
+}
+
+std::uint32_t CompoundFile::FindChild(std::uint32_t storage, std::u16string_view name) const
+{
+    if (storage >= entries_.size())
+        return kNoEntry;
+    const auto& byName = entries_[storage].childrenByName;
+    auto it = std::lower_bound(byName.begin(), byName.end(), name,
+                               [this](std::uint32_t a, std::u16string_view n) { return entries_[a].name < n; });
+    if (it == byName.end() || entries_[*it].name != name)
+        return kNoEntry;
+    return *it;
+}
+
+AafResult CompoundFile::ReadStream(std::uint32_t id, std::vector<std::uint8_t>* out) const
+{
+    if (id >= entries_.size() || entries_[id].type != CfbEntryType::Stream)
+        return kResultReadFailure;
+    const CfbEntry& entry = entries_[id];
+    if (entry.size == 0) {
+        out->clear();
+        return kResultSuccess;
+    }
+    const Chain& chain = chains_[id];
+    if (!chain.ok)
+        return kResultReadFailure;
+    // The chain covers the size, and the size is bounded by the bytes of the file.
+    std::vector<std::uint8_t> data(static_cast<std::size_t>(entry.size));
+    std::size_t done = 0;
+    for (std::uint32_t r = chain.runBegin; r < chain.runEnd && done < data.size(); ++r) {
+        const Run& run = runs_[r];
+        if (!chain.mini) {
+            const std::size_t length = std::min<std::uint64_t>(data.size() - done, std::uint64_t{run.count} << sectorShift_);
+            if (!CopySectors(run.first, 0, length, data.data() + done))
+                return kResultReadFailure;
+            done += length;
+            continue;
+        }
+        // Mini sectors live at byte first * 64 of the mini stream, itself a list of sectors.
+        std::uint64_t offset = std::uint64_t{run.first} << kMiniSectorShift;
+        std::size_t length = std::min<std::uint64_t>(data.size() - done, std::uint64_t{run.count} << kMiniSectorShift);
+        while (length > 0) {
+            const std::uint64_t index = offset >> sectorShift_;
+            const std::uint64_t within = offset & (sectorSize_ - 1);
+            if (index >= miniStreamSectors_.size())
+                return kResultReadFailure;
+            const std::size_t piece = std::min<std::uint64_t>(length, sectorSize_ - within);
+            if (!CopySectors(miniStreamSectors_[index], within, piece, data.data() + done))
+                return kResultReadFailure;
+            done += piece;
+            offset += piece;
+            length -= piece;
+        }
+    }
+    if (done != data.size())
+        return kResultReadFailure;
+    *out = std::move(data);
+    return kResultSuccess;
+}
+
+std::string Utf16ToUtf8(std::u16string_view text)
+{
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        char32_t c = text[i];
+        if (c >= 0xd800 && c <= 0xdbff && i + 1 < text.size() && text[i + 1] >= 0xdc00 && text[i + 1] <= 0xdfff) {
+            c = 0x10000 + ((c - 0xd800) << 10) + (text[i + 1] - 0xdc00);
+            ++i;
+        } else if (c >= 0xd800 && c <= 0xdfff) {
+            c = 0xfffd;
+        }
+        if (c < 0x80) {
+            out.push_back(static_cast<char>(c));
+        } else if (c < 0x800) {
+            out.push_back(static_cast<char>(0xc0 | c >> 6));
+            out.push_back(static_cast<char>(0x80 | (c & 0x3f)));
+        } else if (c < 0x10000) {
+            out.push_back(static_cast<char>(0xe0 | c >> 12));
+            out.push_back(static_cast<char>(0x80 | (c >> 6 & 0x3f)));
+            out.push_back(static_cast<char>(0x80 | (c & 0x3f)));
+        } else {
+            out.push_back(static_cast<char>(0xf0 | c >> 18));
+            out.push_back(static_cast<char>(0x80 | (c >> 12 & 0x3f)));
+            out.push_back(static_cast<char>(0x80 | (c >> 6 & 0x3f)));
+            out.push_back(static_cast<char>(0x80 | (c & 0x3f)));
+        }
+    }
+    return out;
+}
+
+}  // namespace aafsdk

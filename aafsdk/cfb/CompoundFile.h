@@ -1,0 +1,116 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "aafsdk/stored/Auid.h"
+#include "aafsdk/stored/StoredResult.h"
+
+namespace aafsdk {
+
+// The bytes of one file: a read-only mapping of a file on disk, or bytes handed in. Essence streams
+// are never touched, so mapping keeps a file with gigabytes of media as cheap to open as a small one.
+class FileBytes {
+public:
+    virtual ~FileBytes() = default;
+    virtual std::span<const std::uint8_t> bytes() const = 0;
+
+    [[nodiscard]] static AafResult Map(const std::filesystem::path& path, std::unique_ptr<FileBytes>* out);
+    static std::unique_ptr<FileBytes> Own(std::vector<std::uint8_t> bytes);
+};
+
+enum class CfbEntryType : std::uint8_t { Unused = 0, Storage = 1, Stream = 2, Root = 5 };
+
+inline constexpr std::uint32_t kNoEntry = 0xffffffffu;
+
+struct CfbEntry {
+    std::u16string name;
+    CfbEntryType type = CfbEntryType::Unused;
+    Auid clsid;
+    std::uint64_t size = 0;         // streams only
+    std::uint32_t startSector = 0;  // streams only
+    std::uint32_t parent = kNoEntry;
+    std::vector<std::uint32_t> children;  // storages: entry numbers in directory tree order
+    std::vector<std::uint32_t> childrenByName;  // the same, sorted by name, for FindChild
+};
+
+// A read-only compound file. Open checks the header, loads the FAT, mini FAT and directory, resolves
+// the mini stream's chain, and walks the directory tree once (iteratively, each entry at most once).
+class CompoundFile {
+public:
+    // kResultNotAafFile when the bytes are not a compound file; kResultReadFailure when its sectors
+    // or directory are damaged.
+    [[nodiscard]] static AafResult Open(std::unique_ptr<FileBytes> file, std::unique_ptr<CompoundFile>* out);
+
+    // Entry 0 is the root storage.
+    const std::vector<CfbEntry>& entries() const { return entries_; }
+    const CfbEntry& entry(std::uint32_t id) const { return entries_[id]; }
+    // The child of a storage with exactly this name, or kNoEntry.
+    std::uint32_t FindChild(std::uint32_t storage, std::u16string_view name) const;
+
+    std::uint32_t sectorSize() const { return sectorSize_; }
+    std::uint16_t majorVersion() const { return majorVersion_; }
+    // The 16 bytes at offset 8 of the header (AAF writes its file-kind signature here).
+    const Auid& headerClsid() const { return headerClsid_; }
+
+    // Reads a whole stream, bounded by the file; kResultReadFailure on a damaged chain.
+    [[nodiscard]] AafResult ReadStream(std::uint32_t id, std::vector<std::uint8_t>* out) const;
+
+    std::span<const std::uint8_t> fileBytes() const { return file_->bytes(); }
+
+private:
+    // A stretch of consecutive sectors (or mini sectors) of one stream's chain.
+    struct Run {
+        std::uint32_t first = 0;
+        std::uint32_t count = 0;
+    };
+    // Where an entry's bytes are: its chain, resolved once at open.
+    struct Chain {
+        std::uint32_t runBegin = 0;
+        std::uint32_t runEnd = 0;
+        bool mini = false;
+        bool ok = false;
+    };
+
+    CompoundFile() = default;
+    AafResult Load();
+    AafResult LoadHeaderAndFat();
+    using Links = std::array<std::uint32_t, 3>;  // left sibling, right sibling, child
+    AafResult LoadDirectory(std::vector<Links>* links);
+    AafResult WalkDirectory(const std::vector<Links>& links);
+    void ResolveStreamChains();
+    // Follows table from start, claiming each unit in owner for entry; false on a marker other than
+    // end of chain, a unit out of range or already claimed (a cycle or a cross-link).
+    bool Follow(const std::vector<std::uint32_t>& table, std::uint32_t start, std::uint32_t units,
+                std::vector<std::uint32_t>& owner, std::uint32_t entry, std::vector<std::uint32_t>* chain) const;
+    void AddRuns(const std::vector<std::uint32_t>& chain, std::size_t count, Chain* out);
+    bool CopySectors(std::uint32_t sector, std::uint64_t offset, std::size_t length, std::uint8_t* out) const;
+
+    std::unique_ptr<FileBytes> file_;
+    std::vector<CfbEntry> entries_;
+    std::vector<Chain> chains_;  // by entry
+    std::vector<Run> runs_;
+    std::vector<std::uint32_t> fat_;
+    std::vector<std::uint32_t> miniFat_;
+    std::vector<std::uint32_t> miniStreamSectors_;
+    std::vector<std::uint32_t> fatOwner_;  // used while resolving chains at open
+    std::uint64_t miniStreamSize_ = 0;
+    std::uint32_t sectorSize_ = 512;
+    std::uint32_t sectorShift_ = 9;
+    std::uint32_t sectorCount_ = 0;  // sectors the file holds after the header (the last may be short)
+    std::uint32_t miniCutoff_ = 4096;
+    std::uint32_t firstDirectorySector_ = 0;
+    std::uint32_t firstMiniFatSector_ = 0;
+    std::uint16_t majorVersion_ = 3;
+    Auid headerClsid_;
+};
+
+// UTF-16 to UTF-8 (lone surrogates become U+FFFD).
+std::string Utf16ToUtf8(std::u16string_view text);
+
+}  // namespace aafsdk
