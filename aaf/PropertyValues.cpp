@@ -87,7 +87,7 @@ bool ReadInteger(IAAFTypeDefInt* type, IAAFPropertyValue* value, ValueBase** out
     return true;
 }
 
-void ReadText(IAAFTypeDefString* type, IAAFPropertyValue* value, PropertyValueList& list)
+void ReadString(IAAFTypeDefString* type, IAAFPropertyValue* value, PropertyValueList& list)
 {
     if (value == nullptr)
         return;
@@ -262,7 +262,7 @@ std::int32_t ReadTypedValueAt(IAAFTypeDef* type, IAAFPropertyValue* value, Prope
     Held<IAAFTypeDefString> text;
     result = GetInterface(text.out(), IID_IAAFTypeDefString, "IID_IAAFTypeDefString", type);
     if (result >= 0 && text) {
-        ReadText(text.get(), value, list);
+        ReadString(text.get(), value, list);
         return 0;
     }
     Held<IAAFTypeDefSet> set;
