@@ -583,6 +583,38 @@ struct AttributedObject {
     }
 };
 
+TEST(CollectPropertyValues, EveryInterfaceHandedOutIsReleasedOnce)
+{
+    AttributedObject attributed({
+        {u"_COMMENT", kStringType, WideBytes(u"one")},
+        {u"Take", kInt32Type, {3, 0, 0, 0}},
+    });
+    auto& tags = attributed.tags;
+    auto& o = attributed.o;
+    const auto once = [](auto& mock, int times = 1) { EXPECT_CALL(mock, Release()).Times(times); };
+    once(o.properties);
+    once(o.property[0]);
+    once(o.definition[0]);
+    once(o.meta[0]);
+    once(tags.value);
+    once(tags.arrayType.type);
+    once(tags.arrayType.array);
+    once(tags.elementType.type);
+    once(tags.elementType.meta);
+    once(tags.elementType.strong, 2);
+    once(tags.elementType.reference, 2);
+    for (std::size_t i = 0; i < 2; ++i) {
+        once(tags.elements[i]);
+        once(tags.tagged[i]);
+        once(tags.taggedTypes[i].type);
+        once(tags.taggedTypes[i].meta);
+    }
+    PropertyValueList list;
+    attributed.head.CollectPropertyValues(list, kAttributesPropertyId);
+    EXPECT_EQ(Describe(list), (Texts{"tagged _COMMENT=text one", "tagged Take=int 3"}));
+    attributed.head.object = nullptr;  // the caller's reference
+}
+
 struct CurrentItemTest : testing::Test {
     void SetUp() override { GlobalTimelineBuilder.ItemStack.clear(); }
     void TearDown() override { GlobalTimelineBuilder.ItemStack.clear(); }
