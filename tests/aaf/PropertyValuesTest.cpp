@@ -98,7 +98,7 @@ struct TypeDouble {
 };
 
 // A tagged value: its name, its type and its stored bytes.
-struct TaggedSpec {
+struct TaggedInput {
     std::u16string name;
     Auid type;
     std::vector<aafUInt8> bytes;
@@ -113,31 +113,31 @@ struct TaggedList {
     std::deque<NiceMock<testsupport::MockIAAFTaggedValue>> tagged;
     std::deque<TypeDouble> taggedTypes;
 
-    explicit TaggedList(const std::vector<TaggedSpec>& specs)
+    explicit TaggedList(const std::vector<TaggedInput>& inputs)
     {
         arrayType.Array(elementType);
         elementType.StrongReference();
         ON_CALL(arrayType.array, GetCount(&value, _))
-            .WillByDefault(DoAll(SetArgPointee<1>(static_cast<aafUInt32>(specs.size())), Return(0)));
+            .WillByDefault(DoAll(SetArgPointee<1>(static_cast<aafUInt32>(inputs.size())), Return(0)));
         ON_CALL(arrayType.array, GetElementValue(_, _, _)).WillByDefault(Return(AAFRESULT_BADINDEX));
         ON_CALL(value, IsDefinedType(_)).WillByDefault(DoAll(SetArgPointee<0>(kAAFTrue), Return(0)));
         ON_CALL(value, GetType(_)).WillByDefault(HandOut<0>(static_cast<IAAFTypeDef*>(&arrayType.type)));
-        for (aafUInt32 i = 0; i < specs.size(); ++i) {
-            const TaggedSpec& spec = specs[i];
+        for (aafUInt32 i = 0; i < inputs.size(); ++i) {
+            const TaggedInput& input = inputs[i];
             auto& element = elements.emplace_back();
             auto& t = tagged.emplace_back();
-            auto& type = taggedTypes.emplace_back(spec.type);
+            auto& type = taggedTypes.emplace_back(input.type);
             ON_CALL(arrayType.array, GetElementValue(&value, i, _))
                 .WillByDefault(HandOut<2>(static_cast<IAAFPropertyValue*>(&element)));
             ON_CALL(elementType.reference, GetObject(&element, IID_IAAFTaggedValue, _))
                 .WillByDefault(HandOut<2>(static_cast<IUnknown*>(static_cast<IAAFTaggedValue*>(&t))));
-            ON_CALL(t, GetNameBufLen(_)).WillByDefault(aaftest::TextLength(spec.name));
-            ON_CALL(t, GetName(_, _)).WillByDefault(aaftest::TextCopy(spec.name));
+            ON_CALL(t, GetNameBufLen(_)).WillByDefault(aaftest::TextLength(input.name));
+            ON_CALL(t, GetName(_, _)).WillByDefault(aaftest::TextCopy(input.name));
             ON_CALL(t, GetTypeDefinition(_)).WillByDefault(HandOut<0>(static_cast<IAAFTypeDef*>(&type.type)));
             ON_CALL(t, GetValueBufLen(_))
-                .WillByDefault(DoAll(SetArgPointee<0>(static_cast<aafUInt32>(spec.bytes.size())), Return(0)));
+                .WillByDefault(DoAll(SetArgPointee<0>(static_cast<aafUInt32>(input.bytes.size())), Return(0)));
             ON_CALL(t, GetValue(_, _, _))
-                .WillByDefault([bytes = spec.bytes](aafUInt32 size, aafDataBuffer_t out, aafUInt32* read) -> HRESULT {
+                .WillByDefault([bytes = input.bytes](aafUInt32 size, aafDataBuffer_t out, aafUInt32* read) -> HRESULT {
                     const aafUInt32 n = std::min<aafUInt32>(size, static_cast<aafUInt32>(bytes.size()));
                     std::memcpy(out, bytes.data(), n);
                     *read = n;
@@ -574,7 +574,7 @@ struct AttributedObject {
     ObjectDouble o;
     ObjectT head;
 
-    explicit AttributedObject(const std::vector<TaggedSpec>& specs) : tags(specs)
+    explicit AttributedObject(const std::vector<TaggedInput>& inputs) : tags(inputs)
     {
         o.Add(kAttributesPropertyId, &tags.value);
         ON_CALL(o.properties, NextOne(_)).WillByDefault(HandOut<0>(static_cast<IAAFProperty*>(&o.property[0])));
