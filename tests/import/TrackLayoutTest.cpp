@@ -337,3 +337,41 @@ TEST_F(TrackLayoutTest, AnUnresolvedLayerParameterAddsNothing)
 }
 
 }  // namespace
+
+namespace {
+
+// The layers of a nested scope each build a track whose items carry the layer's index; markers
+// are looked up by that index, so each layer's track gets only its own.
+TEST_F(TrackLayoutTest, NestedScopeLayersTakeTheMarkersOfTheirLayerIndex)
+{
+    PushSequence("S");
+    for (const int layer : {-1, 0, 1}) {
+        EventMarker marker;
+        marker.position = 5;
+        marker.name = "layer " + std::to_string(layer);
+        EventMarkerMap[1][layer] = {marker};
+    }
+    for (const int layer : {-1, 0, 1}) {
+        const ComponentContext context = Context(20, 2, layer);
+        OpenTrack(context);
+        FCPClipItemTag clip = Clip("L", 0, 20);
+        clip.layerIndex = context.layerIndex;
+        PushClipItem(clip);
+        MoveItemToTrack();
+        CloseTrack();
+    }
+    AddGapTrack(Context(20, 2, 7));
+    const auto& tracks = GlobalTimelineBuilder.SequenceStack.front().video.front().tracks;
+    ASSERT_EQ(tracks.size(), 4u);
+    for (int i = 0; i < 3; ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(tracks[i].index, i + 1);
+        const auto* clip = dynamic_cast<const FCPClipItemTag*>(tracks[i].items.at(0).get());
+        EXPECT_EQ(clip->layerIndex, i - 1);
+        ASSERT_EQ(clip->markers.size(), 1u);
+        EXPECT_EQ(clip->markers[0].name, "layer " + std::to_string(i - 1));
+    }
+    EXPECT_EQ(tracks[3].items.at(0).get()->layerIndex, 7);
+}
+
+}  // namespace
