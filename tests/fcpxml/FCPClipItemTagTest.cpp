@@ -4,6 +4,7 @@
 
 #include "WriteCapture.h"
 #include "fcpxml/FCPFileTag.h"
+#include "fcpxml/FCPSequenceTag.h"
 #include "fcpxml/MarkerColorTables.h"
 #include "fcpxml/TrackInfo.h"
 #include "run/config/MediaSettings.h"
@@ -218,4 +219,35 @@ TEST_F(ClipItemTest, FileConversionAndDurations)
     EXPECT_EQ(item.GetFileDuration(), -1);
     EXPECT_EQ(item.GetSourceDuration(), 3600);
     EXPECT_EQ(item.GetFrameSize().height, OutputMediaSettings.height);
+}
+
+TEST_F(ClipItemTest, FilesAndNestedSequencesKeepTheirPlace)
+{
+    WrittenFileIds.clear();
+    FCPFileTag file("Media");
+    file.id = "Media";
+    FCPClipItemTag first("One");
+    first.files.push_back(file);
+    first.markers.emplace_back(1, "M", "");
+    first.nestedSequences.emplace_back(OutputMediaSettings);
+    first.nestedSequences.back().id = "Inner";
+    first.AddFilter(EffectInfo("Blur", "blur", "", "filter", -1, 2));
+    first.CopyMarkersToNestedSequences();
+    ASSERT_EQ(first.nestedSequences.back().markers.size(), 1u);
+    FCPClipItemTag second("Two");
+    second.files.push_back(file);
+
+    const std::string one = Capture([&] { first.WriteClipItem(); });
+    const std::string two = Capture([&] { second.WriteClipItem(); });
+    WrittenFileIds.clear();
+
+    const auto at = [&](const char* text) { return one.find(text); };
+    ASSERT_NE(at("\t<file id=\"Media\">\n"), std::string::npos);  // in full the first time
+    EXPECT_LT(at("</comments>"), at("<file id=\"Media\">"));
+    EXPECT_LT(at("</file>"), at("\t<marker>"));
+    EXPECT_LT(at("\t</marker>"), at("<sequence id=\"Inner\""));
+    EXPECT_LT(at("</sequence>"), at("\t<filter>"));
+    EXPECT_EQ(one.find("\n\t<fielddominance>"), std::string::npos);  // media type 0 is not video
+    EXPECT_NE(two.find("\t<file id=\"Media\"/>\n"), std::string::npos);  // a reference afterwards
+    EXPECT_EQ(two.find("<pathurl>"), std::string::npos);
 }

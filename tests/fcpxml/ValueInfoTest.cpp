@@ -182,6 +182,12 @@ TEST_F(ValueInfoTest, NestedItemsCopyDeeplyAndReleaseOnAssignment)
     twice.ReplaceNested(new TestClip("B"));
     EXPECT_EQ(twice.nested->name, "B");
 
+    ValueInfo moved(std::move(twice));  // a move hands the item over
+    EXPECT_EQ(twice.nested, nullptr);
+    EXPECT_EQ(moved.nested->name, "B");
+    moved = std::move(target);
+    EXPECT_EQ(moved.nested, nullptr);
+
     std::vector<ValueInfo> many(3, first);  // copies inside containers stay independent
     many.erase(many.begin());
     EXPECT_EQ(many[1].nested->name, "Seq");
