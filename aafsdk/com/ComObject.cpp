@@ -1,0 +1,161 @@
+#include "aafsdk/com/ComObject.h"
+
+#include <new>
+
+#include "aafsdk/com/ComIds.h"
+#include "aafsdk/com/InterfaceTables.h"
+
+namespace aafsdk::com {
+namespace {
+
+const std::vector<InterfaceEntry>& AllRows()
+{
+    static const std::vector<InterfaceEntry> rows = [] {
+        std::vector<InterfaceEntry> all;
+        for (auto group : {MobInterfaceRows(), ValueInterfaceRows(), SlotInterfaceRows(), SegmentInterfaceRows(),
+                           DescriptorInterfaceRows(), GenericInterfaceRows()})
+            all.insert(all.end(), group.begin(), group.end());
+        return all;
+    }();
+    return rows;
+}
+
+Auid ClassOfDefinitionKind(DefinitionKind kind)
+{
+    switch (kind) {
+    case DefinitionKind::Data: return classes::kDataDefinition;
+    case DefinitionKind::Operation: return classes::kOperationDefinition;
+    case DefinitionKind::Parameter: return classes::kParameterDefinition;
+    case DefinitionKind::Interpolation: return classes::kInterpolationDefinition;
+    case DefinitionKind::Container: return classes::kContainerDefinition;
+    case DefinitionKind::Codec: return classes::kCodecDefinition;
+    case DefinitionKind::Plugin: return classes::kPluginDefinition;
+    case DefinitionKind::TaggedValue: return classes::kTaggedValueDefinition;
+    case DefinitionKind::KLVData: return classes::kKLVDataDefinition;
+    default: return classes::kDefinitionObject;
+    }
+}
+
+// The meta-class a type definition of this category has.
+const ClassDef* ClassOfType(const ObjectModel& model, const TypeDef& type)
+{
+    for (const ClassDef& c : model.classes()) {
+        TypeCategory category;
+        if (c.builtin && TypeCategoryOfClass(c.id, &category) && category == type.category)
+            return &c;
+    }
+    return model.FindClass(classes::kTypeDefinition);
+}
+
+const ClassDef* ClassOfSubject(const FileModel& model, const Subject& subject)
+{
+    switch (subject.kind) {
+    case Subject::Kind::Stored:
+        if (subject.object >= model.graph().objects.size())
+            return nullptr;
+        return &model.KnownClassOf(subject.object);
+    case Subject::Kind::Definition:
+        return model.model().FindClass(ClassOfDefinitionKind(subject.definitionKind));
+    case Subject::Kind::Type:
+        return subject.type ? ClassOfType(model.model(), *subject.type) : nullptr;
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+FileState::FileState(std::unique_ptr<StoredGraph> graph, std::unique_ptr<FileModel> model)
+    : graph_(std::move(graph)), model_(std::move(model))
+{
+}
+
+ModelObject::ModelObject(FilePtr file, const Subject& subject, const ClassDef& classDef)
+    : file_(std::move(file)), subject_(subject), class_(&classDef)
+{
+    file_->live().emplace(subject_, this);
+}
+
+ModelObject::~ModelObject()
+{
+    file_->live().erase(subject_);
+}
+
+const StoredObject* ModelObject::stored() const
+{
+    return subject_.kind == Subject::Kind::Stored ? &graph().object(subject_.object) : nullptr;
+}
+
+HRESULT ModelObject::QueryInterface(REFIID riid, void** ppvObject)
+{
+    if (!ppvObject)
+        return AAFRESULT_NULL_PARAM;
+    *ppvObject = nullptr;
+    if (riid == IID_IUnknown) {
+        *ppvObject = static_cast<IUnknown*>(this);
+        AddRef();
+        return AAFRESULT_SUCCESS;
+    }
+    for (auto& [iid, facet] : facets_) {
+        if (iid == riid) {
+            *ppvObject = facet->Pointer();
+            AddRef();
+            return AAFRESULT_SUCCESS;
+        }
+    }
+    for (const InterfaceEntry& row : AllRows()) {
+        if (row.iid == riid && class_->IsA(row.classId)) {
+            try {
+                facets_.emplace_back(riid, std::unique_ptr<FacetBase>(row.make(*this)));
+            } catch (const std::bad_alloc&) {
+                return AAFRESULT_NOMEMORY;
+            }
+            *ppvObject = facets_.back().second->Pointer();
+            AddRef();
+            return AAFRESULT_SUCCESS;
+        }
+    }
+    return E_NOINTERFACE;
+}
+
+ULONG ModelObject::AddRef()
+{
+    return ++refs_;
+}
+
+ULONG ModelObject::Release()
+{
+    const ULONG left = --refs_;
+    if (left == 0)
+        delete this;
+    return left;
+}
+
+HRESULT ModelObject::Hand(const FilePtr& file, const Subject& subject, REFIID iid, void** out)
+{
+    if (!out)
+        return AAFRESULT_NULL_PARAM;
+    *out = nullptr;
+    if (!file)
+        return AAFRESULT_NOT_OPEN;
+    ModelObject* object = nullptr;
+    const auto it = file->live().find(subject);
+    if (it != file->live().end()) {
+        object = it->second;
+    } else {
+        const ClassDef* c = ClassOfSubject(file->model(), subject);
+        if (!c)
+            return AAFRESULT_INVALID_OBJ;
+        try {
+            object = new ModelObject(file, subject, *c);
+        } catch (const std::bad_alloc&) {
+            return AAFRESULT_NOMEMORY;
+        }
+    }
+    // Held across the query so that an object nobody else holds goes when it does not answer.
+    object->AddRef();
+    const HRESULT hr = object->QueryInterface(iid, out);
+    object->Release();
+    return hr;
+}
+
+}  // namespace aafsdk::com

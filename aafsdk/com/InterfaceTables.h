@@ -1,0 +1,37 @@
+#pragma once
+
+// The dispatch rows of each group of interfaces, one function per source file. QueryInterface
+// looks through all of them in this order; the first row whose interface and class match answers.
+
+#include <span>
+
+#include "aafsdk/com/ComObject.h"
+
+namespace aafsdk::com {
+
+std::span<const InterfaceEntry> MobInterfaceRows();         // header, dictionary, mobs
+std::span<const InterfaceEntry> ValueInterfaceRows();       // tagged values, KLV data, type definitions
+std::span<const InterfaceEntry> SlotInterfaceRows();        // slots and data definitions
+std::span<const InterfaceEntry> SegmentInterfaceRows();     // components, segments, events, transitions
+std::span<const InterfaceEntry> DescriptorInterfaceRows();  // essence descriptors and locators
+// Effects, parameters, definitions and generic property access (GenericInterfaces.cpp).
+std::span<const InterfaceEntry> GenericInterfaceRows();
+
+}  // namespace aafsdk::com
+
+namespace aafsdk::com {
+
+// The data definition a weak reference (Component::DataDefinition, OperationDefinition::DataDefinition)
+// names, as IAAFDataDef: the file's definition object when it stores one, else the definition by AUID.
+[[nodiscard]] HRESULT HandDataDefinition(const FilePtr& file, const StoredObject& owner, std::uint16_t pid,
+                                         IAAFDataDef** out);
+
+}  // namespace aafsdk::com
+
+namespace aafsdk::com {
+
+// The model's type definition an IAAFTypeDef object stands for (a type subject, or a stored type
+// definition of the MetaDictionary); nullptr when the model does not know it.
+const TypeDef* TypeOfSubject(const ModelObject& object);
+
+}  // namespace aafsdk::com
