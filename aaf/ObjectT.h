@@ -1,8 +1,14 @@
 #pragma once
 
 #include <cstdint>
+#include <map>
+#include <string>
 
 #include "aafsdk/include/AAF.h"
+#include "fcpxml/Auid.h"
+
+struct PropertyValueList;
+struct TaggedValueEntry;
 
 // Queries the interface held in the holder slot for iid into the out slot and returns the query's
 // result; a null holder gives AAFRESULT_BADINDEX without any call. The name ("IID_IAAFMob2") is
@@ -49,4 +55,12 @@ struct ObjectT {
     // Counts the object's properties into propertyCount; a null object or a failed count raises.
     std::int32_t CountProperties();
     void ReleaseObject() { ReleaseInterface(object); }
+
+    // The object's property values (PropertyValues.cpp). Appends the values of every property whose
+    // definition's AUID is id, among the propertyCount properties counted before; returns status.
+    std::int32_t CollectPropertyValues(PropertyValueList& list, const Auid& id);
+    // The comment tagged values of the object's attributes become clip comments of the current item.
+    void AddCommentsToCurrentItem();
+    // The object's attribute tagged values by name; a later one replaces an earlier one.
+    void CollectTaggedValues(std::map<std::string, TaggedValueEntry>& map);
 };

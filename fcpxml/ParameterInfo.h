@@ -44,5 +44,5 @@ struct ParameterInfo {
 // Nothing at all for a parameter without values and keyframes.
 void WriteParameter(const ParameterInfo& parameter);
 
-// "input_" and the spec's FCP name, then "_X" for a pointx or "_Y" for a pointy value type.
+// "input_" and the FCP parameter name, then "_X" for a pointx or "_Y" for a pointy value type.
 std::string MakeInputParameterName(const FCPParameterSpec& spec);

@@ -44,4 +44,24 @@ ParameterRecord& ParameterRecord::operator=(const ParameterRecord& other)
     return *this;
 }
 
+ParameterRecord::ParameterRecord(ParameterRecord&& other) noexcept
+    : constantValues(std::move(other.constantValues)),
+      controlPoints(std::move(other.controlPoints)),
+      mapping(std::move(other.mapping))
+{
+    other.constantValues.clear();
+}
+
+ParameterRecord& ParameterRecord::operator=(ParameterRecord&& other) noexcept
+{
+    if (this == &other)
+        return *this;
+    DeleteAll(constantValues);
+    constantValues = std::move(other.constantValues);
+    other.constantValues.clear();
+    controlPoints = std::move(other.controlPoints);
+    mapping = std::move(other.mapping);
+    return *this;
+}
+
 ParameterRecord::~ParameterRecord() { DeleteAll(constantValues); }

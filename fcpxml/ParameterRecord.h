@@ -13,6 +13,8 @@ struct ParameterRecord {
     ParameterRecord() = default;
     ParameterRecord(const ParameterRecord& other);
     ParameterRecord& operator=(const ParameterRecord& other);
+    ParameterRecord(ParameterRecord&& other) noexcept;
+    ParameterRecord& operator=(ParameterRecord&& other) noexcept;
     ~ParameterRecord();
 
     std::vector<ValueBase*> constantValues;

@@ -1,5 +1,6 @@
 #include "fcpxml/TimecodeInfo.h"
 
+#include <algorithm>
 #include <cstdint>
 
 #include "fcpxml/NumberText.h"
@@ -25,7 +26,9 @@ void TimecodeInfo::SetFromTimecode(const Timecode& tc)
 std::string TimecodeInfo::ComputeText() const
 {
     const bool drop = displayformat == "DF";
-    Timecode tc(frame, drop ? 1 : 0, static_cast<uint16_t>(rate.timebase), rate.timebase * 1000,
+    // A timebase is a frame count per second; one beyond that range cannot name a rate.
+    const int timebase = std::clamp(rate.timebase, 0, 65535);
+    Timecode tc(frame, drop ? 1 : 0, static_cast<uint16_t>(timebase), timebase * 1000,
                 drop ? 1001 : 1000);
     tc.reelName = reelname;
     return TimecodeToText(tc);

@@ -1,7 +1,32 @@
 #include "fcpxml/TrackInfo.h"
 
+#include "fcpxml/FCPSequenceTag.h"
 #include "fcpxml/NumberText.h"
+#include "fcpxml/TimelineBuilder.h"
 #include "fcpxml/XmlWriter.h"
+
+namespace {
+
+// The tracks of the first entry, or -1 when there is none.
+template <typename Entries>
+int FirstEntryTrackCount(const Entries& entries)
+{
+    return entries.empty() ? -1 : static_cast<int>(entries.front().tracks.size());
+}
+
+}  // namespace
+
+void SetTrackIndexFromSequence(TrackInfo& track)
+{
+    const auto& sequences = GlobalTimelineBuilder.SequenceStack;
+    if (sequences.empty())
+        return;
+    const FCPSequenceTag& current = sequences.front();
+    if (track.mediaType == 2)
+        track.index = FirstEntryTrackCount(current.video) + 1;
+    else if (track.mediaType == 1)
+        track.index = FirstEntryTrackCount(current.audio) + 1;
+}
 
 void WriteTrack(const TrackInfo& track)
 {

@@ -79,6 +79,16 @@ public:
         : charBytes(std::move(chars)), hexBytes(std::move(hex)), byteCount(count)
     {
     }
+    // True when either list holds a byte.
+    bool HasData() const { return !charBytes.empty() || !hexBytes.empty(); }
+    // Copies both lists and the byte count.
+    void Assign(const ArrayValue& other)
+    {
+        charBytes = other.charBytes;
+        hexBytes = other.hexBytes;
+        byteCount = other.byteCount;
+    }
+
     std::vector<std::string> charBytes;  // the byte when printable, "." otherwise
     std::vector<std::string> hexBytes;   // "%02x " of the byte
     int32_t byteCount = 0;

@@ -55,6 +55,31 @@ ValueInfo& ValueInfo::operator=(const ValueInfo& other)
     return *this;
 }
 
+ValueInfo::ValueInfo(ValueInfo&& other) noexcept
+    : text(std::move(other.text)),
+      colors(std::move(other.colors)),
+      points(std::move(other.points)),
+      timecodes(std::move(other.timecodes)),
+      nested(other.nested),
+      raw(other.raw)
+{
+    other.nested = nullptr;
+}
+
+ValueInfo& ValueInfo::operator=(ValueInfo&& other) noexcept
+{
+    if (this == &other)
+        return *this;
+    text = std::move(other.text);
+    colors = std::move(other.colors);
+    points = std::move(other.points);
+    timecodes = std::move(other.timecodes);
+    raw = other.raw;
+    ReplaceNested(other.nested);
+    other.nested = nullptr;
+    return *this;
+}
+
 ValueInfo::~ValueInfo() { delete nested; }
 
 void ValueInfo::ReplaceNested(ItemTagBase* item)

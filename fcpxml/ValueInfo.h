@@ -31,6 +31,8 @@ public:
     explicit ValueInfo(std::string valueText) : text(std::move(valueText)) {}
     ValueInfo(const ValueInfo& other);
     ValueInfo& operator=(const ValueInfo& other);
+    ValueInfo(ValueInfo&& other) noexcept;
+    ValueInfo& operator=(ValueInfo&& other) noexcept;
     ~ValueInfo();
 
     // Releases the nested item held and stores a heap copy of the clip.

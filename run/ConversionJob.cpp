@@ -3,10 +3,17 @@
 #include <clocale>
 #include <stdexcept>
 
-#include <QDir>
 #include <QFile>
 #include <QString>
 
+#include "aaf/AafLibrary.h"
+#include "aaf/import/EventMarkers.h"
+#include "aaf/import/TimelineBuilder.h"
+#include "fcpxml/CodecColorSpaceMap.h"
+#include "fcpxml/FCPFileTag.h"
+#include "fcpxml/IDTagBase.h"
+#include "fcpxml/MarkerColorTables.h"
+#include "fcpxml/QtCodecTable.h"
 #include "fcpxml/XmemlDocument.h"
 #include "fcpxml/XmlWriter.h"
 #include "platform/AafLoader.h"
@@ -24,20 +31,6 @@ namespace {
 
 constexpr int kXmemlVersion = 5;
 constexpr const char* kAafLibraries[] = {"AAFCOAPI.dll", "AAFINTP.dll", "AAFPGAPI.dll"};
-constexpr const char* kAafLibraryLocale = "pt_PT.UTF-8";
-
-// Saves the C locale, switches it for the library and loads the library from the current folder.
-// Neither the switch nor the load is checked: a missing library shows when the file is opened.
-std::string LoadAafLibrary(const char* name)
-{
-    const char* current = std::setlocale(LC_ALL, nullptr);
-    std::string saved = current ? current : "C";
-    const QString path =
-        QDir(QDir::currentPath() + QLatin1Char('/') + QString::fromUtf8(name)).absolutePath();
-    std::setlocale(LC_ALL, kAafLibraryLocale);
-    (void)AAFLoad(QFile::encodeName(path).constData());
-    return saved;
-}
 
 // Runs query between the open and the close of the AAF file. The file is closed on every way out;
 // a failed close while the query's failure unwinds is dropped, so that failure is the one reported.
@@ -82,13 +75,28 @@ void ResetJobState()
 {
     XmlIndentDepth = 0;
     ClearXmemlDocument();
+    ResetTimelineBuilder();  // the item stack is left alone
+    ClearImportTraversalLists();
     ClearTranslationLog();
+    ClearEventMarkerMap();
+    UsedNameCounts.clear();
+    UsedItemIds.clear();
+    WrittenFileIds.clear();
+    // The translation tables of the document model; they are rebuilt by every conversion job.
+    LabelColorTable.clear();
+    AvidMarkerColorTable.clear();
+    AvidToFcpColorNames.clear();
+    QtCodecTable.clear();
+    CodecColorSpaceMap.clear();
 }
 
 ConversionJob::ConversionJob(const char* aafPath_, const char* xmlPath_)
     : aafPath(aafPath_ ? aafPath_ : ""), xmlPath(xmlPath_ ? xmlPath_ : ""), queryOnly(false)
 {
     ResetJobState();
+    BuildMarkerColorTables();
+    BuildQtCodecTable();
+    BuildCodecColorSpaceMap();
     ApplyImportPreferences();
     LoadMediaRelinkList(GetNamedParameter("mediaSettingPath"));
 }

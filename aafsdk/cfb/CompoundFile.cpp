@@ -367,7 +367,7 @@ void CompoundFile::AddRuns(const std::vector<std::uint32_t>& chain, std::size_t 
 {
     out->runBegin = static_cast<std::uint32_t>(runs_.size());
     for (std::size_t i = 0; i < count; ++i) {
-        if (!runs_.empty() && runs_.size() > out->runBegin && runs_.back().first + runs_.back().count == chain[i])
+        if (runs_.size() > out->runBegin && runs_.back().first + runs_.back().count == chain[i])
             ++runs_.back().count;
         else
             runs_.push_back({chain[i], 1});
@@ -387,7 +387,8 @@ void CompoundFile::ResolveStreamChains()
         miniStreamSectors_.assign(chain.begin(), chain.begin() + static_cast<std::ptrdiff_t>(miniNeeded));
         miniStreamSize_ = root.size;
     }
-    const std::uint64_t miniUnits = std::min<std::uint64_t>(miniStreamSize_ / kMiniSectorSize, kMaxRegularSector);
+    const std::uint64_t miniUnits =
+        std::min<std::uint64_t>(DivideRoundingUp(miniStreamSize_, kMiniSectorSize), kMaxRegularSector);
     std::vector<std::uint32_t> miniOwner(static_cast<std::size_t>(std::min<std::uint64_t>(miniUnits, miniFat_.size())),
                                          kOwnerFree);
 

@@ -2,6 +2,8 @@
 
 #include <optional>
 
+#include "aafsdk/cfb/CompoundFile.h"
+
 namespace aafsdk {
 namespace {
 
@@ -12,6 +14,7 @@ constexpr std::uint16_t kPidClassDefinitions = 0x0003;
 constexpr std::uint16_t kPidTypeDefinitions = 0x0004;
 constexpr std::uint16_t kPidIdentification = 0x0005;
 constexpr std::uint16_t kPidName = 0x0006;
+constexpr std::uint16_t kPidDescription = 0x0007;
 constexpr std::uint16_t kPidParentClass = 0x0008;
 constexpr std::uint16_t kPidProperties = 0x0009;
 constexpr std::uint16_t kPidIsConcrete = 0x000a;
@@ -159,10 +162,7 @@ std::optional<std::vector<std::int64_t>> ReadInt64Array(const StoredObject& o, s
 
 std::string Narrow(const std::u16string& text)
 {
-    std::string result;
-    for (char16_t c : text)
-        result.push_back(c < 0x80 ? char(c) : '?');
-    return result;
+    return Utf16ToUtf8(text);
 }
 
 std::string KeyString(const PropertyKey& key)
@@ -260,6 +260,7 @@ void FileModel::ReadMetaDictionary()
         FileClassDefinition c;
         c.id = *auid;
         c.name = Narrow(*name);
+        c.description = Narrow(ReadString(o, kPidDescription).value_or(u""));
         c.parentId = *parent;
         c.concrete = ReadUnsigned(o, kPidIsConcrete, 1).value_or(0) != 0;
         if (const StoredProperty* props = o.Find(kPidProperties)) {
@@ -279,6 +280,7 @@ void FileModel::ReadMetaDictionary()
                 FilePropertyDefinition p;
                 p.id = *pauid;
                 p.name = Narrow(*pname);
+                p.description = Narrow(ReadString(po, kPidDescription).value_or(u""));
                 p.typeId = *ptype;
                 p.pid = static_cast<std::uint16_t>(*pid);
                 p.optional = ReadUnsigned(po, kPidIsOptional, 1).value_or(1) != 0;
@@ -303,6 +305,7 @@ void FileModel::ReadMetaDictionary()
         }
         t.id = *auid;
         t.name = Narrow(*name);
+        t.description = Narrow(ReadString(o, kPidDescription).value_or(u""));
         bool ok = true;
         auto need = [&ok](auto&& value) {
             if (!value)
@@ -519,6 +522,10 @@ bool FileModel::Decode(ObjectId object, const StoredProperty& property, Value* o
     std::string scratch;
     std::string& why = error ? *error : scratch;
     *out = Value{};
+    if (object >= graph_.objects.size()) {
+        why = "no such object";
+        return false;
+    }
     const ClassDef* c = ClassOf(object);
     if (!c) {
         why = "the object's class " + graph_.object(object).classId.ToString() + " is not defined";

@@ -197,6 +197,7 @@ void ObjectModel::Merge(const std::vector<FileClassDefinition>& classes, const s
         ClassDef& c = classes_.emplace_back();
         c.id = stated.id;
         c.name = stated.name;
+        c.description = stated.description;
         c.parentId = stated.parentId == stated.id ? Auid{} : stated.parentId;
         c.concrete = stated.concrete;
         classById_[c.id] = &c;
@@ -210,13 +211,14 @@ void ObjectModel::Merge(const std::vector<FileClassDefinition>& classes, const s
                 if (p.pid == 0)
                     p.pid = sp.pid;  // a dynamic built-in property: the file hands out its pid
                 else if (p.pid != sp.pid)
-                    notes_.push_back("property " + p.name + " (" + p.id.ToString() + ") stated with pid " +
+                    notes_.insert(notes_.begin() + std::ptrdiff_t(mergeNotes_++), "property " + p.name + " (" + p.id.ToString() + ") stated with pid " +
                                      std::to_string(sp.pid) + ", known as " + std::to_string(p.pid));
                 continue;
             }
             PropertyDef def;
             def.id = sp.id;
             def.name = sp.name;
+            def.description = sp.description;
             def.pid = sp.pid;
             def.typeId = sp.typeId;
             def.optional = sp.optional;
@@ -229,6 +231,8 @@ void ObjectModel::Merge(const std::vector<FileClassDefinition>& classes, const s
 
 void ObjectModel::Link()
 {
+    // Linking runs again after each merge: its findings replace those of the last run.
+    notes_.resize(mergeNotes_);
     auto type = [this](const Auid& id) -> const TypeDef* {
         if (id == Auid{})
             return nullptr;
@@ -261,6 +265,11 @@ void ObjectModel::Link()
         }
     }
     for (auto& c : classes_) {
+        // Only built-in classes are tops; a file's class that names none hangs under InterchangeObject.
+        if (!c.builtin && !c.parent && !c.ancestryRepaired) {
+            notes_.push_back("class " + c.name + " (" + c.id.ToString() + ") names no parent");
+            c.ancestryRepaired = true;
+        }
         if (c.ancestryRepaired && &c != interchangeObject_)
             c.parent = interchangeObject_;
     }
@@ -304,15 +313,18 @@ void ObjectModel::Link()
     }
     enum class State : std::uint8_t { Unvisited, Visiting, Done };
     std::unordered_map<const TypeDef*, State> state;
-    auto finish = [&](auto& self, TypeDef& t) -> void {
+    // Types nest only a few levels in practice; a deeper chain from a file is left incomplete
+    // rather than followed down the stack.
+    constexpr int kMaxTypeDepth = 64;
+    auto finish = [&](auto& self, TypeDef& t, int depth) -> void {
         State& s = state[&t];
-        if (s != State::Unvisited)
+        if (s != State::Unvisited || depth > kMaxTypeDepth)
             return;
         s = State::Visiting;
         auto ready = [&](const TypeDef* e) {
             if (!e)
                 return false;
-            self(self, const_cast<TypeDef&>(*e));
+            self(self, const_cast<TypeDef&>(*e), depth + 1);
             return e->complete;
         };
         switch (t.category) {
@@ -334,14 +346,14 @@ void ObjectModel::Link()
             break;
         case TypeCategory::Record: {
             bool ok = !t.members.empty();
-            std::uint32_t total = 0;
+            std::uint64_t total = 0;
             for (const auto& m : t.members) {
                 ok = ok && ready(m.type) && m.type->fixedSize != 0;
                 if (ok)
                     total += m.type->fixedSize;
             }
-            t.complete = ok;
-            t.fixedSize = ok ? total : 0;
+            t.complete = ok && total <= 0xffff;
+            t.fixedSize = t.complete ? std::uint32_t(total) : 0;
             break;
         }
         case TypeCategory::FixedArray:
@@ -367,7 +379,7 @@ void ObjectModel::Link()
         s = State::Done;
     };
     for (auto& t : types_)
-        finish(finish, t);
+        finish(finish, t, 0);
 }
 
 }  // namespace aafsdk

@@ -37,6 +37,7 @@ struct ExtEnumMember {
 struct TypeDef {
     Auid id;
     std::string name;
+    std::string description;  // UTF-8, as names; empty for built-in definitions
     TypeCategory category = TypeCategory::Opaque;
     bool builtin = false;
 
@@ -70,6 +71,7 @@ struct TypeDef {
 struct PropertyDef {
     Auid id;
     std::string name;
+    std::string description;  // UTF-8, as names; empty for built-in definitions
     std::uint16_t pid = 0;  // 0 when a dynamic property has no pid in this file
     Auid typeId;
     const TypeDef* type = nullptr;
@@ -82,6 +84,7 @@ struct PropertyDef {
 struct ClassDef {
     Auid id;
     std::string name;
+    std::string description;  // UTF-8, as names; empty for built-in definitions
     Auid parentId;                   // none for the top classes
     const ClassDef* parent = nullptr;
     bool concrete = false;
@@ -109,6 +112,7 @@ private:
 struct FilePropertyDefinition {
     Auid id;
     std::string name;
+    std::string description;  // UTF-8, as names; empty for built-in definitions
     Auid typeId;
     bool optional = true;
     std::uint16_t pid = 0;
@@ -118,6 +122,7 @@ struct FilePropertyDefinition {
 struct FileClassDefinition {
     Auid id;
     std::string name;
+    std::string description;  // UTF-8, as names; empty for built-in definitions
     Auid parentId;
     bool concrete = false;
     std::vector<FilePropertyDefinition> properties;
@@ -160,7 +165,8 @@ private:
     std::unordered_map<Auid, TypeDef*, AuidHash> typeById_;
     std::unordered_map<Auid, PropertyDef*, AuidHash> propertyById_;
     const ClassDef* interchangeObject_ = nullptr;
-    std::vector<std::string> notes_;
+    std::vector<std::string> notes_;  // the merges' findings first, then the last link's
+    std::size_t mergeNotes_ = 0;
 };
 
 // Well-known identifiers of the model itself.

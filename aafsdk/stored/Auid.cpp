@@ -7,17 +7,6 @@ namespace {
 
 constexpr char kHex[] = "0123456789abcdef";
 
-int HexValue(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
-
 // Byte positions in the text form: Data1..Data3 are printed most significant byte first.
 constexpr int kTextOrder[16] = {3, 2, 1, 0, 5, 4, 7, 6, 8, 9, 10, 11, 12, 13, 14, 15};
 constexpr int kDashAfter[4] = {4, 6, 8, 10};  // dashes follow these many bytes
@@ -40,25 +29,7 @@ std::string Auid::ToString() const
 
 bool Auid::FromString(std::string_view text, Auid* out)
 {
-    if (text.size() != 36)
-        return false;
-    Auid result;
-    std::size_t pos = 0;
-    for (int i = 0; i < 16; ++i) {
-        if (std::find(std::begin(kDashAfter), std::end(kDashAfter), i) != std::end(kDashAfter)) {
-            if (text[pos] != '-')
-                return false;
-            ++pos;
-        }
-        const int hi = HexValue(text[pos]);
-        const int lo = HexValue(text[pos + 1]);
-        if (hi < 0 || lo < 0)
-            return false;
-        result.bytes[static_cast<std::size_t>(kTextOrder[i])] = static_cast<std::uint8_t>(hi << 4 | lo);
-        pos += 2;
-    }
-    *out = result;
-    return true;
+    return detail::ParseAuidText(text, *out);
 }
 
 Auid Auid::FromBytes(std::span<const std::uint8_t> sixteen)

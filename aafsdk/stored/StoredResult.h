@@ -2,20 +2,22 @@
 
 #include <cstdint>
 
+#include "aafsdk/include/AAFResult.h"
+
 namespace aafsdk {
 
-// The AAF result codes the reader returns (HRESULT values; negative means failure). The SDK-facing
-// header maps the same values to their AAFRESULT_* names.
-using AafResult = std::int32_t;
+// The AAF result codes the reader returns (negative means failure), under the names the reader's
+// code uses; the values are those of the SDK-facing header.
+using AafResult = AAFRESULT;
 
-inline constexpr AafResult kResultSuccess = 0;
-inline constexpr AafResult kResultFileRevNotSupported = static_cast<AafResult>(0x80120015u);
-inline constexpr AafResult kResultInvalidByteOrder = static_cast<AafResult>(0x8012001Cu);
-inline constexpr AafResult kResultNotAafFile = static_cast<AafResult>(0x8012001Du);
-inline constexpr AafResult kResultFileNotFound = static_cast<AafResult>(0x80120021u);
-inline constexpr AafResult kResultNotReadable = static_cast<AafResult>(0x80120027u);
-inline constexpr AafResult kResultReadFailure = static_cast<AafResult>(0x80120031u);
-inline constexpr AafResult kResultNoMemory = static_cast<AafResult>(0x8012015Eu);
+inline constexpr AafResult kResultSuccess = AAFRESULT_SUCCESS;
+inline constexpr AafResult kResultFileRevNotSupported = AAFRESULT_FILEREV_NOT_SUPP;
+inline constexpr AafResult kResultInvalidByteOrder = AAFRESULT_INVALID_BYTEORDER;
+inline constexpr AafResult kResultNotAafFile = AAFRESULT_NOT_AAF_FILE;
+inline constexpr AafResult kResultFileNotFound = AAFRESULT_FILE_NOT_FOUND;
+inline constexpr AafResult kResultNotReadable = AAFRESULT_NOT_READABLE;
+inline constexpr AafResult kResultReadFailure = AAFRESULT_READ_FAILURE;
+inline constexpr AafResult kResultNoMemory = AAFRESULT_NOMEMORY;
 
 constexpr bool Succeeded(AafResult result) { return result >= 0; }
 

@@ -103,6 +103,10 @@ TEST(ValueBase, OwnersCopyAssignAndSelfAssignIndependently)
         EXPECT_EQ(r->controlPoints[0].handleFlag, -1);
         EXPECT_EQ(r->mapping.fcp.name, "opacity");
     }
+    ParameterRecord moved(std::move(copy));
+    EXPECT_TRUE(copy.constantValues.empty());
+    assigned = std::move(moved);
+    EXPECT_EQ(dynamic_cast<IntValue&>(*assigned.constantValues.at(0)).value, 3);
 }
 
 TEST(CommentText, FormatsOnlyWithNameAndText)

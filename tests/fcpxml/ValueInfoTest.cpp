@@ -5,7 +5,10 @@
 #include <gtest/gtest.h>
 
 #include "WriteCapture.h"
+#include "fcpxml/FCPClipTag.h"
+#include "fcpxml/FCPSequenceTag.h"
 #include "fcpxml/ItemTagBase.h"
+#include "run/config/MediaSettings.h"
 #include "fcpxml/XmlWriter.h"
 
 using fcpxmltest::Capture;
@@ -179,6 +182,12 @@ TEST_F(ValueInfoTest, NestedItemsCopyDeeplyAndReleaseOnAssignment)
     twice.ReplaceNested(new TestClip("B"));
     EXPECT_EQ(twice.nested->name, "B");
 
+    ValueInfo moved(std::move(twice));  // a move hands the item over
+    EXPECT_EQ(twice.nested, nullptr);
+    EXPECT_EQ(moved.nested->name, "B");
+    moved = std::move(target);
+    EXPECT_EQ(moved.nested, nullptr);
+
     std::vector<ValueInfo> many(3, first);  // copies inside containers stay independent
     many.erase(many.begin());
     EXPECT_EQ(many[1].nested->name, "Seq");
@@ -194,4 +203,32 @@ TEST(ValueInfo, WithoutHooksCopiesCarryNoNestedItem)
     EXPECT_EQ(copy.nested, nullptr);
     EXPECT_EQ(Capture([&] { WriteValue(v); }), Lines({"<value>", "</value>"}));
     NestedClipHooks = saved;
+}
+
+TEST(ValueInfo, OwnsRealClipsAndSequences)
+{
+    ValueInfo value;
+    FCPClipTag first;
+    first.name = "First";
+    FCPClipTag second;
+    second.name = "Second";
+    value.SetNestedClip(first);
+    value.SetNestedClip(second);  // the first copy is released
+    ASSERT_NE(dynamic_cast<FCPClipTag*>(value.nested), nullptr);
+    EXPECT_EQ(value.nested->name, "Second");
+
+    ValueInfo withSequence;
+    withSequence.ReplaceNested(new FCPSequenceTag(OutputMediaSettings));
+    withSequence.nested->name = "Seq";
+    {
+        const ValueInfo copy(withSequence);
+        ASSERT_NE(dynamic_cast<FCPSequenceTag*>(copy.nested), nullptr);
+        EXPECT_NE(copy.nested, withSequence.nested);
+        value = copy;
+    }
+    ASSERT_NE(dynamic_cast<FCPSequenceTag*>(value.nested), nullptr);
+    EXPECT_EQ(value.nested->name, "Seq");
+    EXPECT_EQ(withSequence.nested->name, "Seq");
+    value = ValueInfo();
+    EXPECT_EQ(value.nested, nullptr);
 }

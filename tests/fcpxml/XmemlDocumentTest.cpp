@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "fcpxml/XmlWriter.h"
+#include "run/config/MediaSettings.h"
 
 namespace {
 
@@ -136,7 +137,7 @@ TEST_F(DocumentPass, ProjectsAreWrittenInsideTheRoot)
               "<!DOCTYPE xmeml>\n"
               "<xmeml version=\"5\">\n"
               "\t<project>\n\t\t<name>A &amp; B</name>\n\t</project>\n"
-              "\t<project>\n\t\t<name>A &amp; B</name>\n\t</project>\n"
+              "\t<project>\n\t\t<name>A &amp; B</name>\n\t\t<children>\n\t\t</children>\n\t</project>\n"
               "</xmeml>\n");
 }
 
@@ -146,7 +147,7 @@ TEST(XmemlDocumentModel, ClearKeepsTheVersion)
     XmemlDocument.bins.emplace_back("AAF Import", ChildrenInfo());
     XmemlDocument.clips.emplace_back();
     XmemlDocument.projects.emplace_back();
-    XmemlDocument.sequences.emplace_back();
+    XmemlDocument.sequences.emplace_back(OutputMediaSettings);
     ClearXmemlDocument();
     EXPECT_EQ(XmemlDocument.version, 4);
     EXPECT_TRUE(XmemlDocument.bins.empty() && XmemlDocument.clips.empty() &&
@@ -158,20 +159,19 @@ TEST(XmemlDocumentModel, ClearKeepsTheVersion)
 TEST(XmemlDocumentModel, AddSequenceToFirstBin)
 {
     InitXmemlDocument();
-    AddSequenceToFirstBin(FCPSequenceTag());
+    AddSequenceToFirstBin(FCPSequenceTag(OutputMediaSettings));
     EXPECT_TRUE(XmemlDocument.bins.empty());
 
     XmemlDocument.bins.emplace_back("first", ChildrenInfo());
     XmemlDocument.bins.emplace_back("second", ChildrenInfo());
-    delete XmemlDocument.bins.front().children;
-    XmemlDocument.bins.front().children = nullptr;
-    AddSequenceToFirstBin(FCPSequenceTag());
+    XmemlDocument.bins.front().children.reset();
+    AddSequenceToFirstBin(FCPSequenceTag(OutputMediaSettings));
     EXPECT_EQ(XmemlDocument.bins.front().children, nullptr);
     EXPECT_TRUE(XmemlDocument.bins.back().children->sequences.empty());
 
     XmemlDocument.bins.front() = XmemlDocument.bins.back();
-    AddSequenceToFirstBin(FCPSequenceTag());
-    AddSequenceToFirstBin(FCPSequenceTag());
+    AddSequenceToFirstBin(FCPSequenceTag(OutputMediaSettings));
+    AddSequenceToFirstBin(FCPSequenceTag(OutputMediaSettings));
     EXPECT_EQ(XmemlDocument.bins.front().children->sequences.size(), 2u);
     EXPECT_TRUE(XmemlDocument.bins.back().children->sequences.empty());
     InitXmemlDocument();
@@ -182,7 +182,7 @@ TEST(XmemlDocumentModel, ProjectCopiesOwnTheirChildren)
     ProjectInfo a;
     a.name = "a";
     a.children = new ChildrenInfo;
-    a.children->sequences.emplace_back();
+    a.children->sequences.emplace_back(OutputMediaSettings);
 
     ProjectInfo b(a);
     ASSERT_NE(b.children, nullptr);

@@ -10,6 +10,11 @@
 #include <QSettings>
 #include <QStringList>
 
+#include "aaf/import/EventMarkers.h"
+#include "aaf/import/TimelineBuilder.h"
+#include "fcpxml/FCPFileTag.h"
+#include "fcpxml/IDTagBase.h"
+#include "fcpxml/QtCodecTable.h"
 #include "fcpxml/XmemlDocument.h"
 #include "fcpxml/XmlWriter.h"
 #include "run/ConversionJob.h"
@@ -71,7 +76,10 @@ protected:
     {
         return XmemlDocument.bins.empty() && XmemlDocument.clips.empty() &&
                XmemlDocument.projects.empty() && XmemlDocument.sequences.empty() &&
-               TranslationLog.empty() && SourcePathMap.empty() && XmlIndentDepth == 0;
+               TranslationLog.empty() && SourcePathMap.empty() && XmlIndentDepth == 0 &&
+               GlobalTimelineBuilder.TrackStack.empty() && GlobalImportTraversalLists.PendingSourceReferences.empty() &&
+               EventMarkerMap.empty() && UsedItemIds.empty() && UsedNameCounts.empty() &&
+               WrittenFileIds.empty() && QtCodecTable.empty();
     }
     static void FillPerRunState()
     {
@@ -80,6 +88,13 @@ protected:
         TranslationLog.emplace_back();
         SourcePathMap["a"] = "b";
         XmlIndentDepth = 3;
+        GlobalTimelineBuilder.TrackStack.emplace_back();
+        GlobalImportTraversalLists.PendingSourceReferences.emplace_back();
+        EventMarkerMap[1][1].emplace_back();
+        UsedItemIds["clip"] = true;
+        UsedNameCounts["clip"] = 1;
+        WrittenFileIds["file"] = true;
+        QtCodecTable["codec"] = {};
     }
 
     testsupport::TempDir dir;

@@ -146,24 +146,21 @@ void PrintSummary(const StoredGraph& graph)
 
 int main(int argc, char** argv)
 {
+    std::vector<std::string> args(argv + 1, argv + argc);
     bool countsOnly = false;
     bool model = false;
-    std::string path;
-    for (int i = 1; i < argc; ++i) {
-        const std::string arg = argv[i];
-        if (arg == "--counts" && !countsOnly)
-            countsOnly = true;
-        else if (arg == "--model" && !model)
-            model = true;
-        else if (path.empty() && !arg.empty() && arg[0] != '-')
-            path = arg;
-        else
-            path.clear(), argc = 0;
+    while (args.size() > 1 && (args.front() == "--counts" || args.front() == "--model")) {
+        bool& flag = args.front() == "--counts" ? countsOnly : model;
+        if (flag)
+            break;  // given twice: a usage error
+        flag = true;
+        args.erase(args.begin());
     }
-    if (path.empty()) {
+    if (args.size() != 1 || args.back().empty() || args.back()[0] == '-') {
         std::fprintf(stderr, "usage: aafdump [--counts] [--model] FILE.aaf\n");
         return 2;
     }
+    const std::string& path = args.back();
     std::unique_ptr<StoredGraph> graph;
     const aafsdk::AafResult result = aafsdk::ReadStoredGraph(path, &graph);
     if (!aafsdk::Succeeded(result)) {

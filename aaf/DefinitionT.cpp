@@ -1,0 +1,60 @@
+#include "aaf/DefinitionT.h"
+
+#include "aaf/Auid.h"
+#include "aaf/TextConversion.h"
+
+namespace {
+
+// The steps both readers share, through whichever typed interface they hold.
+template <class Interface>
+std::int32_t ReadDefinition(DefinitionT& definition, Interface*& slot, REFIID iid, const char* iidName,
+                            IUnknown* holder)
+{
+    ReleaseInterface(slot);
+    definition.status = GetInterface(&slot, iid, iidName, holder);
+    if (definition.status < 0)
+        return definition.status;
+    definition.name = ReadText(slot, "CommonT: GetName", &Interface::GetNameBufLen, &Interface::GetName);
+    definition.description =
+        ReadText(slot, "CommonT: GetDescription", &Interface::GetDescriptionBufLen, &Interface::GetDescription);
+    aafUID_t id{};
+    definition.status = slot->GetAUID(&id);
+    if (definition.status >= 0)
+        definition.id = ToAuid(id);
+    definition.idText = AuidToText(definition.id);
+    if (definition.name.empty()) {
+        bool known = false;
+        definition.name = GetDefinitionName(definition.id, known);
+    }
+    return definition.status;
+}
+
+}  // namespace
+
+DefinitionT::~DefinitionT()
+{
+    ReleaseInterface(metaDefinition);
+    ReleaseInterface(defObject);
+}
+
+std::int32_t DefinitionT::ReadDefObject(IUnknown* holder)
+{
+    return ReadDefinition(*this, defObject, IID_IAAFDefObject, "IID_IAAFDefObject", holder);
+}
+
+std::int32_t DefinitionT::ReadMetaDefinition(IUnknown* holder)
+{
+    return ReadDefinition(*this, metaDefinition, IID_IAAFMetaDefinition, "IID_IAAFMetaDefinition", holder);
+}
+
+std::string GetDefinitionName(const Auid& id, bool& known)
+{
+    known = true;
+    for (const DefinitionNameTable table : DefinitionNameTables()) {
+        std::string name = table(id);
+        if (name != "UNKNOWN")
+            return name;
+    }
+    known = false;
+    return AuidToText(id);
+}

@@ -1,0 +1,3 @@
+#include "aaf/import/EffectEntryPoints.h"
+
+EffectEntryPoints RegisteredEffectEntryPoints;

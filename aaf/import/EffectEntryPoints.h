@@ -1,0 +1,24 @@
+#pragma once
+
+#include "fcpxml/ItemSlot.h"
+#include "fcpxml/ParameterMapping.h"
+#include "fcpxml/ValueInfo.h"
+
+class ValueBase;
+
+// A layer parameter on its way to the clip it names on another track.
+struct ClipParameterValue {
+    const ValueBase* source = nullptr;  // the parameter's value; not owned
+    ValueInfo value;                    // receives the clip that was found
+    ParameterMapping mapping;
+    int trackOffset = -1;
+};
+
+// The effect translation sits above the import, so the import reaches it through the functions it
+// registers here. An entry left empty does nothing.
+struct EffectEntryPoints {
+    // Fills record.value with the clip that the layer parameter names, as seen from item.
+    void (*resolveClipParameter)(ItemSlot& item, ClipParameterValue& record) = nullptr;
+};
+
+extern EffectEntryPoints RegisteredEffectEntryPoints;

@@ -1,0 +1,5 @@
+#include "fcpxml/TimelineBuilder.h"
+
+#include "fcpxml/FCPSequenceTag.h"
+
+TimelineBuilder GlobalTimelineBuilder;

@@ -1,0 +1,69 @@
+// The dump tool prints the object tree and class counts of a file, the same on every run, and
+// fails with a message on a file it cannot read.
+
+#include <cstdio>
+#include <string>
+
+#include "aafsdk/fixture/AafFileBuilder.h"
+#include "aafsdk/fixture/AafWriter.h"
+#include "support/TestSupport.h"
+
+namespace {
+
+struct DumpRun {
+    int status = -1;
+    std::string out;
+};
+
+DumpRun Dump(const std::string& args)
+{
+    DumpRun run;
+    FILE* pipe = popen((std::string(AAFDUMP_BINARY) + " " + args + " 2>&1").c_str(), "r");
+    if (pipe == nullptr)
+        return run;
+    char buffer[4096];
+    for (std::size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+        run.out.append(buffer, n);
+    run.status = pclose(pipe);
+    return run;
+}
+
+TEST(StoredDump, PrintsTheTreeTheSameEveryTime)
+{
+    using namespace aafsdk::fixture;
+    AafFileBuilder b;
+    const auto mob = b.AddMob("CompositionMob", "cut", MakeMobId(1));
+    const auto slot = b.AddTimelineSlot(mob, 1, "V1", 25, 1);
+    const auto sequence = b.AddSequence(slot, ids::kDataDefPicture, 20);
+    b.AddSourceClip(sequence, ids::kDataDefPicture, 20, MakeMobId(2), 1, 0);
+    testsupport::TempDir dir;
+    SaveBytes(dir / "cut.aaf", WriteAaf(b.graph()).bytes);
+
+    const DumpRun first = Dump("'" + (dir / "cut.aaf").string() + "'");
+    ASSERT_EQ(first.status, 0) << first.out;
+    EXPECT_EQ(Dump("'" + (dir / "cut.aaf").string() + "'").out, first.out);
+    const std::string sequenceClass = ids::ClassOf("Sequence").ToString();
+    EXPECT_NE(first.out.find("\n  /Header-2 " + ids::ClassOf("Header").ToString() + "\n"), std::string::npos) << first.out;
+    EXPECT_NE(first.out.find("class " + sequenceClass + " 1\n"), std::string::npos);
+    // A component's data definition, resolved into the Dictionary.
+    EXPECT_NE(first.out.find("weak-reference 21 tag "), std::string::npos);
+    EXPECT_EQ(first.out.find("(unresolved)"), std::string::npos);
+    EXPECT_EQ(first.out.find("damage"), std::string::npos);
+
+    const DumpRun counts = Dump("--counts '" + (dir / "cut.aaf").string() + "'");
+    EXPECT_EQ(counts.status, 0);
+    EXPECT_EQ(counts.out, first.out.substr(first.out.find("objects ")));
+}
+
+TEST(StoredDump, BadInputFailsWithAMessage)
+{
+    testsupport::TempDir dir;
+    testsupport::WriteFile(dir / "text.aaf", "not a compound file");
+    const DumpRun notAaf = Dump("'" + (dir / "text.aaf").string() + "'");
+    EXPECT_NE(notAaf.status, 0);
+    EXPECT_NE(notAaf.out.find("0x8012001d"), std::string::npos) << notAaf.out;
+    EXPECT_NE(Dump("'" + (dir / "none.aaf").string() + "'").out.find("0x80120021"), std::string::npos);
+    EXPECT_NE(Dump("").status, 0);
+}
+
+}  // namespace
