@@ -111,7 +111,7 @@ TEST_F(ComFixture, OpenFailuresGiveTheirCodes)
     EXPECT_LT(AAFFileOpenExistingRead(lone, 0, &file), 0);
 }
 
-TEST_F(ComFixture, NonAsciiPathOpens)
+TEST_F(ComFixture, NonAsciiPathOpensAndCloseLeavesHeldObjects)
 {
     AafFileBuilder f;
     f.AddMob("CompositionMob", "Cut", MakeMobId(1));
@@ -119,11 +119,18 @@ TEST_F(ComFixture, NonAsciiPathOpens)
     SaveBytes(path, WriteAaf(f.graph()).bytes);
     IAAFFile* file = nullptr;
     ASSERT_EQ(AAFFileOpenExistingRead(path.u16string().c_str(), 0, &file), 0);
+    IAAFHeader* held = nullptr;
+    ASSERT_EQ(file->GetHeader(&held), 0);
     EXPECT_EQ(file->Close(), 0);
     EXPECT_EQ(file->Close(), AAFRESULT_NOT_OPEN);
     IAAFHeader* header = nullptr;
     EXPECT_EQ(file->GetHeader(&header), AAFRESULT_NOT_OPEN);
     file->Release();
+    // What the caller still holds stays readable; the file goes with its last release.
+    aafNumSlots_t count = 0;
+    EXPECT_EQ(held->CountMobs(kAAFCompMob, &count), 0);
+    EXPECT_EQ(count, 1u);
+    held->Release();
 }
 
 TEST_F(ComFixture, AbsentOptionalValuesAndBadIndexes)
