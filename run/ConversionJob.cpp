@@ -8,6 +8,9 @@
 
 #include "aaf/AafLibrary.h"
 #include "aaf/import/EventMarkers.h"
+#include "aaf/import/FileT.h"
+#include "aaf/import/MasterClipMap.h"
+#include "aaf/import/MobRegistry.h"
 #include "aaf/import/TimelineBuilder.h"
 #include "fcpxml/CodecColorSpaceMap.h"
 #include "fcpxml/FCPFileTag.h"
@@ -79,6 +82,9 @@ void ResetJobState()
     ClearImportTraversalLists();
     ClearTranslationLog();
     ClearEventMarkerMap();
+    MobRegistry::Clear();
+    ClearMasterClipMaps();
+    ReleaseFileHeaderAndDictionary();
     UsedNameCounts.clear();
     UsedItemIds.clear();
     WrittenFileIds.clear();
