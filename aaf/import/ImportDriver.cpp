@@ -56,7 +56,7 @@ void SortMobsByKind(MobLists& lists)
         FileUnreferencedCompositionsAsTopLevel(lists);
 }
 
-void CollectMobsOfKind(MobLists& lists, MobKind kind, const std::string& word)
+aafNumSlots_t CountAndEnumerateMobs(MobKind kind, IEnumAAFMobs** mobs)
 {
     aafNumSlots_t count = 0;
     // A count that cannot be read would turn the file into an empty document reported as success.
@@ -65,8 +65,14 @@ void CollectMobsOfKind(MobLists& lists, MobKind kind, const std::string& word)
     aafSearchCrit_t criterion{};
     criterion.searchTag = kAAFByMobKind;
     criterion.tags.mobKind = kind;
+    MobtT::GetMobIter(FileHeader, mobs, &criterion);
+    return count;
+}
+
+void CollectMobsOfKind(MobLists& lists, MobKind kind, const std::string& word)
+{
     Held<IEnumAAFMobs> mobs;
-    MobtT::GetMobIter(FileHeader, mobs.out(), &criterion);
+    const aafNumSlots_t count = CountAndEnumerateMobs(kind, mobs.out());
     for (aafNumSlots_t i = 0; i < count; ++i) {
         const MobtT mob(mobs.get());
         if (mob.status < 0)

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "aaf/import/MobEntry.h"
+#include "aafsdk/include/AAF.h"
 #include "aaf/import/MobKind.h"
 #include "aaf/import/MobLists.h"
 
@@ -17,6 +18,9 @@ void BuildProjectFromMobs(MobLists& lists);
 // When no composition has the usage Top Level, those without any usage code that no other mob's
 // source clip names are filed as Top Level.
 void SortMobsByKind(MobLists& lists);
+
+// The number of the file's mobs of the kind (a failing count raises) and their enumerator.
+aafNumSlots_t CountAndEnumerateMobs(MobKind kind, IEnumAAFMobs** mobs);
 
 // The mobs of one kind, each registered with the item id word + "_MOB_" + its number within the
 // kind (a mob that cannot be read still uses up its number); compositions are filed by usage and

@@ -4,12 +4,12 @@
 #include <vector>
 
 #include "aaf/Auid.h"
-#include "aaf/CheckHResult.h"
 #include "aaf/HeldInterface.h"
 #include "aaf/MobId.h"
 #include "aaf/PropertyValues.h"
 #include "aaf/import/CompositionMobT.h"
 #include "aaf/import/FileT.h"
+#include "aaf/import/ImportDriver.h"
 #include "aaf/import/SourceClipReferences.h"
 #include "aaf/import/UsageCodes.h"
 #include "fcpxml/ValueBase.h"
@@ -25,14 +25,8 @@ constexpr Auid kMobAttributeListId = {0x60958183, 0x47B1, 0x11D4, {0xA0, 0x1C, 0
 template <class Visit>
 void ForEachComposition(Visit visit)
 {
-    aafNumSlots_t count = 0;
-    CheckHResult("CountMobs", CheckNotNull(FileHeader, "HeaderR: GetNumMobs")->CountMobs(kAAFCompMob, &count),
-                 kAafCallFailed);
-    aafSearchCrit_t criterion{};
-    criterion.searchTag = kAAFByMobKind;
-    criterion.tags.mobKind = kAAFCompMob;
     Held<IEnumAAFMobs> mobs;
-    MobtT::GetMobIter(FileHeader, mobs.out(), &criterion);
+    const aafNumSlots_t count = CountAndEnumerateMobs(kMobKindComposition, mobs.out());
     for (aafNumSlots_t i = 0; i < count; ++i) {
         CompositionMobT mob(mobs.get());
         if (!visit(mob))

@@ -17,6 +17,7 @@
 #include "fcpxml/MobInfo.h"
 #include "import/ImportFileSupport.h"
 #include "support/AafMocks.h"
+#include "support/CaptureRaise.h"
 #include "support/DefinitionDoubles.h"
 
 namespace {
@@ -28,6 +29,7 @@ using testing::DoAll;
 using testing::NiceMock;
 using testing::Return;
 using testing::SetArgPointee;
+using testsupport::RaisedOutput;
 namespace ids = fixture::ids;
 
 constexpr const char* kTopLevel = "0d010102-0101-0700-060e-2b3404010101";
@@ -36,36 +38,12 @@ constexpr const char* kAdjusted = "0d010102-0101-0600-060e-2b3404010101";
 constexpr const char* kLowerLevel = "0d010102-0101-0800-060e-2b3404010101";
 constexpr const char* kTemplate = "0d010102-0101-0900-060e-2b3404010101";
 
-MobId IdOf(std::uint32_t n)
-{
-    const fixture::MobIdBytes bytes = MakeMobId(n);
-    aafMobID_t id{};
-    std::memcpy(&id, bytes.data(), sizeof id);
-    return ToMobId(id);
-}
-
 std::vector<std::string> Names(const std::vector<MobEntry>& list)
 {
     std::vector<std::string> names;
     for (const MobEntry& entry : list)
         names.push_back(entry.name);
     return names;
-}
-
-// Runs body, which must raise the integer code, and returns what it printed.
-template <class Body>
-std::string RaisedOutput(int code, Body body)
-{
-    testing::internal::CaptureStdout();
-    int raised = 0;
-    try {
-        body();
-    } catch (int value) {
-        raised = value;
-    }
-    const std::string out = testing::internal::GetCapturedStdout();
-    EXPECT_EQ(raised, code) << out;
-    return out;
 }
 
 class ImportDriver : public ImportFileTest {};

@@ -4,6 +4,7 @@
 // readers and of the import driver.
 
 #include <cstdint>
+#include <cstring>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -11,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include "aaf/MobId.h"
 #include "aaf/import/FileT.h"
 #include "aaf/import/MasterClipMap.h"
 #include "aaf/import/MobRegistry.h"
@@ -31,6 +33,15 @@ inline constexpr std::uint16_t kMarkOut = 0x4b04;
 inline constexpr std::uint16_t kEditRate = 0x4b01;
 inline constexpr std::uint16_t kUsageCode = 0x4408;
 inline constexpr std::uint16_t kChoices = 0x0501;
+
+// The MobID the builder gives mob n (MakeMobId).
+inline MobId IdOf(std::uint32_t n)
+{
+    const fixture::MobIdBytes bytes = fixture::MakeMobId(n);
+    aafMobID_t id{};
+    std::memcpy(&id, bytes.data(), sizeof id);
+    return ToMobId(id);
+}
 
 inline void SetPhysicalNumber(fixture::AafFileBuilder& f, aafsdk::ObjectId slot, std::uint32_t number)
 {

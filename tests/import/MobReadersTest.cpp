@@ -19,14 +19,6 @@ using namespace importtest;
 using fixture::MakeMobId;
 namespace ids = fixture::ids;
 
-MobId IdOf(std::uint32_t n)
-{
-    const fixture::MobIdBytes bytes = MakeMobId(n);
-    aafMobID_t id{};
-    std::memcpy(&id, bytes.data(), sizeof id);
-    return ToMobId(id);
-}
-
 class MobReaders : public ImportFileTest {};
 
 TEST_F(MobReaders, MobTakesLengthRateMarksAndTimecodesFromItsSlots)

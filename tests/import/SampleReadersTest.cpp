@@ -20,18 +20,6 @@ namespace {
 
 using namespace importtest;
 
-std::vector<std::filesystem::path> Samples()
-{
-    std::vector<std::filesystem::path> files;
-    for (const auto& entry : std::filesystem::directory_iterator(testsupport::SharedDir() / "aaf-samples")) {
-        const std::string ext = entry.path().extension().string();
-        if (ext == ".aaf" || ext == ".AAF")
-            files.push_back(entry.path());
-    }
-    std::sort(files.begin(), files.end());
-    return files;
-}
-
 struct Counts {
     int mobs = 0;
     int timelineSlots = 0;
@@ -100,7 +88,7 @@ TEST_F(SampleReaders, EveryRequiredReadSucceedsOnEverySample)
 {
     REQUIRE_SHARED_DIR();
     Counts counts;
-    for (const auto& path : Samples()) {
+    for (const auto& path : testsupport::SampleFiles()) {
         SCOPED_TRACE(path.filename().string());
         ResetImport();
         testing::internal::CaptureStdout();

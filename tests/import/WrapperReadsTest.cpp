@@ -13,6 +13,7 @@
 #include "aaf/import/ParentKind.h"
 #include "aaf/import/SourceT.h"
 #include "support/AafMocks.h"
+#include "support/CaptureRaise.h"
 #include "support/DefinitionDoubles.h"
 
 namespace {
@@ -22,22 +23,7 @@ using testing::DoAll;
 using testing::NiceMock;
 using testing::Return;
 using testing::SetArgPointee;
-
-// Runs body, which must raise the integer code, and returns what it printed.
-template <class Body>
-std::string RaisedOutput(int code, Body body)
-{
-    testing::internal::CaptureStdout();
-    int raised = 0;
-    try {
-        body();
-    } catch (int value) {
-        raised = value;
-    }
-    const std::string out = testing::internal::GetCapturedStdout();
-    EXPECT_EQ(raised, code) << out;
-    return out;
-}
+using testsupport::RaisedOutput;
 
 struct KindAnswers {
     int kind;  // the one kind that answers true; 0 none

@@ -23,18 +23,6 @@ constexpr int kDefaultFormat = 3;   // "30i NTSC", for files that carry no forma
 // The project format of the samples whose first top-level composition carries one.
 const std::map<std::string, int> kSampleFormats = {};
 
-std::vector<fs::path> Samples()
-{
-    std::vector<fs::path> files;
-    for (const auto& entry : fs::directory_iterator(testsupport::SharedDir() / "aaf-samples")) {
-        const std::string ext = entry.path().extension().string();
-        if (ext == ".aaf" || ext == ".AAF")
-            files.push_back(entry.path());
-    }
-    std::sort(files.begin(), files.end());
-    return files;
-}
-
 QSettings Ini(const fs::path& path)
 {
     return QSettings(QString::fromStdString(path.string()), QSettings::IniFormat);
@@ -44,7 +32,7 @@ TEST(SampleRuns, ProjectFormatOfEverySample)
 {
     REQUIRE_SHARED_DIR();
     testsupport::TempDir dir;
-    for (const auto& sample : Samples()) {
+    for (const auto& sample : testsupport::SampleFiles()) {
         const std::string name = sample.filename().string();
         testsupport::WriteFile(dir / "media.ini", "[General]\nOther=1\n[FileName0]\nFilePath=x\n");
         const auto result = testsupport::RunConverter({"0", sample.string(), "", "", "media.ini", ""}, dir.path());
@@ -63,7 +51,7 @@ TEST(SampleRuns, ConversionAndMediaListOfEverySampleReadEverything)
 {
     REQUIRE_SHARED_DIR();
     testsupport::TempDir dir;
-    for (const auto& sample : Samples()) {
+    for (const auto& sample : testsupport::SampleFiles()) {
         const std::string name = sample.filename().string();
         for (const char* mode : {"1", "2"}) {
             testsupport::WriteFile(dir / "media.ini", "");
