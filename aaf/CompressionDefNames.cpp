@@ -4,7 +4,7 @@
 
 namespace {
 
-// Compressions of picture essence, by the SDK's constant names.
+// Compressions of picture essence, by the names of their constants.
 constexpr NameRow kCompressionDefs[] = {
     {"{EDB35383-6D30-11D3-A036-006094EB75CB}", "kAAFCompressionDef_AAF_CMPR_FULL_JPEG"},
     {"{EDB35391-6D30-11D3-A036-006094EB75CB}", "kAAFCompressionDef_AAF_CMPR_AUNC422"},

@@ -57,7 +57,7 @@ constexpr NameRow kInterpolationDefs[] = {
 };
 constexpr auto kInterpolationDefsSorted = SortedByAuid(kInterpolationDefs);
 
-// Operations, the AAF baseline's and a few of Avid's.
+// Operations of the AAF baseline and its extensions.
 constexpr NameRow kOperationDefs[] = {
     {"{0C3BEA40-FC05-11D2-8A29-0050040EF7D2}", "Video_Dissolve"},
     {"{0C3BEA44-FC05-11D2-8A29-0050040EF7D2}", "SMPTE_Video_Wipe"},
