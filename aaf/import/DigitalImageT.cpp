@@ -200,8 +200,8 @@ void DigitalImageT::ReadCdci()
                  kAafCallFailed);
     record.verticalSubsampling = static_cast<std::int32_t>(value);
     aafInt32 componentWidth = 0;
-    CheckHResult("GetComponentWidth", CheckNotNull(cdci, "CDCIT: GetComponentWidth")->GetComponentWidth(&componentWidth),
-                 kAafCallFailed);
+    CheckHResult("GetComponentWidth",
+                 CheckNotNull(cdci, "CDCIT: GetComponentWidth")->GetComponentWidth(&componentWidth), kAafCallFailed);
     record.componentWidth = componentWidth;
 
     aafColorSiting_t siting = 0;

@@ -118,12 +118,19 @@ struct SourceDoubles {
     }
 };
 
+// A getter that succeeds with the value in its first argument.
+template <class T>
+auto Gives(T value)
+{
+    return testing::DoAll(testing::SetArgPointee<0>(value), Return(AAFRESULT_SUCCESS));
+}
+
 // Getter pair of a text: its byte size with the terminator, then the text.
 template <class LenCall, class TextCall>
 void GivesText(LenCall& lenCall, TextCall& textCall, const std::u16string& text)
 {
     const auto bytes = static_cast<aafUInt32>((text.size() + 1) * sizeof(aafCharacter));
-    lenCall.WillByDefault(testing::DoAll(testing::SetArgPointee<0>(bytes), Return(AAFRESULT_SUCCESS)));
+    lenCall.WillByDefault(Gives(bytes));
     textCall.WillByDefault([text](aafCharacter* out, aafUInt32 size) {
         if (size < (text.size() + 1) * sizeof(aafCharacter))
             return AAFRESULT_SMALLBUF;
@@ -163,7 +170,7 @@ DescriptorLists ReadDescriptors(SourceDoubles& d)
 TEST(LocatorTTest, ReadsEveryLocatorPathAndTextLocatorNameCharacterForCharacter)
 {
     SourceDoubles d;
-    ON_CALL(d.essence, CountLocators(_)).WillByDefault(testing::DoAll(testing::SetArgPointee<0>(3u), Return(0)));
+    ON_CALL(d.essence, CountLocators(_)).WillByDefault(Gives(3u));
     ON_CALL(d.essence, GetLocatorAt(1, _)).WillByDefault(Return(AAFRESULT_BADINDEX));
     ON_CALL(d.essence, GetLocatorAt(0, _)).WillByDefault([&d](aafUInt32, IAAFLocator** out) {
         *out = &d.locators[0];
@@ -177,8 +184,7 @@ TEST(LocatorTTest, ReadsEveryLocatorPathAndTextLocatorNameCharacterForCharacter)
     });
     GivesPath(d.locators[0], u"file:///m\u00e9dia/\u65e5\u672c\u8a9e/\U0001F3AC.wav");
     d.Offer(d.locators[1], IID_IAAFTextLocator, static_cast<IAAFTextLocator*>(&d.textLocator));
-    GivesText(ON_CALL(d.textLocator, GetNameBufLen(_)), ON_CALL(d.textLocator, GetName(_, _)),
-              u"Reel \u00c5");
+    GivesText(ON_CALL(d.textLocator, GetNameBufLen(_)), ON_CALL(d.textLocator, GetName(_, _)), u"Reel \u00c5");
     ON_CALL(d.locators[1], GetPathBufLen(_)).WillByDefault(Return(kAbsent));
 
     {
@@ -186,7 +192,8 @@ TEST(LocatorTTest, ReadsEveryLocatorPathAndTextLocatorNameCharacterForCharacter)
         EXPECT_EQ(locator.status, 0);
         EXPECT_EQ(locator.locatorCount, 3);
         ASSERT_EQ(locator.records.size(), 2u);  // the unreadable second locator is skipped
-        EXPECT_EQ(locator.records[0].path, "file:///m\xC3\xA9" "dia/\xE6\x97\xA5\xE6\x9C\xAC\xE8\xAA\x9E/\xF0\x9F\x8E\xAC.wav");
+        EXPECT_EQ(locator.records[0].path,
+                  "file:///m\xC3\xA9" "dia/\xE6\x97\xA5\xE6\x9C\xAC\xE8\xAA\x9E/\xF0\x9F\x8E\xAC.wav");
         EXPECT_EQ(locator.records[0].name, "");
         EXPECT_EQ(locator.records[1].path, "");
         EXPECT_EQ(locator.records[1].name, "Reel \xC3\x85");
@@ -234,8 +241,8 @@ TEST(FileDescriptorTTest, CdciPictureIsReadWhole)
     d.Cdci();
     ON_CALL(d.image, GetStoredView(_, _))
         .WillByDefault(testing::DoAll(testing::SetArgPointee<0>(1080u), testing::SetArgPointee<1>(1920u), Return(0)));
-    ON_CALL(d.image, GetImageAspectRatio(_)).WillByDefault(testing::DoAll(testing::SetArgPointee<0>(aafRational_t{16, 9}), Return(0)));
-    ON_CALL(d.image, GetVideoLineMapSize(_)).WillByDefault(testing::DoAll(testing::SetArgPointee<0>(2u), Return(0)));
+    ON_CALL(d.image, GetImageAspectRatio(_)).WillByDefault(Gives(aafRational_t{16, 9}));
+    ON_CALL(d.image, GetVideoLineMapSize(_)).WillByDefault(Gives(2u));
     ON_CALL(d.image, GetVideoLineMap(2u, _)).WillByDefault([](aafUInt32, aafInt32* out) {
         out[0] = 21;
         out[1] = 584;
@@ -243,12 +250,12 @@ TEST(FileDescriptorTTest, CdciPictureIsReadWhole)
     });
     // A compression no table names keeps its AUID as its name; the other names come from their tables.
     const aafUID_t compression{0x01020304, 0x0506, 0x0708, {9, 10, 11, 12, 13, 14, 15, 16}};
-    ON_CALL(d.image, GetCompression(_)).WillByDefault(testing::DoAll(testing::SetArgPointee<0>(compression), Return(0)));
-    ON_CALL(d.image2, GetFieldDominance(_)).WillByDefault(testing::DoAll(testing::SetArgPointee<0>(1), Return(0)));
-    ON_CALL(d.cdci, GetHorizontalSubsampling(_)).WillByDefault(testing::DoAll(testing::SetArgPointee<0>(2u), Return(0)));
-    ON_CALL(d.cdci, GetComponentWidth(_)).WillByDefault(testing::DoAll(testing::SetArgPointee<0>(10), Return(0)));
-    ON_CALL(d.cdci, GetColorSiting(_)).WillByDefault(testing::DoAll(testing::SetArgPointee<0>(4), Return(0)));
-    ON_CALL(d.cdci2, GetReversedByteOrder(_)).WillByDefault(testing::DoAll(testing::SetArgPointee<0>(kAAFTrue), Return(0)));
+    ON_CALL(d.image, GetCompression(_)).WillByDefault(Gives(compression));
+    ON_CALL(d.image2, GetFieldDominance(_)).WillByDefault(Gives(1));
+    ON_CALL(d.cdci, GetHorizontalSubsampling(_)).WillByDefault(Gives(2u));
+    ON_CALL(d.cdci, GetComponentWidth(_)).WillByDefault(Gives(10));
+    ON_CALL(d.cdci, GetColorSiting(_)).WillByDefault(Gives(4));
+    ON_CALL(d.cdci2, GetReversedByteOrder(_)).WillByDefault(Gives(kAAFTrue));
 
     const DescriptorLists lists = ReadDescriptors(d);
     ASSERT_EQ(lists.images.size(), 1u);
@@ -285,7 +292,7 @@ TEST(FileDescriptorTTest, OptionalReadsThatFailKeepTheirDefaults)
     ON_CALL(d.image, GetImageAlignmentFactor(_)).WillByDefault(Return(kAbsent));
     ON_CALL(d.image, GetSampledView(_, _, _, _)).WillByDefault(Return(kAbsent));
     // A line-map size no stored property can hold is not allocated; the map read then fails.
-    ON_CALL(d.image, GetVideoLineMapSize(_)).WillByDefault(testing::DoAll(testing::SetArgPointee<0>(0xFFFFFFFFu), Return(0)));
+    ON_CALL(d.image, GetVideoLineMapSize(_)).WillByDefault(Gives(0xFFFFFFFFu));
     EXPECT_CALL(d.image, GetVideoLineMap(testing::Lt(0x10000u), _)).WillOnce(Return(AAFRESULT_SMALLBUF));
     ON_CALL(d.image2, GetActiveFormatDescriptor(_)).WillByDefault(Return(kAbsent));
     ON_CALL(d.image2, GetCodingEquations(_)).WillByDefault(Return(kAbsent));
@@ -325,11 +332,11 @@ TEST(FileDescriptorTTest, OptionalReadsThatFailKeepTheirDefaults)
 
     SourceDoubles s;
     s.Sound();
-    ON_CALL(s.sound, GetAudioSamplingRate(_)).WillByDefault(testing::DoAll(testing::SetArgPointee<0>(aafRational_t{44100, 1}), Return(0)));
+    ON_CALL(s.sound, GetAudioSamplingRate(_)).WillByDefault(Gives(aafRational_t{44100, 1}));
     ON_CALL(s.sound, GetDialNorm(_)).WillByDefault(Return(kAbsent));
     ON_CALL(s.sound, GetAudioRefLevel(_)).WillByDefault(Return(kAbsent));
     ON_CALL(s.sound, GetChannelCount(_)).WillByDefault(Return(kAbsent));
-    ON_CALL(s.sound, GetQuantizationBits(_)).WillByDefault(testing::DoAll(testing::SetArgPointee<0>(24u), Return(0)));
+    ON_CALL(s.sound, GetQuantizationBits(_)).WillByDefault(Gives(24u));
     const DescriptorLists sound = ReadDescriptors(s);
     ASSERT_EQ(sound.sounds.size(), 1u);
     EXPECT_EQ(sound.sounds[0].sampleRateNumerator, 44100);
@@ -440,7 +447,7 @@ TEST(FileDescriptorTTest, RgbaPictureClassifiesByItsAlphaComponent)
         SourceDoubles d;
         d.Rgba(c.layout);
         ON_CALL(d.rgba2, GetAlphaMaxRef(_)).WillByDefault(Return(kAbsent));
-        ON_CALL(d.rgba2, GetComponentMaxRef(_)).WillByDefault(testing::DoAll(testing::SetArgPointee<0>(255u), Return(0)));
+        ON_CALL(d.rgba2, GetComponentMaxRef(_)).WillByDefault(Gives(255u));
         const DescriptorLists lists = ReadDescriptors(d);
         ASSERT_EQ(lists.rgba.size(), 1u);
         ASSERT_EQ(lists.rgba[0].pixelLayout.size(), c.layout.size());
@@ -460,7 +467,8 @@ TEST(FileDescriptorTTest, RgbaPictureClassifiesByItsAlphaComponent)
 TEST(FileDescriptorTTest, PictureThatIsNeitherCdciNorRgbaStillGetsAnEmptyRgbaRecord)
 {
     SourceDoubles d;
-    d.Picture();
+    d.Sound();
+    d.Picture();  // a picture is never read as a sound too
     EXPECT_CALL(d.sound, GetAudioSamplingRate(_)).Times(0);
     const DescriptorLists lists = ReadDescriptors(d);
     ASSERT_EQ(lists.rgba.size(), 1u);

@@ -1,7 +1,9 @@
 // Every source mob of the sample files read through the locator and descriptor wrappers: no read
 // the import requires fails, each file mob classifies as its stored descriptor class says, and the
 // locator paths come through whole.
+#include <algorithm>
 #include <array>
+#include <cctype>
 #include <cstring>
 #include <filesystem>
 #include <map>
@@ -29,20 +31,21 @@ namespace pids = aafsdk::com::pids;
 
 using MobKey = std::array<std::uint8_t, sizeof(aafMobID_t)>;
 
-template <class I>
-struct Ref {
-    I* p = nullptr;
-    Ref() = default;
-    Ref(const Ref&) = delete;
-    Ref& operator=(const Ref&) = delete;
-    ~Ref()
-    {
-        if (p)
-            p->Release();
-    }
-    I** out() { return &p; }
-    I* operator->() const { return p; }
+struct Releaser {
+    void operator()(IUnknown* p) const { p->Release(); }
 };
+template <class I>
+using Held = std::unique_ptr<I, Releaser>;
+
+// Takes over the reference an interface call handed out.
+template <class I, class Call>
+HRESULT Obtain(Held<I>& held, Call call)
+{
+    I* raw = nullptr;
+    const HRESULT result = call(&raw);
+    held.reset(result == 0 ? raw : nullptr);
+    return result;
+}
 
 // What the stored objects say, read without the interfaces: the kind each file mob's descriptor
 // class gives, by MobID, and the URL of every network locator.
@@ -136,9 +139,11 @@ void ReadSourceMob(aafMobKind_t kind, IAAFSourceMob* source, const MobKey& key, 
 WrapperView ReadThroughWrappers(const std::filesystem::path& path)
 {
     WrapperView view;
-    Ref<IAAFFile> file;
-    Ref<IAAFHeader> header;
-    if (AAFFileOpenExistingRead(path.u16string().c_str(), 0, file.out()) != 0 || file->GetHeader(header.out()) != 0) {
+    Held<IAAFFile> file;
+    Held<IAAFHeader> header;
+    const std::u16string wide = path.u16string();
+    if (Obtain(file, [&](IAAFFile** out) { return AAFFileOpenExistingRead(wide.c_str(), 0, out); }) != 0 ||
+        Obtain(header, [&](IAAFHeader** out) { return file->GetHeader(out); }) != 0) {
         view.failures.push_back("cannot open");
         return view;
     }
@@ -146,25 +151,27 @@ WrapperView ReadThroughWrappers(const std::filesystem::path& path)
         aafSearchCrit_t criteria{};
         criteria.searchTag = kAAFByMobKind;
         criteria.tags.mobKind = kind;
-        Ref<IEnumAAFMobs> mobs;
-        if (header->GetMobs(&criteria, mobs.out()) != 0)
+        Held<IEnumAAFMobs> mobs;
+        if (Obtain(mobs, [&](IEnumAAFMobs** out) { return header->GetMobs(&criteria, out); }) != 0)
             continue;
         for (;;) {
-            Ref<IAAFMob> mob;
-            if (mobs->NextOne(mob.out()) != 0)
+            Held<IAAFMob> mob;
+            if (Obtain(mob, [&](IAAFMob** out) { return mobs->NextOne(out); }) != 0)
                 break;
             aafMobID_t id{};
             EXPECT_EQ(mob->GetMobID(&id), 0);
             MobKey key;
             std::memcpy(key.data(), &id, key.size());
-            Ref<IAAFSourceMob> source;
-            if (mob->QueryInterface(IID_IAAFSourceMob, reinterpret_cast<void**>(source.out())) != 0) {
+            Held<IAAFSourceMob> source;
+            if (Obtain(source, [&](IAAFSourceMob** out) {
+                    return mob->QueryInterface(IID_IAAFSourceMob, reinterpret_cast<void**>(out));
+                }) != 0) {
                 view.failures.push_back("mob of kind " + std::to_string(kind) + " is no source mob");
                 continue;
             }
             testing::internal::CaptureStdout();
             try {
-                ReadSourceMob(kind, source.p, key, view);
+                ReadSourceMob(kind, source.get(), key, view);
             } catch (int code) {
                 view.failures.push_back("kind " + std::to_string(kind) + " raised " + std::to_string(code));
             }
