@@ -2,6 +2,7 @@
 
 #include "aaf/Auid.h"
 #include "aaf/TextConversion.h"
+#include "fcpxml/ParameterRecord.h"
 
 namespace {
 
@@ -22,10 +23,8 @@ std::int32_t ReadDefinition(DefinitionT& definition, Interface*& slot, REFIID ii
     if (definition.status >= 0)
         definition.id = ToAuid(id);
     definition.idText = AuidToText(definition.id);
-    if (definition.name.empty()) {
-        bool known = false;
-        definition.name = GetDefinitionName(definition.id, known);
-    }
+    if (definition.name.empty())
+        definition.name = GetDefinitionNameText(definition.id);
     return definition.status;
 }
 
@@ -57,4 +56,15 @@ std::string GetDefinitionName(const Auid& id, bool& known)
     }
     known = false;
     return AuidToText(id);
+}
+
+std::string GetDefinitionNameText(const Auid& id)
+{
+    bool known = false;
+    return GetDefinitionName(id, known);
+}
+
+void AssignDefinitionName(const Auid& id, ParameterRecord& record)
+{
+    record.mapping.avid.name = GetDefinitionNameText(id);
 }

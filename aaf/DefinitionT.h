@@ -6,6 +6,8 @@
 #include "aaf/ObjectT.h"
 #include "fcpxml/Auid.h"
 
+struct ParameterRecord;
+
 // A definition read through IAAFDefObject or IAAFMetaDefinition: its AUID, the AUID's text, its
 // name and description. A definition without a name of its own takes the dictionary's name.
 struct DefinitionT : ObjectT {
@@ -35,3 +37,10 @@ std::span<const DefinitionNameTable> DefinitionNameTables();
 // The first answer other than "UNKNOWN" of the tables in their order, with known set; when none
 // knows the AUID, its AuidToText form with known cleared.
 std::string GetDefinitionName(const Auid& id, bool& known);
+
+// GetDefinitionName without the flag.
+std::string GetDefinitionNameText(const Auid& id);
+
+// Names a parameter record after its definition: the dictionary's name of id becomes the name of
+// the record's AAF side.
+void AssignDefinitionName(const Auid& id, ParameterRecord& record);

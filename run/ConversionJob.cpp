@@ -12,6 +12,9 @@
 #include "aaf/import/MasterClipMap.h"
 #include "aaf/import/MobRegistry.h"
 #include "aaf/import/TimelineBuilder.h"
+#include "effects/FCPEffectCatalogue.h"
+#include "effects/FxPlugUuidMap.h"
+#include "effects/TranslationTables.h"
 #include "fcpxml/CodecColorSpaceMap.h"
 #include "fcpxml/FCPFileTag.h"
 #include "fcpxml/IDTagBase.h"
@@ -80,7 +83,6 @@ void ResetJobState()
     ClearXmemlDocument();
     ResetTimelineBuilder();  // the item stack is left alone
     ClearImportTraversalLists();
-    ClearTranslationLog();
     ClearEventMarkerMap();
     MobRegistry::Clear();
     ClearMasterClipMaps();
@@ -88,21 +90,19 @@ void ResetJobState()
     UsedNameCounts.clear();
     UsedItemIds.clear();
     WrittenFileIds.clear();
-    // The translation tables of the document model; they are rebuilt by every conversion job.
-    LabelColorTable.clear();
-    AvidMarkerColorTable.clear();
-    AvidToFcpColorNames.clear();
-    QtCodecTable.clear();
-    CodecColorSpaceMap.clear();
+    // The translation log with the tables; every conversion job rebuilds the tables.
+    ClearTranslationTables();
 }
 
 ConversionJob::ConversionJob(const char* aafPath_, const char* xmlPath_)
     : aafPath(aafPath_ ? aafPath_ : ""), xmlPath(xmlPath_ ? xmlPath_ : ""), queryOnly(false)
 {
     ResetJobState();
+    BuildEffectCatalogue();
     BuildMarkerColorTables();
     BuildQtCodecTable();
     BuildCodecColorSpaceMap();
+    FillFxPlugUuidMap();
     ApplyImportPreferences();
     LoadMediaRelinkList(GetNamedParameter("mediaSettingPath"));
 }

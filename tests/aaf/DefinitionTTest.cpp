@@ -26,7 +26,8 @@ TEST(DefinitionT, ReadsNameDescriptionAndAuidThroughEitherInterface)
     } cases[] = {
         {true, kLinear, u"Überblendung", "Überblendung"},
         {false, kUnlisted, u"ディゾルブ", "ディゾルブ"},
-        // A definition without a name of its own is named by the dictionary, here by its AUID.
+        // A definition without a name of its own is named by the dictionary, or by its AUID.
+        {false, kLinear, u"", "Linear"},
         {true, kUnlisted, u"", AuidToText(kUnlisted)},
         {false, kUnlisted, u"", AuidToText(kUnlisted)},
     };

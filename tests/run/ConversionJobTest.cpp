@@ -12,8 +12,11 @@
 
 #include "aaf/import/EventMarkers.h"
 #include "aaf/import/TimelineBuilder.h"
+#include "effects/FCPEffectCatalogue.h"
+#include "fcpxml/CodecColorSpaceMap.h"
 #include "fcpxml/FCPFileTag.h"
 #include "fcpxml/IDTagBase.h"
+#include "fcpxml/MarkerColorTables.h"
 #include "fcpxml/QtCodecTable.h"
 #include "fcpxml/XmemlDocument.h"
 #include "fcpxml/XmlWriter.h"
@@ -79,7 +82,12 @@ protected:
                TranslationLog.empty() && SourcePathMap.empty() && XmlIndentDepth == 0 &&
                GlobalTimelineBuilder.TrackStack.empty() && GlobalImportTraversalLists.PendingSourceReferences.empty() &&
                EventMarkerMap.empty() && UsedItemIds.empty() && UsedNameCounts.empty() &&
-               WrittenFileIds.empty() && QtCodecTable.empty();
+               WrittenFileIds.empty() && TranslationTablesAreEmpty();
+    }
+    static bool TranslationTablesAreEmpty()
+    {
+        return FCPEffectCatalogue.empty() && LabelColorTable.empty() && AvidMarkerColorTable.empty() &&
+               AvidToFcpColorNames.empty() && QtCodecTable.empty() && CodecColorSpaceMap.empty();
     }
     static void FillPerRunState()
     {
@@ -95,6 +103,11 @@ protected:
         UsedNameCounts["clip"] = 1;
         WrittenFileIds["file"] = true;
         QtCodecTable["codec"] = {};
+        CodecColorSpaceMap["codec"] = "RGB";
+        FCPEffectCatalogue["stale"] = {};
+        LabelColorTable["stale"] = {};
+        AvidMarkerColorTable["stale"] = {};
+        AvidToFcpColorNames["stale"] = "Red";
     }
 
     testsupport::TempDir dir;
@@ -154,6 +167,14 @@ TEST_F(InProcessRun, ConversionStartsAndEndsWithEmptyPerRunState)
         EXPECT_TRUE(XmemlDocument.bins.empty() && XmemlDocument.projects.empty() &&
                     TranslationLog.empty() && XmlIndentDepth == 0);
         EXPECT_EQ(SourcePathMap, (std::map<std::string, std::string>{{"old.mov", "new.mov"}}));
+        // The translation tables were emptied and built afresh.
+        EXPECT_EQ(FCPEffectCatalogue.size(), 69u);
+        for (const auto* table : {&LabelColorTable, &AvidMarkerColorTable})
+            EXPECT_FALSE(table->empty() || table->contains("stale"));
+        EXPECT_FALSE(AvidToFcpColorNames.empty() || AvidToFcpColorNames.contains("stale"));
+        EXPECT_FALSE(QtCodecTable.empty() || QtCodecTable.contains("codec"));
+        EXPECT_FALSE(CodecColorSpaceMap.empty() || CodecColorSpaceMap.contains("codec"));
+        EXPECT_FALSE(FCPEffectCatalogue.contains("stale"));
         FillPerRunState();
         XmlIndentDepth = 0;
     };

@@ -1,0 +1,18 @@
+#include "effects/TranslationTables.h"
+
+#include "effects/FCPEffectCatalogue.h"
+#include "fcpxml/CodecColorSpaceMap.h"
+#include "fcpxml/MarkerColorTables.h"
+#include "fcpxml/QtCodecTable.h"
+#include "run/config/TranslationLog.h"
+
+void ClearTranslationTables()
+{
+    ClearTranslationLog();
+    FCPEffectCatalogue.clear();
+    LabelColorTable.clear();
+    AvidMarkerColorTable.clear();
+    AvidToFcpColorNames.clear();
+    QtCodecTable.clear();
+    CodecColorSpaceMap.clear();
+}
