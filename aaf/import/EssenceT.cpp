@@ -2,16 +2,25 @@
 
 #include "aaf/CheckHResult.h"
 #include "aaf/HeldInterface.h"
+#include "aaf/import/ClassifyDescriptors.h"
 #include "aaf/import/DataT.h"
+#include "aaf/import/FileDescriptorT.h"
+#include "aaf/import/SourceMobT.h"
 #include "aaf/import/SourceT.h"
 #include "run/config/LogMessage.h"
 
 namespace {
 
 // Whether the choice's source mob has a picture descriptor with an alpha component.
-bool SourceHasAlphaPicture(const SourceReference& /*choice*/)
+bool SourceHasAlphaPicture(const SourceReference& choice)
 {
-    return false;
+    const SourceMobT source(choice.sourceMobId);
+    if (source.status < 0)
+        return false;
+    FileDescriptorT descriptor(source.sourceMob);
+    DescriptorLists lists;
+    return descriptor.status >= 0 && descriptor.Read(lists) >= 0 &&
+           ClassifyDescriptors(lists) == kDataKindPictureWithAlpha;
 }
 
 }  // namespace

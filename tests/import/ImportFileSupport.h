@@ -102,6 +102,25 @@ inline aafsdk::ObjectId AddEssenceGroup(fixture::AafFileBuilder& f, aafsdk::Obje
     return group;
 }
 
+// A file source mob with an RGBA picture descriptor of the given pixel layout ("RGBA": red, green,
+// blue and alpha, 8 bits each).
+inline aafsdk::ObjectId AddRgbaSourceMob(fixture::AafFileBuilder& f, std::uint32_t n, std::string_view layout)
+{
+    const aafsdk::ObjectId mob = f.AddMob("SourceMob", "rgba", fixture::MakeMobId(n));
+    const aafsdk::ObjectId descriptor = f.AddDescriptor(mob, "TapeDescriptor");
+    f.graph().objects[descriptor].classId = fixture::AuidOf("0d010101-0101-2900-060e-2b3402060101");
+    f.builder().AddU32(descriptor, 0x3202, 1080);  // stored height
+    f.builder().AddU32(descriptor, 0x3203, 1920);  // stored width
+    f.builder().AddData(descriptor, 0x320d, {21, 0, 0, 0, 0x48, 0x02, 0, 0});  // video line map
+    std::vector<std::uint8_t> components;
+    for (char code : layout) {
+        components.push_back(static_cast<std::uint8_t>(code));
+        components.push_back(8);
+    }
+    f.builder().AddData(descriptor, 0x3401, components);  // pixel layout
+    return mob;
+}
+
 // Opens built files through FileT; every test starts and ends without a file, registry or document.
 class ImportFileTest : public ImportTest {
 protected:

@@ -182,6 +182,42 @@ TEST_F(MobReaders, SlotQueriesFindTheFirstClipOfASequenceAndTheChosenEssence)
     EXPECT_EQ(reference.dataKind, 2);
 }
 
+TEST_F(MobReaders, EssenceGroupPrefersAChoiceWithAnAlphaPicture)
+{
+    const struct {
+        const char* label;
+        std::vector<std::uint32_t> choices;
+        std::uint32_t chosen;
+    } cases[] = {
+        {"alpha second", {2, 3}, 3},
+        {"alpha first and last", {3, 2, 4}, 3},
+        {"no alpha", {2, 5}, 2},
+    };
+    fixture::AafFileBuilder f;
+    AddRgbaSourceMob(f, 2, "RGB");
+    AddRgbaSourceMob(f, 3, "RGBA");
+    AddRgbaSourceMob(f, 4, "ARGB");
+    const auto mob = f.AddMob("MasterMob", "m", MakeMobId(1));
+    std::uint32_t slotId = 1;
+    for (const auto& c : cases) {
+        std::vector<fixture::MobIdBytes> sources;
+        for (std::uint32_t n : c.choices)
+            sources.push_back(MakeMobId(n));
+        AddEssenceGroup(f, f.AddTimelineSlot(mob, slotId++, c.label, 25, 1), 40, sources);
+    }
+    Open(f);
+    const MobtT read(IdOf(1));
+    aafUInt32 index = 0;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.label);
+        const TimelineMobSlotT slot(read.mob, index++);
+        SourceReference reference;
+        EXPECT_EQ(ReadEssenceGroupReference(slot.segment, slot.info, reference), 0);
+        EXPECT_EQ(reference.sourceMobId, IdOf(c.chosen));
+        EXPECT_EQ(reference.dataKind, 2);
+    }
+}
+
 TEST_F(MobReaders, TimecodeSlotGivesItsFirstTimecodeAtTheSlotRate)
 {
     fixture::AafFileBuilder f;
