@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "aaf/Auid.h"
+#include "aaf/DefinitionT.h"
 #include "aaf/ObjectT.h"
 #include "aaf/PropertyValues.h"
 #include "aaf/ReferencedParameterReader.h"
@@ -154,6 +155,46 @@ TEST(PropertyValuesOnFiles, TheGenericPropertiesOfABuiltFileReadAsTheValueModelD
     for (const auto& c : cases)
         EXPECT_EQ(Collect(c.object, c.property), c.expected) << c.what;
     SetReferencedParameterReader(nullptr);
+}
+
+TEST(PropertyValuesOnFiles, DefinitionsOfABuiltFileReadByTheirReaders)
+{
+    Built b;
+    b.Open();
+    Ref<IAAFOperationGroup> group;
+    Ref<IAAFOperationDef> operation;
+    ASSERT_EQ(Query(b.warp.get(), IID_IAAFOperationGroup, &group), 0);
+    ASSERT_EQ(group->GetOperationDefinition(operation.out()), 0);
+    DefinitionT op;
+    EXPECT_EQ(op.ReadDefObject(operation.get()), 0);
+    EXPECT_EQ(op.name, "Motion Control");
+    EXPECT_EQ(op.description, "");
+    EXPECT_EQ(op.idText, AuidToText(ToFcpAuid(aafsdk::fixture::AuidOf(generic::kSpeedControl))));
+
+    Ref<IEnumAAFParameters> parameters;
+    Ref<IAAFParameter> ratio, level;
+    ASSERT_EQ(group->GetParameters(parameters.out()), 0);
+    ASSERT_EQ(parameters->NextOne(ratio.out()), 0);
+    ASSERT_EQ(parameters->NextOne(level.out()), 0);
+    Ref<IAAFVaryingValue> varying;
+    Ref<IAAFInterpolationDef> interpolation;
+    ASSERT_EQ(Query(level.get(), IID_IAAFVaryingValue, &varying), 0);
+    ASSERT_EQ(varying->GetInterpolationDefinition(interpolation.out()), 0);
+    DefinitionT bezier;
+    EXPECT_EQ(bezier.ReadDefObject(interpolation.get()), 0);
+    EXPECT_EQ(bezier.name, "AvidBezierInterpolator");
+    EXPECT_EQ(bezier.description, "Bezier keyframes");
+    EXPECT_TRUE(AuidEquals(bezier.id, ToFcpAuid(generic::kBezier)));
+
+    Ref<IAAFConstantValue> constant;
+    Ref<IAAFTypeDef> type;
+    ASSERT_EQ(Query(ratio.get(), IID_IAAFConstantValue, &constant), 0);
+    ASSERT_EQ(constant->GetTypeDefinition(type.out()), 0);
+    DefinitionT rational;
+    EXPECT_EQ(rational.ReadMetaDefinition(type.get()), 0);
+    EXPECT_EQ(rational.name, "Rational");
+    EXPECT_TRUE(AuidEquals(rational.id, ToFcpAuid(generic::kRational)));
+    EXPECT_LT(rational.ReadDefObject(type.get()), 0) << "a type is no Dictionary definition";
 }
 
 TEST(PropertyValuesOnFiles, CommentTagsOfABuiltFileBecomeClipComments)
@@ -367,6 +408,33 @@ TEST(PropertyValuesOnFiles, SampleValuesWhoseReadingIsKnown)
         if (holder) {
             EXPECT_EQ(Collect(holder.get(), c.property), c.expected) << c.file;
         }
+    }
+
+    // A dissolve's control point keeps its Bezier handles as parameters.
+    {
+        ByteCountReader reader;
+        SetReferencedParameterReader(&reader);
+        OpenedFile file;
+        ASSERT_EQ(file.Open(sample("transitions.aaf")), 0);
+        Ref<IAAFControlPoint> point;
+        testsupport::ForEachObject(file.header.get(), [&](IUnknown* o) {
+            Ref<IAAFOperationGroup> group;
+            Ref<IEnumAAFParameters> parameters;
+            Ref<IAAFParameter> p;
+            Ref<IAAFVaryingValue> varying;
+            if (point || Query(o, IID_IAAFOperationGroup, &group) != 0 || group->GetParameters(parameters.out()) != 0)
+                return;
+            while (!point && parameters->NextOne(p.out()) == 0)
+                if (Query(p.get(), IID_IAAFVaryingValue, &varying) == 0)
+                    (void)varying->GetControlPointAt(0, point.out());
+        });
+        ASSERT_TRUE(point);
+        Texts handles;
+        for (const char* id : {"8d56830e", "8d56830f", "8d568310", "8d568311"})
+            handles.push_back("parameter " + std::to_string(std::stoul(id, nullptr, 16)) + "=int 8");
+        handles.push_back("parameter " + std::to_string(0x8d568312ul) + "=int 4");
+        EXPECT_EQ(Collect(point.get(), generic::kPointHandles), handles);
+        SetReferencedParameterReader(nullptr);
     }
 
     // Accented and non-Latin names come through whole.

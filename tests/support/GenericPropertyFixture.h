@@ -52,6 +52,7 @@ inline constexpr Auid kLevel = "e4962320-2267-11d3-8a4c-0050040ef7d2"_auid;
 inline constexpr Auid kHandleInX = "8d56830e-847e-11d5-935a-50f857c10000"_auid;
 inline constexpr Auid kHandleMode = "8d568312-847e-11d5-935a-50f857c10000"_auid;
 inline constexpr Auid kBezier = "df394eda-6ac6-4566-8dbe-f28b0bdd781a"_auid;
+inline constexpr Auid kUnknown = "0badc0de-0000-4000-8000-000000000001"_auid;
 
 // Classes.
 inline constexpr Auid kClassInterchangeObject = "0d010101-0101-0100-060e-2b3402060101"_auid;
@@ -169,8 +170,8 @@ struct TaggedInput {
 };
 
 // The file: a composition with a source clip carrying an attribute list, a time-warp effect with a
-// constant and a varying parameter (its first control point with handles), an effect whose
-// definition the file does not store, and an event slot with a descriptive marker.
+// constant and a varying parameter (its first control point with handles) and two damaged ones,
+// an effect whose definition the file does not store, and an event slot with a descriptive marker.
 class GenericPropertyFile {
 public:
     AafFileBuilder f;
@@ -242,6 +243,14 @@ public:
         b.AddAuid(mode, 0x4c01, kHandleMode);
         b.AddData(mode, 0x4d01, Typed(kInt32, Int32Bytes(1)));
         AddPoint(level, 1, 1, RationalBytes(1, 1), false);
+        // A parameter no Dictionary defines, of a type the file does not define, and one whose
+        // Rational value is cut short.
+        const ObjectId unknown = b.AddVectorElement(warp, 0x0b03, kClassConstantValue);
+        b.AddAuid(unknown, 0x4c01, kUnknown);
+        b.AddData(unknown, 0x4d01, Typed(kUnknown, {1, 2, 3, 4}));
+        const ObjectId cut = b.AddVectorElement(warp, 0x0b03, kClassConstantValue);
+        b.AddAuid(cut, 0x4c01, kLevel);
+        b.AddData(cut, 0x4d01, Typed(kRational, {1, 0, 0, 0, 2}));
 
         // An effect whose definition the file does not store, with none of the optional values.
         bare = f.AddOperationGroup(sequence, aafsdk::fixture::ids::kDataDefPicture, 10, kVideoDissolve);
