@@ -50,6 +50,35 @@ HRESULT StoredText(const StoredObject& object, std::uint16_t pid, Text* out)
 
 enum class Which : std::uint8_t { Name, Description };
 
+// The name and description methods IAAFDefObject and IAAFMetaDefinition share, over the
+// definition's Read(Which, Text*).
+template <class Derived, class I>
+class NamedFacet : public Facet<I> {
+public:
+    using Facet<I>::Facet;
+    HRESULT GetNameBufLen(aafUInt32* pBufSize) override { return BufLen(Which::Name, pBufSize); }
+    HRESULT GetName(aafCharacter* pName, aafUInt32 bufSize) override { return Copy(Which::Name, pName, bufSize); }
+    HRESULT GetDescriptionBufLen(aafUInt32* pBufSize) override { return BufLen(Which::Description, pBufSize); }
+    HRESULT GetDescription(aafCharacter* pDescription, aafUInt32 bufSize) override
+    {
+        return Copy(Which::Description, pDescription, bufSize);
+    }
+
+private:
+    HRESULT BufLen(Which which, aafUInt32* out) const
+    {
+        Text t;
+        const HRESULT hr = static_cast<const Derived&>(*this).Read(which, &t);
+        return hr != AAFRESULT_SUCCESS ? hr : BufLenOf(t, out);
+    }
+    HRESULT Copy(Which which, aafCharacter* buffer, aafUInt32 bufSize) const
+    {
+        Text t;
+        const HRESULT hr = static_cast<const Derived&>(*this).Read(which, &t);
+        return hr != AAFRESULT_SUCCESS ? hr : CopyOf(t, buffer, bufSize);
+    }
+};
+
 // The Dictionary definition of a definition subject: the file's or a built-in one, or none for an
 // AUID that no Dictionary knows.
 const Definition* DictionaryEntry(const ModelObject& self)
@@ -58,9 +87,9 @@ const Definition* DictionaryEntry(const ModelObject& self)
     return self.model().dictionary().Find(s.definitionKind, s.id);
 }
 
-class DefObject final : public Facet<IAAFDefObject> {
+class DefObject final : public NamedFacet<DefObject, IAAFDefObject> {
 public:
-    using Facet::Facet;
+    using NamedFacet::NamedFacet;
     HRESULT GetAUID(aafUID_t* pAuid) override
     {
         if (!pAuid)
@@ -71,15 +100,7 @@ public:
         }
         return ReadUid(stored(), pids::kDefinitionObjectIdentification, pAuid);
     }
-    HRESULT GetNameBufLen(aafUInt32* pBufSize) override { return BufLen(Which::Name, pBufSize); }
-    HRESULT GetName(aafCharacter* pName, aafUInt32 bufSize) override { return Copy(Which::Name, pName, bufSize); }
-    HRESULT GetDescriptionBufLen(aafUInt32* pBufSize) override { return BufLen(Which::Description, pBufSize); }
-    HRESULT GetDescription(aafCharacter* pDescription, aafUInt32 bufSize) override
-    {
-        return Copy(Which::Description, pDescription, bufSize);
-    }
-
-private:
+    // The stored texts, or for a definition the file does not store the Dictionary's.
     HRESULT Read(Which which, Text* out) const
     {
         if (self().stored())
@@ -94,76 +115,54 @@ private:
         }
         return AAFRESULT_SUCCESS;
     }
-    HRESULT BufLen(Which which, aafUInt32* out) const
-    {
-        Text t;
-        const HRESULT hr = Read(which, &t);
-        return hr != AAFRESULT_SUCCESS ? hr : BufLenOf(t, out);
-    }
-    HRESULT Copy(Which which, aafCharacter* buffer, aafUInt32 bufSize) const
-    {
-        Text t;
-        const HRESULT hr = Read(which, &t);
-        return hr != AAFRESULT_SUCCESS ? hr : CopyOf(t, buffer, bufSize);
-    }
 };
 
-class MetaDefinition final : public Facet<IAAFMetaDefinition> {
+// The identity and texts the model holds for a type or property subject.
+struct ModelMeta {
+    const Auid* id = nullptr;
+    const std::string* name = nullptr;
+    const std::string* description = nullptr;
+};
+
+bool ModelMetaOf(const Subject& s, ModelMeta* out)
+{
+    if (s.kind == Subject::Kind::Type && s.type)
+        *out = ModelMeta{&s.type->id, &s.type->name, &s.type->description};
+    else if (s.kind == Subject::Kind::Property && s.property)
+        *out = ModelMeta{&s.property->id, &s.property->name, &s.property->description};
+    else
+        return false;
+    return true;
+}
+
+class MetaDefinition final : public NamedFacet<MetaDefinition, IAAFMetaDefinition> {
 public:
-    using Facet::Facet;
+    using NamedFacet::NamedFacet;
     HRESULT GetAUID(aafUID_t* pAuid) override
     {
         if (!pAuid)
             return AAFRESULT_NULL_PARAM;
-        const Subject& s = self().subject();
-        if (s.kind == Subject::Kind::Type && s.type) {
-            *pAuid = UidFromAuid(s.type->id);
-            return AAFRESULT_SUCCESS;
-        }
-        if (s.kind == Subject::Kind::Property && s.property) {
-            *pAuid = UidFromAuid(s.property->id);
+        ModelMeta m;
+        if (ModelMetaOf(self().subject(), &m)) {
+            *pAuid = UidFromAuid(*m.id);
             return AAFRESULT_SUCCESS;
         }
         if (!self().stored())
             return AAFRESULT_INVALID_OBJ;
         return ReadUid(stored(), pids::kMetaDefinitionIdentification, pAuid);
     }
-    HRESULT GetNameBufLen(aafUInt32* pBufSize) override { return BufLen(Which::Name, pBufSize); }
-    HRESULT GetName(aafCharacter* pName, aafUInt32 bufSize) override { return Copy(Which::Name, pName, bufSize); }
-    HRESULT GetDescriptionBufLen(aafUInt32* pBufSize) override { return BufLen(Which::Description, pBufSize); }
-    HRESULT GetDescription(aafCharacter* pDescription, aafUInt32 bufSize) override
-    {
-        return Copy(Which::Description, pDescription, bufSize);
-    }
-
-private:
+    // The model's texts of a type or property, or those a stored meta definition holds.
     HRESULT Read(Which which, Text* out) const
     {
-        const Subject& s = self().subject();
-        if (s.kind == Subject::Kind::Type && s.type) {
-            *out = FromModel(which == Which::Name ? s.type->name : s.type->description);
-            return AAFRESULT_SUCCESS;
-        }
-        if (s.kind == Subject::Kind::Property && s.property) {
-            *out = FromModel(which == Which::Name ? s.property->name : s.property->description);
+        ModelMeta m;
+        if (ModelMetaOf(self().subject(), &m)) {
+            *out = FromModel(which == Which::Name ? *m.name : *m.description);
             return AAFRESULT_SUCCESS;
         }
         if (!self().stored())
             return AAFRESULT_INVALID_OBJ;
         return StoredText(stored(),
                           which == Which::Name ? pids::kMetaDefinitionName : pids::kMetaDefinitionDescription, out);
-    }
-    HRESULT BufLen(Which which, aafUInt32* out) const
-    {
-        Text t;
-        const HRESULT hr = Read(which, &t);
-        return hr != AAFRESULT_SUCCESS ? hr : BufLenOf(t, out);
-    }
-    HRESULT Copy(Which which, aafCharacter* buffer, aafUInt32 bufSize) const
-    {
-        Text t;
-        const HRESULT hr = Read(which, &t);
-        return hr != AAFRESULT_SUCCESS ? hr : CopyOf(t, buffer, bufSize);
     }
 };
 

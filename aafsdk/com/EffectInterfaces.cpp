@@ -15,17 +15,25 @@ using ParameterEnumerator = ObjectEnumerator<IEnumAAFParameters, IAAFParameter>;
 // A transition's effect combines the outgoing and the incoming segment.
 constexpr aafInt32 kTransitionInputs = 2;
 
-// The operation definition a group names, when the file stores it.
-HRESULT StoredOperationDefinition(const ModelObject& group, const StoredObject** out)
+// A value of the operation definition a group names: 0 when the file does not store that
+// definition or the definition does not carry the value.
+template <class T>
+HRESULT OperationDefinitionValue(const ModelObject& group, std::uint16_t pid, T* out)
 {
     WeakReference weak;
-    const HRESULT hr = ReadWeakReference(*group.stored(), pids::kOperationGroupOperation, &weak);
+    HRESULT hr = ReadWeakReference(*group.stored(), pids::kOperationGroupOperation, &weak);
     if (hr != AAFRESULT_SUCCESS)
         return hr;
     const WeakTarget target = group.model().Resolve(weak);
-    const bool stored = target.object != kNoObject && group.model().IsA(target.object, classes::kOperationDefinition);
-    *out = stored ? &group.graph().object(target.object) : nullptr;
-    return AAFRESULT_SUCCESS;
+    T value = 0;
+    if (target.object != kNoObject && group.model().IsA(target.object, classes::kOperationDefinition)) {
+        hr = ReadInteger(group.graph().object(target.object), pid, &value);
+        if (hr == AAFRESULT_PROP_NOT_PRESENT)
+            hr = AAFRESULT_SUCCESS;
+    }
+    if (hr == AAFRESULT_SUCCESS)
+        *out = value;
+    return hr;
 }
 
 class OperationGroup final : public Facet<IAAFOperationGroup> {
@@ -40,16 +48,8 @@ public:
     {
         if (!pIsTimeWarp)
             return AAFRESULT_NULL_PARAM;
-        const StoredObject* definition = nullptr;
-        HRESULT hr = StoredOperationDefinition(self(), &definition);
-        if (hr != AAFRESULT_SUCCESS)
-            return hr;
         std::uint8_t flag = 0;
-        if (definition) {
-            hr = ReadInteger(*definition, pids::kOperationDefinitionIsTimeWarp, &flag);
-            if (hr == AAFRESULT_PROP_NOT_PRESENT)
-                hr = AAFRESULT_SUCCESS;
-        }
+        const HRESULT hr = OperationDefinitionValue(self(), pids::kOperationDefinitionIsTimeWarp, &flag);
         if (hr == AAFRESULT_SUCCESS)
             *pIsTimeWarp = flag ? kAAFTrue : kAAFFalse;
         return hr;
@@ -63,16 +63,8 @@ public:
     {
         if (!pValidTransition)
             return AAFRESULT_NULL_PARAM;
-        const StoredObject* definition = nullptr;
-        HRESULT hr = StoredOperationDefinition(self(), &definition);
-        if (hr != AAFRESULT_SUCCESS)
-            return hr;
         aafInt32 inputs = 0;
-        if (definition) {
-            hr = ReadInteger(*definition, pids::kOperationDefinitionNumberInputs, &inputs);
-            if (hr == AAFRESULT_PROP_NOT_PRESENT)
-                hr = AAFRESULT_SUCCESS;
-        }
+        const HRESULT hr = OperationDefinitionValue(self(), pids::kOperationDefinitionNumberInputs, &inputs);
         if (hr == AAFRESULT_SUCCESS)
             *pValidTransition = inputs == kTransitionInputs ? kAAFTrue : kAAFFalse;
         return hr;

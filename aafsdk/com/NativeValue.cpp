@@ -143,16 +143,29 @@ HRESULT TypedValueBytes(const StoredObject& object, std::uint16_t pid, std::span
     return AAFRESULT_SUCCESS;
 }
 
+namespace {
+
+// The value bytes of an indirect property and the model's definition of their type.
+HRESULT IndirectBytes(const ModelObject& owner, std::uint16_t pid, std::span<const std::uint8_t>* bytes,
+                      const TypeDef** type)
+{
+    Auid typeId;
+    const HRESULT hr = TypedValueBytes(*owner.stored(), pid, bytes, &typeId);
+    if (hr != AAFRESULT_SUCCESS)
+        return hr;
+    *type = owner.model().model().FindType(typeId);
+    return *type ? AAFRESULT_SUCCESS : AAFRESULT_TYPE_NOT_FOUND;
+}
+
+}  // namespace
+
 HRESULT IndirectValue(const ModelObject& owner, std::uint16_t pid, Value* out)
 {
     std::span<const std::uint8_t> bytes;
-    Auid typeId;
-    const HRESULT hr = TypedValueBytes(*owner.stored(), pid, &bytes, &typeId);
+    const TypeDef* type = nullptr;
+    const HRESULT hr = IndirectBytes(owner, pid, &bytes, &type);
     if (hr != AAFRESULT_SUCCESS)
         return hr;
-    const TypeDef* type = owner.model().model().FindType(typeId);
-    if (!type)
-        return AAFRESULT_TYPE_NOT_FOUND;
     return DecodeData(owner.model().model(), *type, bytes, out, nullptr) ? AAFRESULT_SUCCESS : AAFRESULT_BAD_PROP;
 }
 
@@ -196,12 +209,9 @@ HRESULT IndirectTypeDefinition(const ModelObject& owner, std::uint16_t pid, IAAF
         return AAFRESULT_NULL_PARAM;
     *out = nullptr;
     std::span<const std::uint8_t> bytes;
-    Auid typeId;
-    const HRESULT hr = TypedValueBytes(*owner.stored(), pid, &bytes, &typeId);
-    if (hr != AAFRESULT_SUCCESS)
-        return hr;
-    const TypeDef* type = owner.model().model().FindType(typeId);
-    return type ? HandSubject(owner.file(), Subject::OfType(type), out) : AAFRESULT_TYPE_NOT_FOUND;
+    const TypeDef* type = nullptr;
+    const HRESULT hr = IndirectBytes(owner, pid, &bytes, &type);
+    return hr != AAFRESULT_SUCCESS ? hr : HandSubject(owner.file(), Subject::OfType(type), out);
 }
 
 }  // namespace aafsdk::com

@@ -14,6 +14,7 @@
 #include "aaf/ValueMakers.h"
 #include "aafsdk/cfb/CompoundFile.h"
 #include "aafsdk/com/ComObject.h"
+#include "aafsdk/com/StoredValues.h"
 #include "aafsdk/fixture/AafWriter.h"
 #include "fcpxml/FCPClipItemTag.h"
 #include "fcpxml/ParameterRecord.h"
@@ -35,14 +36,7 @@ using Texts = std::vector<std::string>;
 
 Auid ToFcpAuid(const aafsdk::Auid& a)
 {
-    aafUID_t uid{};
-    std::memcpy(&uid.Data1, a.bytes.data(), 4);
-    std::memcpy(&uid.Data2, a.bytes.data() + 4, 2);
-    std::memcpy(&uid.Data3, a.bytes.data() + 6, 2);
-    std::memcpy(uid.Data4, a.bytes.data() + 8, 8);
-    return Auid{uid.Data1, uid.Data2, uid.Data3,
-                {uid.Data4[0], uid.Data4[1], uid.Data4[2], uid.Data4[3], uid.Data4[4], uid.Data4[5], uid.Data4[6],
-                 uid.Data4[7]}};
+    return ToAuid(aafsdk::com::UidFromAuid(a));
 }
 
 // The values the reader appends for one property of an object, as texts.
@@ -88,6 +82,7 @@ struct Built {
     OpenedFile file;
     Ref<IAAFMob> mob;
     Ref<IUnknown> clip, warp, marker;
+    Ref<IAAFParameter> ratio, level;
     Ref<IAAFControlPoint> point;
 
     void Open()
@@ -113,7 +108,6 @@ struct Built {
         Ref<IAAFOperationGroup> group;
         ASSERT_EQ(Query(warp.get(), IID_IAAFOperationGroup, &group), 0);
         Ref<IEnumAAFParameters> parameters;
-        Ref<IAAFParameter> ratio, level;
         ASSERT_EQ(group->GetParameters(parameters.out()), 0);
         ASSERT_EQ(parameters->NextOne(ratio.out()), 0);
         ASSERT_EQ(parameters->NextOne(level.out()), 0);
@@ -171,14 +165,9 @@ TEST(PropertyValuesOnFiles, DefinitionsOfABuiltFileReadByTheirReaders)
     EXPECT_EQ(op.description, "");
     EXPECT_EQ(op.idText, AuidToText(ToFcpAuid(aafsdk::fixture::AuidOf(generic::kSpeedControl))));
 
-    Ref<IEnumAAFParameters> parameters;
-    Ref<IAAFParameter> ratio, level;
-    ASSERT_EQ(group->GetParameters(parameters.out()), 0);
-    ASSERT_EQ(parameters->NextOne(ratio.out()), 0);
-    ASSERT_EQ(parameters->NextOne(level.out()), 0);
     Ref<IAAFVaryingValue> varying;
     Ref<IAAFInterpolationDef> interpolation;
-    ASSERT_EQ(Query(level.get(), IID_IAAFVaryingValue, &varying), 0);
+    ASSERT_EQ(Query(b.level.get(), IID_IAAFVaryingValue, &varying), 0);
     ASSERT_EQ(varying->GetInterpolationDefinition(interpolation.out()), 0);
     DefinitionT bezier;
     EXPECT_EQ(bezier.ReadDefObject(interpolation.get()), 0);
@@ -188,7 +177,7 @@ TEST(PropertyValuesOnFiles, DefinitionsOfABuiltFileReadByTheirReaders)
 
     Ref<IAAFConstantValue> constant;
     Ref<IAAFTypeDef> type;
-    ASSERT_EQ(Query(ratio.get(), IID_IAAFConstantValue, &constant), 0);
+    ASSERT_EQ(Query(b.ratio.get(), IID_IAAFConstantValue, &constant), 0);
     ASSERT_EQ(constant->GetTypeDefinition(type.out()), 0);
     DefinitionT rational;
     EXPECT_EQ(rational.ReadMetaDefinition(type.get()), 0);
@@ -321,13 +310,10 @@ TEST(PropertyValuesOnFiles, SampleMarkersAndAttributeListsReadAsTheirModel)
 {
     REQUIRE_SHARED_DIR();
     std::size_t markers = 0, lists = 0, values = 0;
-    for (const auto& entry : std::filesystem::directory_iterator(testsupport::SharedDir() / "aaf-samples")) {
-        const std::string ext = entry.path().extension().string();
-        if (ext != ".aaf" && ext != ".AAF")
-            continue;
-        SCOPED_TRACE(entry.path().filename().string());
+    testsupport::ForEachSample(testsupport::SharedDir() / "aaf-samples", [&](const std::filesystem::path& path) {
+        SCOPED_TRACE(path.filename().string());
         OpenedFile file;
-        ASSERT_EQ(file.Open(entry.path()), 0);
+        ASSERT_EQ(file.Open(path), 0);
         testsupport::ForEachObject(file.header.get(), [&](IUnknown* o) {
             Ref<IUnknown> identity;
             ASSERT_EQ(Query(o, IID_IUnknown, &identity), 0);
@@ -356,7 +342,7 @@ TEST(PropertyValuesOnFiles, SampleMarkersAndAttributeListsReadAsTheirModel)
                 EXPECT_EQ(Collect(o, def->id), expected) << def->name << " of " << object->graph().Path(object->object());
             }
         });
-    }
+    });
     // What the samples hold, so that a walk that finds nothing cannot pass.
     EXPECT_EQ(markers, 49u);
     EXPECT_EQ(lists, 1350u);

@@ -11,6 +11,7 @@
 #include "aafsdk/cfb/CompoundFile.h"
 #include "aafsdk/com/ComIds.h"
 #include "aafsdk/com/ComObject.h"
+#include "aafsdk/com/StoredValues.h"
 #include "aafsdk/include/AAF.h"
 #include "support/InterfaceWalk.h"
 #include "support/TestSupport.h"
@@ -27,21 +28,9 @@ std::filesystem::path Sample(const char* name)
     return testsupport::SharedDir() / "aaf-samples" / name;
 }
 
-std::string Bare(const aafUID_t& id);
-
 std::string Text(const aafUID_t& id)
 {
-    return "{" + Bare(id) + "}";
-}
-
-std::string Bare(const aafUID_t& id)
-{
-    aafsdk::Auid a;
-    std::memcpy(a.bytes.data(), &id.Data1, 4);
-    std::memcpy(a.bytes.data() + 4, &id.Data2, 2);
-    std::memcpy(a.bytes.data() + 6, &id.Data3, 2);
-    std::memcpy(a.bytes.data() + 8, id.Data4, 8);
-    return a.ToString();
+    return "{" + aafsdk::com::AuidFromUid(id).ToString() + "}";
 }
 
 std::string Ratio(const aafRational_t& r)
@@ -269,12 +258,9 @@ TEST(ComEffectSamples, InterpolationDefinitionsOfEveryVaryingValue)
 {
     REQUIRE_SHARED_DIR();
     std::map<std::string, int> seen;
-    for (const auto& entry : std::filesystem::directory_iterator(testsupport::SharedDir() / "aaf-samples")) {
-        const std::string ext = entry.path().extension().string();
-        if (ext != ".aaf" && ext != ".AAF")
-            continue;
+    testsupport::ForEachSample(testsupport::SharedDir() / "aaf-samples", [&](const std::filesystem::path& path) {
         OpenedFile file;
-        ASSERT_EQ(file.Open(entry.path()), 0) << entry.path();
+        ASSERT_EQ(file.Open(path), 0) << path;
         testsupport::ForEachObject(file.header.get(), [&](IUnknown* o) {
             Ref<IAAFOperationGroup> group;
             Ref<IEnumAAFParameters> parameters;
@@ -289,7 +275,7 @@ TEST(ComEffectSamples, InterpolationDefinitionsOfEveryVaryingValue)
                     ++seen[Definition(interpolation.get())];
             }
         });
-    }
+    });
     // As the dump tool lists the varying values' interpolations over the samples, but for two in
     // the alternates of a selector, which the walk does not reach, and the stored empty names of
     // the linear interpolation in some files, where the dump shows the built-in name.

@@ -11,6 +11,7 @@
 
 #include "aafsdk/cfb/CompoundFile.h"
 #include "aafsdk/com/ComObject.h"
+#include "aafsdk/com/StoredValues.h"
 #include "aafsdk/fixture/AafWriter.h"
 #include "aafsdk/include/AAF.h"
 #include "aafsdk/model/ModelDump.h"
@@ -59,26 +60,16 @@ constexpr aafsdk::Auid kTaggedReference = "05021a00-0000-0000-060e-2b3401040101"
 
 std::string MetaIdText(const aafUID_t& id)
 {
-    aafsdk::Auid a;
-    std::memcpy(a.bytes.data(), &id.Data1, 4);
-    std::memcpy(a.bytes.data() + 4, &id.Data2, 2);
-    std::memcpy(a.bytes.data() + 6, &id.Data3, 2);
-    std::memcpy(a.bytes.data() + 8, id.Data4, 8);
-    return a.ToString();
+    return aafsdk::com::AuidFromUid(id).ToString();
 }
 
 aafsdk::Auid MetaId(IUnknown* definition)
 {
     Ref<IAAFMetaDefinition> meta;
     aafUID_t id{};
-    aafsdk::Auid a;
-    if (Query(definition, IID_IAAFMetaDefinition, &meta) == 0 && meta->GetAUID(&id) == 0) {
-        std::memcpy(a.bytes.data(), &id.Data1, 4);
-        std::memcpy(a.bytes.data() + 4, &id.Data2, 2);
-        std::memcpy(a.bytes.data() + 6, &id.Data3, 2);
-        std::memcpy(a.bytes.data() + 8, id.Data4, 8);
-    }
-    return a;
+    if (Query(definition, IID_IAAFMetaDefinition, &meta) != 0 || meta->GetAUID(&id) != 0)
+        return {};
+    return aafsdk::com::AuidFromUid(id);
 }
 
 // The category's name as the object model names it.
@@ -310,13 +301,10 @@ TEST(ComGenericSamples, EveryPropertyOfMarkersAndAttributeListsAsTheDumpShowsIt)
 {
     REQUIRE_SHARED_DIR();
     std::size_t markers = 0, lists = 0;
-    for (const auto& entry : std::filesystem::directory_iterator(testsupport::SharedDir() / "aaf-samples")) {
-        const std::string ext = entry.path().extension().string();
-        if (ext != ".aaf" && ext != ".AAF")
-            continue;
-        SCOPED_TRACE(entry.path().filename().string());
+    testsupport::ForEachSample(testsupport::SharedDir() / "aaf-samples", [&](const std::filesystem::path& path) {
+        SCOPED_TRACE(path.filename().string());
         OpenedFile file;
-        ASSERT_EQ(file.Open(entry.path()), 0);
+        ASSERT_EQ(file.Open(path), 0);
         testsupport::ForEachObject(file.header.get(), [&](IUnknown* o) {
             Ref<IAAFCommentMarker> marker;
             Ref<IAAFComponent> component;
@@ -335,7 +323,7 @@ TEST(ComGenericSamples, EveryPropertyOfMarkersAndAttributeListsAsTheDumpShowsIt)
             EXPECT_EQ(walked.properties, expected.properties);
             EXPECT_EQ(walked.tagged, expected.tagged);
         });
-    }
+    });
     EXPECT_EQ(markers, 49u);
     EXPECT_GT(lists, 500u);
 }

@@ -131,4 +131,15 @@ inline void ForEachObject(IAAFHeader* header, const std::function<void(IUnknown*
     }
 }
 
+// Calls visit with the path of every AAF file of the shared samples, in directory order.
+inline void ForEachSample(const std::filesystem::path& samples,
+                          const std::function<void(const std::filesystem::path&)>& visit)
+{
+    for (const auto& entry : std::filesystem::directory_iterator(samples)) {
+        const std::string ext = entry.path().extension().string();
+        if (ext == ".aaf" || ext == ".AAF")
+            visit(entry.path());
+    }
+}
+
 }  // namespace testsupport
