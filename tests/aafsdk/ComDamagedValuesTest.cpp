@@ -4,6 +4,7 @@
 // positive result code.
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -267,6 +268,33 @@ TEST(ComDamagedValues, EveryValueCutShortGrownOrAlteredReadsSafely)
         }
     }
     EXPECT_GT(variants, 400u);
+}
+
+}  // namespace
+
+namespace {
+
+// Every sample read whole through the generic access: each object below the header is reached
+// through its owners' properties, and no call answers with a positive result.
+TEST(ComDamagedValues, EverySampleReadsWholeThroughGenericAccess)
+{
+    REQUIRE_SHARED_DIR();
+    std::size_t objects = 0, values = 0;
+    testsupport::ForEachSample(testsupport::SharedDir() / "aaf-samples", [&](const std::filesystem::path& path) {
+        SCOPED_TRACE(path.filename().string());
+        std::unique_ptr<aafsdk::StoredGraph> graph;
+        ASSERT_TRUE(aafsdk::Succeeded(aafsdk::ReadStoredGraph(path, &graph)));
+        std::size_t belowHeader = 0;
+        for (aafsdk::ObjectId id = 0; id < graph->objects.size(); ++id)
+            belowHeader += graph->Path(id).rfind("/Header-2", 0) == 0;
+        const ReadEverything r = ReadFile(path);
+        EXPECT_EQ(r.objects, belowHeader);
+        EXPECT_EQ(r.positive, std::vector<std::string>{});
+        objects += r.objects;
+        values += r.values;
+    });
+    EXPECT_GT(objects, 39000u);
+    EXPECT_GT(values, 700000u);
 }
 
 }  // namespace
