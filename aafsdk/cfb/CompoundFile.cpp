@@ -500,4 +500,41 @@ std::string Utf16ToUtf8(std::u16string_view text)
     return out;
 }
 
+std::u16string Utf8ToUtf16(std::string_view text)
+{
+    std::u16string out;
+    out.reserve(text.size());
+    std::size_t i = 0;
+    while (i < text.size()) {
+        const auto b0 = static_cast<unsigned char>(text[i]);
+        const std::size_t extra = b0 < 0x80                ? 0
+                                  : (b0 & 0xe0) == 0xc0     ? 1
+                                  : (b0 & 0xf0) == 0xe0     ? 2
+                                  : (b0 & 0xf8) == 0xf0     ? 3
+                                                            : 4;  // not a lead byte
+        char32_t c = extra == 0 ? b0 : extra == 1 ? b0 & 0x1f : extra == 2 ? b0 & 0x0f : b0 & 0x07;
+        bool ok = extra < 4 && extra < text.size() - i;
+        for (std::size_t k = 1; ok && k <= extra; ++k) {
+            const auto b = static_cast<unsigned char>(text[i + k]);
+            ok = (b & 0xc0) == 0x80;
+            c = c << 6 | (b & 0x3f);
+        }
+        static constexpr char32_t kSmallest[] = {0, 0x80, 0x800, 0x10000};
+        if (!ok || c < kSmallest[extra] || c > 0x10ffff || (c >= 0xd800 && c < 0xe000)) {
+            out.push_back(u'\xfffd');
+            ++i;
+            continue;
+        }
+        if (c >= 0x10000) {
+            c -= 0x10000;
+            out.push_back(static_cast<char16_t>(0xd800 + (c >> 10)));
+            out.push_back(static_cast<char16_t>(0xdc00 + (c & 0x3ff)));
+        } else {
+            out.push_back(static_cast<char16_t>(c));
+        }
+        i += extra + 1;
+    }
+    return out;
+}
+
 }  // namespace aafsdk

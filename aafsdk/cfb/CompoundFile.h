@@ -112,5 +112,7 @@ private:
 
 // UTF-16 to UTF-8 (lone surrogates become U+FFFD).
 std::string Utf16ToUtf8(std::u16string_view text);
+// UTF-8 to UTF-16, for names the model keeps as UTF-8 (malformed sequences become U+FFFD).
+std::u16string Utf8ToUtf16(std::string_view text);
 
 }  // namespace aafsdk

@@ -13,7 +13,8 @@ const std::vector<InterfaceEntry>& AllRows()
     static const std::vector<InterfaceEntry> rows = [] {
         std::vector<InterfaceEntry> all;
         for (auto group : {MobInterfaceRows(), ValueInterfaceRows(), SlotInterfaceRows(), SegmentInterfaceRows(),
-                           DescriptorInterfaceRows(), GenericInterfaceRows()})
+                           DescriptorInterfaceRows(), EffectInterfaceRows(), DefinitionInterfaceRows(),
+                           PropertyInterfaceRows(), TypeDefinitionInterfaceRows()})
             all.insert(all.end(), group.begin(), group.end());
         return all;
     }();
@@ -58,6 +59,8 @@ const ClassDef* ClassOfSubject(const FileModel& model, const Subject& subject)
         return model.model().FindClass(ClassOfDefinitionKind(subject.definitionKind));
     case Subject::Kind::Type:
         return subject.type ? ClassOfType(model.model(), *subject.type) : nullptr;
+    case Subject::Kind::Property:
+        return subject.property ? model.model().FindClass(classes::kPropertyDefinition) : nullptr;
     }
     return nullptr;
 }
@@ -103,7 +106,8 @@ HRESULT ModelObject::QueryInterface(REFIID riid, void** ppvObject)
         }
     }
     for (const InterfaceEntry& row : AllRows()) {
-        if (row.iid == riid && class_->IsA(row.classId)) {
+        const bool subjectFits = !row.storedOnly || subject_.kind == Subject::Kind::Stored;
+        if (row.iid == riid && subjectFits && class_->IsA(row.classId)) {
             try {
                 facets_.emplace_back(riid, std::unique_ptr<FacetBase>(row.make(*this)));
             } catch (const std::bad_alloc&) {

@@ -37,21 +37,33 @@ namespace aafsdk::com {
 class ModelObject;
 
 // What an implementation object stands for: a stored object, a Dictionary definition the file
-// does not store (a built-in one, or an AUID no Dictionary knows), or a type definition of the model.
+// does not store (a built-in one, or an AUID no Dictionary knows), or a type or property definition
+// of the model.
 struct Subject {
-    enum class Kind : std::uint8_t { Stored, Definition, Type };
+    enum class Kind : std::uint8_t { Stored, Definition, Type, Property };
     Kind kind = Kind::Stored;
     ObjectId object = kNoObject;
     DefinitionKind definitionKind = DefinitionKind::Data;
-    Auid id;                          // Definition: its AUID
-    const TypeDef* type = nullptr;    // Type
+    Auid id;                                  // Definition: its AUID
+    const TypeDef* type = nullptr;            // Type
+    const PropertyDef* property = nullptr;    // Property
 
-    static Subject Stored(ObjectId object) { return Subject{Kind::Stored, object, DefinitionKind::Data, {}, nullptr}; }
+    static Subject Stored(ObjectId object)
+    {
+        return Subject{Kind::Stored, object, DefinitionKind::Data, {}, nullptr, nullptr};
+    }
     static Subject OfDefinition(DefinitionKind kind, const Auid& id)
     {
-        return Subject{Kind::Definition, kNoObject, kind, id, nullptr};
+        return Subject{Kind::Definition, kNoObject, kind, id, nullptr, nullptr};
     }
-    static Subject OfType(const TypeDef* type) { return Subject{Kind::Type, kNoObject, DefinitionKind::Data, {}, type}; }
+    static Subject OfType(const TypeDef* type)
+    {
+        return Subject{Kind::Type, kNoObject, DefinitionKind::Data, {}, type, nullptr};
+    }
+    static Subject OfProperty(const PropertyDef* property)
+    {
+        return Subject{Kind::Property, kNoObject, DefinitionKind::Data, {}, nullptr, property};
+    }
 
     friend auto operator<=>(const Subject&, const Subject&) = default;
 };
@@ -143,11 +155,13 @@ private:
 
 // One row of the dispatch table: objects whose class is classId or derives from it answer iid
 // with a facet made by make. Rows whose subject is a definition or a type match on the class the
-// subject answers as (DataDefinition, TypeDefinitionInteger, ...).
+// subject answers as (DataDefinition, TypeDefinitionInteger, ...); a storedOnly row answers only
+// for objects the file stores.
 struct InterfaceEntry {
     IID iid;
     Auid classId;
     FacetBase* (*make)(ModelObject&);
+    bool storedOnly = false;
 };
 
 template <class F>
@@ -159,7 +173,13 @@ FacetBase* MakeFacet(ModelObject& owner)
 template <class F>
 constexpr InterfaceEntry Row(const Auid& classId)
 {
-    return InterfaceEntry{IidOf<typename F::Interface>::value, classId, &MakeFacet<F>};
+    return InterfaceEntry{IidOf<typename F::Interface>::value, classId, &MakeFacet<F>, false};
+}
+
+template <class F>
+constexpr InterfaceEntry StoredRow(const Auid& classId)
+{
+    return InterfaceEntry{IidOf<typename F::Interface>::value, classId, &MakeFacet<F>, true};
 }
 
 // An object that is not one of the file's: implements the interfaces Is... itself.

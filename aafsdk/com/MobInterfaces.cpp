@@ -19,19 +19,6 @@ using MobEnumerator = ObjectEnumerator<IEnumAAFMobs, IAAFMob, AAFRESULT_NO_MORE_
 using TaggedValueEnumerator = ObjectEnumerator<IEnumAAFTaggedValues, IAAFTaggedValue>;
 using KLVDataEnumerator = ObjectEnumerator<IEnumAAFKLVData, IAAFKLVData>;
 
-// The elements of an optional collection to enumerate: none when it is absent.
-template <class Enumerator, class Enum>
-HRESULT EnumerateOptional(const ModelObject& owner, std::uint16_t pid, Enum** out)
-{
-    if (!out)
-        return AAFRESULT_NULL_PARAM;
-    std::vector<ObjectId> elements;
-    const HRESULT hr = ReadStrongElements(*owner.stored(), pid, &elements);
-    if (hr != AAFRESULT_SUCCESS && hr != AAFRESULT_PROP_NOT_PRESENT)
-        return hr;
-    return MakeStandalone<Enumerator>(out, owner.file(), std::move(elements));
-}
-
 class File final : public Standalone<IAAFFile> {
 public:
     explicit File(FilePtr file) : file_(std::move(file)) {}

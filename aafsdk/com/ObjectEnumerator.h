@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "aafsdk/com/ComObject.h"
+#include "aafsdk/com/StoredValues.h"
 
 namespace aafsdk::com {
 
@@ -47,6 +48,37 @@ template <class T, class I, class... Args>
     made->AddRef();
     *out = made;
     return AAFRESULT_SUCCESS;
+}
+
+// The elements of an optional strong collection to enumerate: none when it is absent.
+template <class Enumerator, class Enum>
+[[nodiscard]] HRESULT EnumerateOptional(const ModelObject& owner, std::uint16_t pid, Enum** out)
+{
+    if (!out)
+        return AAFRESULT_NULL_PARAM;
+    *out = nullptr;
+    std::vector<ObjectId> elements;
+    const HRESULT hr = ReadStrongElements(*owner.stored(), pid, &elements);
+    if (hr != AAFRESULT_SUCCESS && hr != AAFRESULT_PROP_NOT_PRESENT)
+        return hr;
+    return MakeStandalone<Enumerator>(out, owner.file(), std::move(elements));
+}
+
+// Element index of a strong collection handed out as interface I; AAFRESULT_BADINDEX past its end
+// or when the collection is absent.
+template <class I>
+[[nodiscard]] HRESULT StrongElementAt(const ModelObject& owner, std::uint16_t pid, aafUInt32 index, I** out)
+{
+    if (!out)
+        return AAFRESULT_NULL_PARAM;
+    *out = nullptr;
+    std::vector<ObjectId> elements;
+    HRESULT hr = ReadStrongElements(*owner.stored(), pid, &elements);
+    if (hr == AAFRESULT_PROP_NOT_PRESENT)
+        return AAFRESULT_BADINDEX;
+    if (hr == AAFRESULT_SUCCESS)
+        hr = CheckIndex(elements, index);
+    return hr != AAFRESULT_SUCCESS ? hr : HandStored(owner.file(), elements[index], out);
 }
 
 }  // namespace aafsdk::com

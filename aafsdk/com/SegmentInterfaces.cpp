@@ -2,26 +2,11 @@
 
 #include "aafsdk/com/ComIds.h"
 #include "aafsdk/com/InterfaceTables.h"
+#include "aafsdk/com/ObjectEnumerator.h"
 #include "aafsdk/com/StoredValues.h"
 
 namespace aafsdk::com {
 namespace {
-
-// Element index of a strong collection handed out as interface I.
-template <class I>
-HRESULT ElementAt(const ModelObject& self, std::uint16_t pid, aafUInt32 index, I** out)
-{
-    if (!out)
-        return AAFRESULT_NULL_PARAM;
-    *out = nullptr;
-    std::vector<ObjectId> elements;
-    HRESULT hr = ReadStrongElements(*self.stored(), pid, &elements);
-    if (hr == AAFRESULT_PROP_NOT_PRESENT)
-        return AAFRESULT_BADINDEX;
-    if (hr == AAFRESULT_SUCCESS)
-        hr = CheckIndex(elements, index);
-    return hr != AAFRESULT_SUCCESS ? hr : HandStored(self.file(), elements[index], out);
-}
 
 template <class I>
 HRESULT Referenced(const ModelObject& self, std::uint16_t pid, I** out)
@@ -59,7 +44,7 @@ public:
     }
     HRESULT GetComponentAt(aafUInt32 index, IAAFComponent** ppComponent) override
     {
-        return ElementAt(self(), pids::kSequenceComponents, index, ppComponent);
+        return StrongElementAt(self(), pids::kSequenceComponents, index, ppComponent);
     }
 };
 
@@ -74,7 +59,7 @@ public:
     HRESULT CountSegments(aafUInt32* pResult) override { return CountElements(self(), pids::kNestedScopeSlots, pResult); }
     HRESULT GetSegmentAt(aafUInt32 index, IAAFSegment** ppSegment) override
     {
-        return ElementAt(self(), pids::kNestedScopeSlots, index, ppSegment);
+        return StrongElementAt(self(), pids::kNestedScopeSlots, index, ppSegment);
     }
 };
 
@@ -163,7 +148,7 @@ public:
     HRESULT CountChoices(aafUInt32* pCount) override { return CountElements(self(), pids::kEssenceGroupChoices, pCount); }
     HRESULT GetChoiceAt(aafUInt32 index, IAAFSegment** ppChoice) override
     {
-        return ElementAt(self(), pids::kEssenceGroupChoices, index, ppChoice);
+        return StrongElementAt(self(), pids::kEssenceGroupChoices, index, ppChoice);
     }
     HRESULT GetStillFrame(IAAFSourceClip** ppStillFrame) override
     {

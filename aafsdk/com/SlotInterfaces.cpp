@@ -168,20 +168,8 @@ std::span<const InterfaceEntry> SlotInterfaceRows()
 
 HRESULT HandDataDefinition(const FilePtr& file, const StoredObject& owner, std::uint16_t pid, IAAFDataDef** out)
 {
-    if (!out)
-        return AAFRESULT_NULL_PARAM;
-    *out = nullptr;
-    WeakReference weak;
-    const HRESULT hr = ReadWeakReference(owner, pid, &weak);
-    if (hr != AAFRESULT_SUCCESS)
-        return hr;
-    const WeakTarget target = file->model().Resolve(weak);
-    if (target.object != kNoObject && file->model().IsA(target.object, classes::kDataDefinition))
-        return HandStored(file, target.object, out);
-    if (weak.key.size != 16)
-        return AAFRESULT_INVALID_DATADEF;
-    // A definition the file does not store still answers by its AUID (an unknown one is of no kind).
-    return HandSubject(file, Subject::OfDefinition(DefinitionKind::Data, Auid::FromBytes(weak.key.view())), out);
+    return HandDefinition(file, owner, pid, DefinitionKind::Data, classes::kDataDefinition, IID_IAAFDataDef,
+                          reinterpret_cast<void**>(out));
 }
 
 }  // namespace aafsdk::com

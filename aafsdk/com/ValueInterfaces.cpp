@@ -2,46 +2,31 @@
 
 #include "aafsdk/com/ComIds.h"
 #include "aafsdk/com/InterfaceTables.h"
+#include "aafsdk/com/NativeValue.h"
 #include "aafsdk/com/StoredValues.h"
 
 namespace aafsdk::com {
 namespace {
 
-constexpr std::uint8_t kLittleEndian = 0x4c;
-constexpr std::size_t kTypedValueHeader = 17;  // byte order, then the value's type AUID
-
-// The value bytes of an indirect or opaque property and the AUID of their type.
-HRESULT TypedValue(const StoredObject& object, std::uint16_t pid, std::span<const std::uint8_t>* bytes, Auid* type)
-{
-    std::span<const std::uint8_t> all;
-    const HRESULT hr = ReadBytes(object, pid, &all);
-    if (hr != AAFRESULT_SUCCESS)
-        return hr;
-    if (all.size() < kTypedValueHeader || all[0] != kLittleEndian)
-        return AAFRESULT_BAD_PROP;
-    if (type)
-        *type = Auid::FromBytes(all.subspan(1, 16));
-    *bytes = all.subspan(kTypedValueHeader);
-    return AAFRESULT_SUCCESS;
-}
-
-HRESULT ValueBufLen(const StoredObject& object, std::uint16_t pid, aafUInt32* out)
+// KLV values are opaque: their stored bytes as they are.
+HRESULT OpaqueBufLen(const StoredObject& object, std::uint16_t pid, aafUInt32* out)
 {
     if (!out)
         return AAFRESULT_NULL_PARAM;
     std::span<const std::uint8_t> bytes;
-    const HRESULT hr = TypedValue(object, pid, &bytes, nullptr);
+    const HRESULT hr = TypedValueBytes(object, pid, &bytes, nullptr);
     if (hr == AAFRESULT_SUCCESS)
         *out = static_cast<aafUInt32>(bytes.size());
     return hr;
 }
 
-HRESULT Value(const StoredObject& object, std::uint16_t pid, aafUInt32 size, aafDataBuffer_t buffer, aafUInt32* read)
+HRESULT CopyOpaque(const StoredObject& object, std::uint16_t pid, aafUInt32 size, aafDataBuffer_t buffer,
+                   aafUInt32* read)
 {
     if (!buffer || !read)
         return AAFRESULT_NULL_PARAM;
     std::span<const std::uint8_t> bytes;
-    const HRESULT hr = TypedValue(object, pid, &bytes, nullptr);
+    const HRESULT hr = TypedValueBytes(object, pid, &bytes, nullptr);
     return hr != AAFRESULT_SUCCESS ? hr : CopyBytes(bytes, buffer, size, read);
 }
 
@@ -56,33 +41,28 @@ public:
     {
         return CopyTextProperty(stored(), pids::kTaggedValueName, pName, bufSize);
     }
-    HRESULT GetValueBufLen(aafUInt32* pLen) override { return ValueBufLen(stored(), pids::kTaggedValueValue, pLen); }
+    // The value in the SDK's in-memory form: a Boolean as 4 bytes, a record as its structure.
+    HRESULT GetValueBufLen(aafUInt32* pLen) override
+    {
+        return IndirectValueBufLen(self(), pids::kTaggedValueValue, pLen);
+    }
     HRESULT GetValue(aafUInt32 valueSize, aafDataBuffer_t pValue, aafUInt32* pBytesRead) override
     {
-        return Value(stored(), pids::kTaggedValueValue, valueSize, pValue, pBytesRead);
+        return CopyIndirectValue(self(), pids::kTaggedValueValue, valueSize, pValue, pBytesRead);
     }
     HRESULT GetTypeDefinition(IAAFTypeDef** ppTypeDef) override
     {
-        if (!ppTypeDef)
-            return AAFRESULT_NULL_PARAM;
-        *ppTypeDef = nullptr;
-        std::span<const std::uint8_t> bytes;
-        Auid typeId;
-        const HRESULT hr = TypedValue(stored(), pids::kTaggedValueValue, &bytes, &typeId);
-        if (hr != AAFRESULT_SUCCESS)
-            return hr;
-        const TypeDef* type = self().model().model().FindType(typeId);
-        return type ? HandSubject(self().file(), Subject::OfType(type), ppTypeDef) : AAFRESULT_TYPE_NOT_FOUND;
+        return IndirectTypeDefinition(self(), pids::kTaggedValueValue, ppTypeDef);
     }
 };
 
 class KLVData final : public Facet<IAAFKLVData> {
 public:
     using Facet::Facet;
-    HRESULT GetValueBufLen(aafUInt32* pLen) override { return ValueBufLen(stored(), pids::kKLVDataValue, pLen); }
+    HRESULT GetValueBufLen(aafUInt32* pLen) override { return OpaqueBufLen(stored(), pids::kKLVDataValue, pLen); }
     HRESULT GetValue(aafUInt32 valueSize, aafDataBuffer_t pValue, aafUInt32* pBytesRead) override
     {
-        return Value(stored(), pids::kKLVDataValue, valueSize, pValue, pBytesRead);
+        return CopyOpaque(stored(), pids::kKLVDataValue, valueSize, pValue, pBytesRead);
     }
 };
 

@@ -1,0 +1,726 @@
+// Generic property access and the effect interfaces over files built in code (every method's
+// failure paths: absent optional values, short buffers, values of another type) and over the
+// samples, where every property of every comment marker and every attribute list reads through
+// the interfaces as the dump tool shows it.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "aafsdk/cfb/CompoundFile.h"
+#include "aafsdk/com/ComObject.h"
+#include "aafsdk/com/StoredValues.h"
+#include "aafsdk/fixture/AafWriter.h"
+#include "aafsdk/include/AAF.h"
+#include "aafsdk/model/ModelDump.h"
+#include "support/GenericPropertyFixture.h"
+#include "support/InterfaceWalk.h"
+#include "support/TestSupport.h"
+
+namespace {
+
+using namespace aafsdk::literals;
+using testsupport::OpenedFile;
+using testsupport::Query;
+using testsupport::Ref;
+namespace generic = testsupport::generic;
+
+template <class Getter>
+std::string WideText(aafUInt32 bytes, Getter get)
+{
+    std::u16string text(bytes / 2, u'\0');
+    if (get(text.data(), bytes) != 0)
+        return "(failed)";
+    if (!text.empty())
+        text.pop_back();
+    return aafsdk::Utf16ToUtf8(text);
+}
+
+// The dump tool's quoting of a text.
+std::string Quoted(const std::string& utf8)
+{
+    std::string out = "\"";
+    for (char c : utf8) {
+        if (c == '"' || c == '\\')
+            out += '\\';
+        if (static_cast<unsigned char>(c) < 0x20) {
+            char escaped[8];
+            std::snprintf(escaped, sizeof escaped, "\\x%02x", static_cast<unsigned char>(c));
+            out += escaped;
+        } else {
+            out += c;
+        }
+    }
+    return out + "\"";
+}
+
+constexpr aafsdk::Auid kTaggedReference = "05021a00-0000-0000-060e-2b3401040101"_auid;
+
+std::string MetaIdText(const aafUID_t& id)
+{
+    return aafsdk::com::AuidFromUid(id).ToString();
+}
+
+aafsdk::Auid MetaId(IUnknown* definition)
+{
+    Ref<IAAFMetaDefinition> meta;
+    aafUID_t id{};
+    if (Query(definition, IID_IAAFMetaDefinition, &meta) != 0 || meta->GetAUID(&id) != 0)
+        return {};
+    return aafsdk::com::AuidFromUid(id);
+}
+
+// The category's name as the object model names it.
+std::string CategoryName(eAAFTypeCategory_t c)
+{
+    switch (c) {
+    case kAAFTypeCatInt: return "Integer";
+    case kAAFTypeCatCharacter: return "Character";
+    case kAAFTypeCatString: return "String";
+    case kAAFTypeCatRecord: return "Record";
+    case kAAFTypeCatEnum: return "Enumeration";
+    case kAAFTypeCatExtEnum: return "ExtendibleEnumeration";
+    case kAAFTypeCatFixedArray: return "FixedArray";
+    case kAAFTypeCatVariableArray: return "VariableArray";
+    case kAAFTypeCatSet: return "Set";
+    case kAAFTypeCatStrongObjRef: return "StrongObjectReference";
+    case kAAFTypeCatWeakObjRef: return "WeakObjectReference";
+    case kAAFTypeCatRename: return "Rename";
+    case kAAFTypeCatIndirect: return "Indirect";
+    case kAAFTypeCatOpaque: return "Opaque";
+    case kAAFTypeCatStream: return "Stream";
+    default: return "Unknown";
+    }
+}
+
+std::string MetaName(IUnknown* definition)
+{
+    Ref<IAAFMetaDefinition> meta;
+    aafUInt32 bytes = 0;
+    if (Query(definition, IID_IAAFMetaDefinition, &meta) != 0 || meta->GetNameBufLen(&bytes) != 0)
+        return "(no name)";
+    return WideText(bytes, [&](aafCharacter* t, aafUInt32 n) { return meta->GetName(t, n); });
+}
+
+// A tagged value as the dump shows its value: the type's name, then the text or the Int32.
+std::string TaggedText(IAAFTaggedValue* tagged)
+{
+    aafUInt32 bytes = 0;
+    EXPECT_EQ(tagged->GetNameBufLen(&bytes), 0);
+    const std::string name = WideText(bytes, [&](aafCharacter* t, aafUInt32 n) { return tagged->GetName(t, n); });
+    Ref<IAAFTypeDef> type;
+    if (tagged->GetTypeDefinition(type.out()) != 0)
+        return name + "=(no type)";
+    const std::string typeName = MetaName(type.get());
+    aafUInt32 size = 0, read = 0;
+    EXPECT_EQ(tagged->GetValueBufLen(&size), 0);
+    std::vector<aafUInt8> value(size);
+    EXPECT_EQ(tagged->GetValue(size, value.data(), &read), 0);
+    EXPECT_EQ(read, size);
+    if (typeName == "String") {
+        std::u16string text(size / 2, u'\0');
+        std::memcpy(text.data(), value.data(), text.size() * 2);
+        if (!text.empty() && text.back() == 0)
+            text.pop_back();
+        return name + "=String " + Quoted(aafsdk::Utf16ToUtf8(text));
+    }
+    if (typeName == "Int32" && size == 4) {
+        std::int32_t v = 0;
+        std::memcpy(&v, value.data(), 4);
+        return name + "=Int32 " + std::to_string(v);
+    }
+    return name + "=" + typeName;
+}
+
+// A property value as the dump shows it, for the types the generic interfaces read; empty for
+// the others. Tagged values an attribute list refers to are appended to tagged.
+std::string Render(IAAFPropertyValue* value, IAAFTypeDef* type, std::vector<std::string>* tagged, int depth = 0)
+{
+    if (depth > 8)
+        return "(too deep)";
+    Ref<IAAFTypeDefInt> integer;
+    Ref<IAAFTypeDefString> string;
+    Ref<IAAFTypeDefSet> set;
+    Ref<IAAFTypeDefRecord> record;
+    Ref<IAAFTypeDefVariableArray> array;
+    if (Query(type, IID_IAAFTypeDefInt, &integer) == 0) {
+        std::int64_t v = 0;
+        EXPECT_EQ(integer->GetInteger(value, reinterpret_cast<aafMemPtr_t>(&v), sizeof v), 0);
+        return std::to_string(v);
+    }
+    if (Query(type, IID_IAAFTypeDefString, &string) == 0) {
+        aafUInt32 count = 0;
+        EXPECT_EQ(string->GetCount(value, &count), 0);
+        return Quoted(WideText(count * 2, [&](aafCharacter* t, aafUInt32 n) { return string->GetElements(value, t, n); }));
+    }
+    if (Query(type, IID_IAAFTypeDefSet, &set) == 0) {
+        aafUInt32 count = 0;
+        Ref<IEnumAAFPropertyValues> elements;
+        EXPECT_EQ(set->GetCount(value, &count), 0);
+        EXPECT_EQ(set->GetElements(value, elements.out()), 0);
+        std::string text = "[";
+        Ref<IAAFPropertyValue> element;
+        for (aafUInt32 i = 0; i < count && elements->NextOne(element.out()) == 0; ++i) {
+            Ref<IAAFTypeDef> elementType;
+            EXPECT_EQ(element->GetType(elementType.out()), 0);
+            text += (i ? ", " : "") + Render(element.get(), elementType.get(), tagged, depth + 1);
+        }
+        EXPECT_EQ(elements->NextOne(element.out()), AAFRESULT_NO_MORE_OBJECTS);
+        return text + "]";
+    }
+    if (Query(type, IID_IAAFTypeDefRecord, &record) == 0) {
+        aafUInt32 count = 0, bytes = 0;
+        EXPECT_EQ(record->GetCount(&count), 0);
+        // Records of integers only (AUIDs and MobIDs the dump shows in their own forms).
+        for (aafUInt32 i = 0; i < count; ++i) {
+            Ref<IAAFTypeDef> memberType;
+            Ref<IAAFTypeDefInt> memberInteger;
+            EXPECT_EQ(record->GetMemberType(i, memberType.out()), 0);
+            if (Query(memberType.get(), IID_IAAFTypeDefInt, &memberInteger) != 0)
+                return "";
+        }
+        std::string text = "{";
+        for (aafUInt32 i = 0; i < count; ++i) {
+            Ref<IAAFTypeDef> memberType;
+            Ref<IAAFPropertyValue> member;
+            EXPECT_EQ(record->GetMemberNameBufLen(i, &bytes), 0);
+            EXPECT_EQ(record->GetMemberType(i, memberType.out()), 0);
+            EXPECT_EQ(record->GetValue(value, i, member.out()), 0);
+            text += (i ? ", " : "") +
+                    WideText(bytes, [&](aafCharacter* t, aafUInt32 n) { return record->GetMemberName(i, t, n); }) +
+                    ": " + Render(member.get(), memberType.get(), tagged, depth + 1);
+        }
+        return text + "}";
+    }
+    if (Query(type, IID_IAAFTypeDefVariableArray, &array) == 0) {
+        Ref<IAAFTypeDef> elementType;
+        Ref<IAAFTypeDefStrongObjRef> strong;
+        Ref<IAAFTypeDefObjectRef> reference;
+        EXPECT_EQ(array->GetType(elementType.out()), 0);
+        if (MetaId(elementType.get()) != kTaggedReference ||
+            Query(elementType.get(), IID_IAAFTypeDefStrongObjRef, &strong) != 0 ||
+            Query(strong.get(), IID_IAAFTypeDefObjectRef, &reference) != 0)
+            return "";
+        aafUInt32 count = 0;
+        EXPECT_EQ(array->GetCount(value, &count), 0);
+        std::string text = "-> [";
+        for (aafUInt32 i = 0; i < count; ++i) {
+            Ref<IAAFPropertyValue> element;
+            Ref<IUnknown> object;
+            EXPECT_EQ(array->GetElementValue(value, i, element.out()), 0);
+            EXPECT_EQ(reference->GetObject(element.get(), IID_IAAFTaggedValue, object.out()), 0);
+            text += std::string(i ? ", " : "") + "TaggedValue";
+            if (object)
+                tagged->push_back(TaggedText(static_cast<IAAFTaggedValue*>(object.get())));
+        }
+        Ref<IAAFPropertyValue> beyond;
+        EXPECT_EQ(array->GetElementValue(value, count, beyond.out()), AAFRESULT_BADINDEX);
+        return text + "]";
+    }
+    return "";
+}
+
+// Every property of an object through IAAFObject: "name: value" with the value as the dump shows
+// it (types the generic interfaces do not read show their category), and the tagged values of its
+// attribute lists.
+struct Walked {
+    std::vector<std::string> properties;
+    std::vector<std::string> tagged;
+};
+
+Walked WalkProperties(IUnknown* holder)
+{
+    Walked w;
+    Ref<IAAFObject> object;
+    EXPECT_EQ(Query(holder, IID_IAAFObject, &object), 0);
+    aafUInt32 count = 0;
+    Ref<IEnumAAFProperties> properties;
+    EXPECT_EQ(object->CountProperties(&count), 0);
+    EXPECT_EQ(object->GetProperties(properties.out()), 0);
+    for (aafUInt32 i = 0; i < count; ++i) {
+        Ref<IAAFProperty> property;
+        Ref<IAAFPropertyDef> definition;
+        Ref<IAAFPropertyValue> value;
+        Ref<IAAFTypeDef> type;
+        aafBoolean_t defined = kAAFFalse;
+        eAAFTypeCategory_t category = kAAFTypeCatUnknown;
+        EXPECT_EQ(properties->NextOne(property.out()), 0);
+        EXPECT_EQ(property->GetDefinition(definition.out()), 0);
+        EXPECT_EQ(property->GetValue(value.out()), 0);
+        EXPECT_EQ(value->IsDefinedType(&defined), 0);
+        EXPECT_EQ(defined, kAAFTrue);
+        EXPECT_EQ(value->GetType(type.out()), 0);
+        EXPECT_EQ(type->GetTypeCategory(&category), 0);
+        const std::string shown = Render(value.get(), type.get(), &w.tagged);
+        w.properties.push_back(MetaName(definition.get()) + ": " +
+                               (shown.empty() ? CategoryName(category) : shown));
+    }
+    Ref<IAAFProperty> beyond;
+    EXPECT_EQ(properties->NextOne(beyond.out()), AAFRESULT_NO_MORE_OBJECTS);
+    return w;
+}
+
+// The same from the object model with the dump tool's formatting.
+Walked DumpProperties(IUnknown* holder)
+{
+    Walked w;
+    Ref<IUnknown> identity;
+    EXPECT_EQ(Query(holder, IID_IUnknown, &identity), 0);
+    const auto* object = dynamic_cast<aafsdk::com::ModelObject*>(identity.get());
+    const aafsdk::FileModel& model = object->model();
+    for (const auto& p : object->stored()->properties) {
+        const aafsdk::PropertyDef* def = model.DefinitionOf(object->object(), p);
+        aafsdk::Value v;
+        if (!def || !model.Decode(object->object(), p, &v, nullptr))
+            continue;
+        const aafsdk::TypeCategory c = def->type->category;
+        bool integers = true;
+        for (const auto& m : def->type->members)
+            integers = integers && m.type->category == aafsdk::TypeCategory::Integer;
+        const bool readable = c == aafsdk::TypeCategory::Integer || c == aafsdk::TypeCategory::String ||
+                              c == aafsdk::TypeCategory::Set || (c == aafsdk::TypeCategory::Record && integers) ||
+                              (c == aafsdk::TypeCategory::VariableArray && def->type->element->id == kTaggedReference);
+        w.properties.push_back(def->name + ": " +
+                               (readable ? aafsdk::FormatValue(model, v) : aafsdk::TypeCategoryName(c)));
+        if (!readable || v.kind != aafsdk::ValueKind::StrongReferenceVector)
+            continue;
+        for (aafsdk::ObjectId tagged : v.objects) {
+            const auto& o = model.graph().object(tagged);
+            aafsdk::Value name, value;
+            if (model.Decode(tagged, *o.Find(0x5001), &name, nullptr) &&
+                model.Decode(tagged, *o.Find(0x5003), &value, nullptr))
+                w.tagged.push_back(aafsdk::Utf16ToUtf8(name.text) + "=" + aafsdk::FormatValue(model, value));
+        }
+    }
+    return w;
+}
+
+TEST(ComGenericSamples, EveryPropertyOfMarkersAndAttributeListsAsTheDumpShowsIt)
+{
+    REQUIRE_SHARED_DIR();
+    std::size_t markers = 0, lists = 0;
+    testsupport::ForEachSample(testsupport::SharedDir() / "aaf-samples", [&](const std::filesystem::path& path) {
+        SCOPED_TRACE(path.filename().string());
+        OpenedFile file;
+        ASSERT_EQ(file.Open(path), 0);
+        testsupport::ForEachObject(file.header.get(), [&](IUnknown* o) {
+            Ref<IAAFCommentMarker> marker;
+            Ref<IAAFComponent> component;
+            if (Query(o, IID_IAAFCommentMarker, &marker) == 0)
+                ++markers;
+            else if (Query(o, IID_IAAFComponent, &component) != 0)
+                return;
+            const Walked expected = DumpProperties(o);
+            bool hasList = false;
+            for (const auto& p : expected.properties)
+                hasList = hasList || p.rfind("ComponentAttributeList: ", 0) == 0;
+            if (!marker && !hasList)
+                return;
+            lists += hasList;
+            const Walked walked = WalkProperties(o);
+            EXPECT_EQ(walked.properties, expected.properties);
+            EXPECT_EQ(walked.tagged, expected.tagged);
+        });
+    });
+    EXPECT_EQ(markers, 49u);
+    EXPECT_GT(lists, 500u);
+}
+
+TEST(ComGenericSamples, AMarkerAsTheDumpListsIt)
+{
+    REQUIRE_SHARED_DIR();
+    OpenedFile file;
+    ASSERT_EQ(file.Open(testsupport::SharedDir() / "aaf-samples" / "one_marker.aaf"), 0);
+    Walked walked;
+    testsupport::ForEachObject(file.header.get(), [&](IUnknown* o) {
+        Ref<IAAFCommentMarker> marker;
+        if (walked.properties.empty() && Query(o, IID_IAAFCommentMarker, &marker) == 0)
+            walked = WalkProperties(o);
+    });
+    const std::vector<std::string> properties = {
+        // As the dump lists them; the generic interfaces read no renames and no weak references.
+        "CommentMarkerTime: \"17:43\"",
+        "CommentMarkerDate: \"02/15/2019\"",
+        "CommentMarkerUSer: \"marker1\"",
+        "CommentMarkerColor: {red: 58981, green: 58981, blue: 6553}",
+        "CommentMarkerAttributeList: -> [TaggedValue, TaggedValue, TaggedValue, TaggedValue, TaggedValue, "
+        "TaggedValue, TaggedValue, TaggedValue]",
+        "DescribedSlots: [9]",
+        "Comment: \"This is a comment.\"",
+        "Position: Rename",
+        "UserComments: -> [TaggedValue, TaggedValue]",
+        "DataDefinition: WeakObjectReference",
+    };
+    EXPECT_EQ(walked.properties, properties);
+    ASSERT_EQ(walked.tagged.size(), 10u);
+    EXPECT_EQ(walked.tagged[0], "_ATN_CRM_LONG_CREATE_DATE=Int32 1550281391");
+    EXPECT_EQ(walked.tagged[4], "_ATN_CRM_COLOR=String \"Yellow\"");
+    EXPECT_EQ(walked.tagged[8], "Comment=String \"This is a comment.\"");
+}
+
+}  // namespace
+
+namespace {
+
+// The file built in code, opened, with the objects the tests look at.
+class ComGenericFixture : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        const auto path = dir_ / "generic.aaf";
+        aafsdk::fixture::SaveBytes(path, aafsdk::fixture::WriteAaf(g_.f.graph()).bytes);
+        ASSERT_EQ(file_.Open(path), 0);
+        testsupport::ForEachObject(file_.header.get(), [&](IUnknown* o) {
+            Ref<IAAFSourceClip> clip;
+            Ref<IAAFOperationGroup> group;
+            Ref<IAAFCommentMarker> marker;
+            if (!clip_ && Query(o, IID_IAAFSourceClip, &clip) == 0)
+                (void)Query(o, IID_IUnknown, &clip_);
+            else if (Query(o, IID_IAAFOperationGroup, &group) == 0)
+                (void)Query(o, IID_IAAFOperationGroup, warp_ ? &bare_ : &warp_);
+            else if (Query(o, IID_IAAFCommentMarker, &marker) == 0)
+                (void)Query(o, IID_IUnknown, &marker_);
+        });
+        ASSERT_TRUE(clip_ && warp_ && bare_ && marker_);
+    }
+
+    // The value of an object's property found by its definition's name, with its type.
+    void Property(IUnknown* holder, const std::string& name, Ref<IAAFPropertyValue>* value, Ref<IAAFTypeDef>* type)
+    {
+        Ref<IAAFObject> object;
+        Ref<IEnumAAFProperties> properties;
+        ASSERT_EQ(Query(holder, IID_IAAFObject, &object), 0);
+        ASSERT_EQ(object->GetProperties(properties.out()), 0);
+        Ref<IAAFProperty> p;
+        while (properties->NextOne(p.out()) == 0) {
+            Ref<IAAFPropertyDef> definition;
+            ASSERT_EQ(p->GetDefinition(definition.out()), 0);
+            if (MetaName(definition.get()) == name) {
+                ASSERT_EQ(p->GetValue(value->out()), 0);
+                ASSERT_EQ((*value)->GetType(type->out()), 0);
+                return;
+            }
+        }
+        FAIL() << "no property " << name;
+    }
+
+    void Parameter(aafUInt32 index, Ref<IAAFParameter>* out)
+    {
+        Ref<IEnumAAFParameters> parameters;
+        ASSERT_EQ(warp_->GetParameters(parameters.out()), 0);
+        for (aafUInt32 i = 0; i <= index; ++i)
+            ASSERT_EQ(parameters->NextOne(out->out()), 0);
+    }
+
+    generic::GenericPropertyFile g_;
+    testsupport::TempDir dir_;
+    OpenedFile file_;
+    Ref<IUnknown> clip_, marker_;
+    Ref<IAAFOperationGroup> warp_, bare_;
+};
+
+TEST_F(ComGenericFixture, AnEffectWithoutOptionalValuesOrAStoredDefinition)
+{
+    aafUInt32 n = 99, bypass = 0;
+    aafBoolean_t flag = kAAFTrue;
+    EXPECT_EQ(bare_->CountSourceSegments(&n), 0);
+    EXPECT_EQ(n, 0u);
+    EXPECT_EQ(bare_->CountParameters(&n), 0);
+    EXPECT_EQ(n, 0u);
+    Ref<IEnumAAFParameters> parameters;
+    Ref<IAAFParameter> none;
+    ASSERT_EQ(bare_->GetParameters(parameters.out()), 0);
+    EXPECT_EQ(parameters->NextOne(none.out()), AAFRESULT_NO_MORE_OBJECTS);
+    Ref<IAAFSegment> input;
+    EXPECT_EQ(bare_->GetInputSegmentAt(0, input.out()), AAFRESULT_BADINDEX);
+    EXPECT_EQ(bare_->GetBypassOverride(&bypass), AAFRESULT_PROP_NOT_PRESENT);
+    EXPECT_EQ(bare_->IsATimeWarp(&flag), 0);
+    EXPECT_EQ(flag, kAAFFalse);
+    flag = kAAFTrue;
+    EXPECT_EQ(bare_->IsValidTranOperation(&flag), 0);
+    EXPECT_EQ(flag, kAAFFalse);
+    EXPECT_EQ(bare_->CountParameters(nullptr), AAFRESULT_NULL_PARAM);
+    EXPECT_EQ(bare_->IsATimeWarp(nullptr), AAFRESULT_NULL_PARAM);
+
+    // The definition the file does not store answers by its AUID, with the built-in name.
+    Ref<IAAFOperationDef> op;
+    ASSERT_EQ(bare_->GetOperationDefinition(op.out()), 0);
+    Ref<IAAFDefObject> def;
+    ASSERT_EQ(Query(op.get(), IID_IAAFDefObject, &def), 0);
+    aafUID_t id{};
+    aafUInt32 bytes = 0;
+    ASSERT_EQ(def->GetAUID(&id), 0);
+    EXPECT_EQ(MetaIdText(id), generic::kVideoDissolve);
+    ASSERT_EQ(def->GetNameBufLen(&bytes), 0);
+    EXPECT_EQ(WideText(bytes, [&](aafCharacter* t, aafUInt32 b) { return def->GetName(t, b); }),
+              "OperationDef_VideoDissolve");
+    EXPECT_EQ(def->GetDescriptionBufLen(&bytes), AAFRESULT_PROP_NOT_PRESENT);
+    aafInt32 inputs = 0, degrade = -1;
+    aafUID_t category{};
+    Ref<IAAFDataDef> data;
+    EXPECT_EQ(op->GetNumberInputs(&inputs), AAFRESULT_PROP_NOT_PRESENT);
+    EXPECT_EQ(op->GetBypass(&bypass), AAFRESULT_PROP_NOT_PRESENT);
+    EXPECT_EQ(op->GetCategory(&category), AAFRESULT_PROP_NOT_PRESENT);
+    EXPECT_EQ(op->GetDataDef(data.out()), AAFRESULT_PROP_NOT_PRESENT);
+    EXPECT_EQ(op->CountDegradeToOperations(&degrade), 0);
+    EXPECT_EQ(degrade, 0);
+    Ref<IAAFObject> notStored;
+    EXPECT_EQ(Query(op.get(), IID_IAAFObject, &notStored), E_NOINTERFACE);
+}
+
+TEST_F(ComGenericFixture, ParametersValuesAndControlPoints)
+{
+    aafBoolean_t warp = kAAFFalse;
+    aafUInt32 bypass = 0, n = 0, size = 0, read = 0, bytes = 0;
+    EXPECT_EQ(warp_->IsATimeWarp(&warp), 0);
+    EXPECT_EQ(warp, kAAFTrue);
+    EXPECT_EQ(warp_->GetBypassOverride(&bypass), 0);
+    EXPECT_EQ(bypass, 1u);
+    EXPECT_EQ(warp_->CountParameters(&n), 0);
+    EXPECT_EQ(n, 4u);
+
+    // A constant: its value whole, or nothing into a short buffer.
+    Ref<IAAFParameter> ratio;
+    Parameter(0, &ratio);
+    Ref<IAAFConstantValue> constant;
+    ASSERT_EQ(Query(ratio.get(), IID_IAAFConstantValue, &constant), 0);
+    aafRational_t r{};
+    ASSERT_EQ(constant->GetValueBufLen(&size), 0);
+    EXPECT_EQ(size, 8u);
+    EXPECT_EQ(constant->GetValue(7, reinterpret_cast<aafDataBuffer_t>(&r), &read), AAFRESULT_SMALLBUF);
+    EXPECT_EQ(constant->GetValue(8, nullptr, &read), AAFRESULT_NULL_PARAM);
+    ASSERT_EQ(constant->GetValue(8, reinterpret_cast<aafDataBuffer_t>(&r), &read), 0);
+    EXPECT_EQ(read, 8u);
+    EXPECT_EQ(r.numerator, 2);
+    EXPECT_EQ(r.denominator, 1);
+    Ref<IAAFParameterDef> ratioDef;
+    ASSERT_EQ(ratio->GetParameterDefinition(ratioDef.out()), 0);
+    ASSERT_EQ(ratioDef->GetDisplayUnitsBufLen(&bytes), 0);
+    EXPECT_EQ(bytes, 12u);
+    aafCharacter units[6];
+    EXPECT_EQ(ratioDef->GetDisplayUnits(units, 10), AAFRESULT_SMALLBUF);
+    ASSERT_EQ(ratioDef->GetDisplayUnits(units, sizeof units), 0);
+    EXPECT_EQ(std::u16string(units), u"ratio");
+
+    // A varying value: its interpolation, its points, their optional edit hints.
+    Ref<IAAFParameter> level;
+    Parameter(1, &level);
+    Ref<IAAFVaryingValue> varying;
+    Ref<IAAFConstantValue> notConstant;
+    ASSERT_EQ(Query(level.get(), IID_IAAFVaryingValue, &varying), 0);
+    EXPECT_LT(Query(level.get(), IID_IAAFConstantValue, &notConstant), 0);
+    Ref<IAAFParameterDef> levelDef;
+    ASSERT_EQ(level->GetParameterDefinition(levelDef.out()), 0);
+    EXPECT_EQ(levelDef->GetDisplayUnitsBufLen(&bytes), AAFRESULT_PROP_NOT_PRESENT);
+    Ref<IAAFInterpolationDef> interpolation;
+    ASSERT_EQ(varying->GetInterpolationDefinition(interpolation.out()), 0);
+    Ref<IAAFDefObject> interpolationDef;
+    ASSERT_EQ(Query(interpolation.get(), IID_IAAFDefObject, &interpolationDef), 0);
+    ASSERT_EQ(interpolationDef->GetDescriptionBufLen(&bytes), 0);
+    EXPECT_EQ(WideText(bytes, [&](aafCharacter* t, aafUInt32 b) { return interpolationDef->GetDescription(t, b); }),
+              "Bezier keyframes");
+    ASSERT_EQ(varying->CountControlPoints(&n), 0);
+    EXPECT_EQ(n, 2u);
+    Ref<IAAFControlPoint> first, second, beyond;
+    ASSERT_EQ(varying->GetControlPointAt(0, first.out()), 0);
+    ASSERT_EQ(varying->GetControlPointAt(1, second.out()), 0);
+    EXPECT_EQ(varying->GetControlPointAt(2, beyond.out()), AAFRESULT_BADINDEX);
+    aafEditHint_t hint = -1;
+    aafRational_t time{};
+    EXPECT_EQ(first->GetEditHint(&hint), 0);
+    EXPECT_EQ(hint, kAAFProportional);
+    EXPECT_EQ(second->GetEditHint(&hint), AAFRESULT_PROP_NOT_PRESENT);
+    ASSERT_EQ(second->GetTime(&time), 0);
+    EXPECT_EQ(time.numerator, 1);
+    ASSERT_EQ(second->GetValueBufLen(&size), 0);
+    EXPECT_EQ(second->GetValue(4, reinterpret_cast<aafDataBuffer_t>(&r), &read), AAFRESULT_SMALLBUF);
+
+    // A parameter no Dictionary defines, of a type the file does not define; a value cut short.
+    Ref<IAAFParameter> unknown, cut;
+    Parameter(2, &unknown);
+    Parameter(3, &cut);
+    Ref<IAAFParameterDef> noDefinition;
+    EXPECT_EQ(unknown->GetParameterDefinition(noDefinition.out()), AAFRESULT_PARAMETER_NOT_FOUND);
+    Ref<IAAFConstantValue> unknownValue, cutValue;
+    ASSERT_EQ(Query(unknown.get(), IID_IAAFConstantValue, &unknownValue), 0);
+    ASSERT_EQ(Query(cut.get(), IID_IAAFConstantValue, &cutValue), 0);
+    Ref<IAAFTypeDef> noType, rational;
+    EXPECT_EQ(unknownValue->GetTypeDefinition(noType.out()), AAFRESULT_TYPE_NOT_FOUND);
+    EXPECT_EQ(unknownValue->GetValueBufLen(&size), AAFRESULT_TYPE_NOT_FOUND);
+    EXPECT_EQ(cutValue->GetTypeDefinition(rational.out()), 0);
+    EXPECT_EQ(cutValue->GetValueBufLen(&size), AAFRESULT_BAD_PROP);
+    EXPECT_EQ(cutValue->GetValue(8, reinterpret_cast<aafDataBuffer_t>(&r), &read), AAFRESULT_BAD_PROP);
+}
+
+TEST_F(ComGenericFixture, TaggedValuesGiveTheirValuesInMemoryForm)
+{
+    Ref<IAAFPropertyValue> list;
+    Ref<IAAFTypeDef> listType;
+    Property(clip_.get(), "ComponentAttributeList", &list, &listType);
+    Ref<IAAFTypeDefVariableArray> array;
+    ASSERT_EQ(Query(listType.get(), IID_IAAFTypeDefVariableArray, &array), 0);
+    Ref<IAAFTypeDef> elementType;
+    Ref<IAAFTypeDefObjectRef> reference;
+    ASSERT_EQ(array->GetType(elementType.out()), 0);
+    ASSERT_EQ(Query(elementType.get(), IID_IAAFTypeDefObjectRef, &reference), 0);
+    aafUInt32 count = 0, size = 0, read = 0;
+    ASSERT_EQ(array->GetCount(list.get(), &count), 0);
+    ASSERT_EQ(count, 4u);
+    Ref<IAAFPropertyValue> flag, beyond;
+    ASSERT_EQ(array->GetElementValue(list.get(), 3, flag.out()), 0);
+    EXPECT_EQ(array->GetElementValue(list.get(), 4, beyond.out()), AAFRESULT_BADINDEX);
+    Ref<IUnknown> object, notAMob, wrongValue;
+    EXPECT_EQ(reference->GetObject(flag.get(), IID_IAAFMob, notAMob.out()), E_NOINTERFACE);
+    EXPECT_EQ(reference->GetObject(list.get(), IID_IAAFTaggedValue, wrongValue.out()), AAFRESULT_BAD_TYPE);
+    ASSERT_EQ(reference->GetObject(flag.get(), IID_IAAFTaggedValue, object.out()), 0);
+    // A Boolean is 4 bytes in memory, though 1 in the file.
+    auto* tagged = static_cast<IAAFTaggedValue*>(object.get());
+    ASSERT_EQ(tagged->GetValueBufLen(&size), 0);
+    EXPECT_EQ(size, 4u);
+    aafBoolean_t b = 0;
+    EXPECT_EQ(tagged->GetValue(3, reinterpret_cast<aafDataBuffer_t>(&b), &read), AAFRESULT_SMALLBUF);
+    ASSERT_EQ(tagged->GetValue(4, reinterpret_cast<aafDataBuffer_t>(&b), &read), 0);
+    EXPECT_EQ(b, kAAFTrue);
+}
+
+TEST_F(ComGenericFixture, TypeDefinitionsRefuseValuesOfOtherTypesAndShortBuffers)
+{
+    Ref<IAAFPropertyValue> name, colour, slots;
+    Ref<IAAFTypeDef> nameType, colourType, slotsType;
+    Property(marker_.get(), "CommentMarkerUSer", &name, &nameType);
+    Property(marker_.get(), "CommentMarkerColor", &colour, &colourType);
+    Property(marker_.get(), "DescribedSlots", &slots, &slotsType);
+
+    Ref<IAAFTypeDefString> text;
+    ASSERT_EQ(Query(nameType.get(), IID_IAAFTypeDefString, &text), 0);
+    aafUInt32 count = 0;
+    ASSERT_EQ(text->GetCount(name.get(), &count), 0);
+    EXPECT_EQ(count, 9u) << "characters with the terminator";
+    std::vector<aafCharacter> buffer(count);
+    EXPECT_EQ(text->GetElements(name.get(), buffer.data(), (count - 1) * 2), AAFRESULT_SMALLBUF);
+    EXPECT_EQ(text->GetCount(colour.get(), &count), AAFRESULT_BAD_TYPE);
+    EXPECT_EQ(text->GetCount(nullptr, &count), AAFRESULT_NULL_PARAM);
+
+    Ref<IAAFTypeDefRecord> record;
+    ASSERT_EQ(Query(colourType.get(), IID_IAAFTypeDefRecord, &record), 0);
+    aafUInt32 members = 0, bytes = 0;
+    ASSERT_EQ(record->GetCount(&members), 0);
+    EXPECT_EQ(members, 3u);
+    aafCharacter shortName[2];
+    Ref<IAAFTypeDef> noType, memberType;
+    Ref<IAAFPropertyValue> noValue, blue;
+    EXPECT_EQ(record->GetMemberNameBufLen(3, &bytes), AAFRESULT_BADINDEX);
+    EXPECT_EQ(record->GetMemberName(2, shortName, sizeof shortName), AAFRESULT_SMALLBUF);
+    EXPECT_EQ(record->GetMemberType(3, noType.out()), AAFRESULT_BADINDEX);
+    EXPECT_EQ(record->GetValue(colour.get(), 3, noValue.out()), AAFRESULT_BADINDEX);
+    EXPECT_EQ(record->GetValue(name.get(), 0, noValue.out()), AAFRESULT_BAD_TYPE);
+    ASSERT_EQ(record->GetMemberType(2, memberType.out()), 0);
+    ASSERT_EQ(record->GetValue(colour.get(), 2, blue.out()), 0);
+    EXPECT_EQ(MetaName(memberType.get()), "UInt16");
+    Ref<IAAFMetaDefinition> builtIn;
+    ASSERT_EQ(Query(memberType.get(), IID_IAAFMetaDefinition, &builtIn), 0);
+    EXPECT_EQ(builtIn->GetDescriptionBufLen(&bytes), AAFRESULT_PROP_NOT_PRESENT);
+
+    Ref<IAAFTypeDefInt> integer;
+    ASSERT_EQ(Query(memberType.get(), IID_IAAFTypeDefInt, &integer), 0);
+    aafUInt32 size = 0;
+    std::int64_t v = 0;
+    ASSERT_EQ(integer->GetSize(&size), 0);
+    EXPECT_EQ(size, 2u);
+    auto* out = reinterpret_cast<aafMemPtr_t>(&v);
+    EXPECT_EQ(integer->GetInteger(blue.get(), out, 1), AAFRESULT_SMALLBUF);
+    EXPECT_EQ(integer->GetInteger(blue.get(), out, 3), AAFRESULT_BAD_SIZE);
+    EXPECT_EQ(integer->GetInteger(name.get(), out, 2), AAFRESULT_BAD_TYPE);
+    EXPECT_EQ(integer->GetInteger(nullptr, out, 2), AAFRESULT_NULL_PARAM);
+    ASSERT_EQ(integer->GetInteger(blue.get(), out, 8), 0);
+    EXPECT_EQ(v, 65535) << "an unsigned member widens without sign";
+
+    Ref<IAAFTypeDefSet> set;
+    ASSERT_EQ(Query(slotsType.get(), IID_IAAFTypeDefSet, &set), 0);
+    ASSERT_EQ(set->GetCount(slots.get(), &count), 0);
+    EXPECT_EQ(count, 2u);
+    EXPECT_EQ(set->GetCount(name.get(), &count), AAFRESULT_BAD_TYPE);
+    Ref<IEnumAAFPropertyValues> elements, none;
+    EXPECT_EQ(set->GetElements(colour.get(), none.out()), AAFRESULT_BAD_TYPE);
+    ASSERT_EQ(set->GetElements(slots.get(), elements.out()), 0);
+    Ref<IAAFPropertyValue> element;
+    ASSERT_EQ(elements->NextOne(element.out()), 0);
+    ASSERT_EQ(elements->NextOne(element.out()), 0);
+    EXPECT_EQ(elements->NextOne(element.out()), AAFRESULT_NO_MORE_OBJECTS);
+
+    // A type answers only its own category's interface.
+    Ref<IAAFTypeDefInt> notInteger;
+    Ref<IAAFTypeDefObjectRef> notReference;
+    EXPECT_LT(Query(nameType.get(), IID_IAAFTypeDefInt, &notInteger), 0);
+    EXPECT_LT(Query(slotsType.get(), IID_IAAFTypeDefObjectRef, &notReference), 0);
+    aafBoolean_t defined = kAAFFalse;
+    EXPECT_EQ(name->IsDefinedType(nullptr), AAFRESULT_NULL_PARAM);
+    EXPECT_EQ(name->IsDefinedType(&defined), 0);
+}
+
+}  // namespace
+
+namespace {
+
+// Values handed out as the SDK holds them in memory: enumerations as 32-bit integers, records
+// with their members aligned as C structures lay them out, strings with their terminator.
+TEST(ComNativeValues, EachTypeInItsMemoryForm)
+{
+    const struct {
+        const char* type;
+        const char* what;
+        std::vector<std::uint8_t> stored;
+        std::vector<std::uint8_t> native;
+    } cases[] = {
+        {"01040100-0000-0000-060e-2b3401040101", "Boolean", {1}, {1, 0, 0, 0}},
+        {"01010100-0000-0000-060e-2b3401040101", "UInt8", {200}, {200}},
+        {"01010600-0000-0000-060e-2b3401040101", "Int16", {0xfe, 0xff}, {0xfe, 0xff}},
+        {"02010106-0000-0000-060e-2b3401040101", "EditHintType", {3}, {3, 0, 0, 0}},
+        {"03010400-0000-0000-060e-2b3401040101", "RGBAComponent", {'R', 8}, {'R', 0, 0, 0, 8, 0, 0, 0}},
+        {"03010200-0000-0000-060e-2b3401040101", "ProductVersion", {1, 0, 2, 0, 3, 0, 4, 0, 5},
+         {1, 0, 2, 0, 3, 0, 4, 0, 5, 0, 0, 0}},
+        {"01100200-0000-0000-060e-2b3401040101", "String", {'a', 0, 'b', 0, 0, 0}, {'a', 0, 'b', 0, 0, 0}},
+        {"04010100-0000-0000-060e-2b3401040101", "UInt8Array", {1, 2, 3}, {1, 2, 3}},
+        {"04010300-0000-0000-060e-2b3401040101", "Int32Array", {1, 0, 0, 0, 0xff, 0xff, 0xff, 0xff},
+         {1, 0, 0, 0, 0xff, 0xff, 0xff, 0xff}},
+    };
+    aafsdk::fixture::AafFileBuilder f;
+    aafsdk::fixture::GraphBuilder& b = f.builder();
+    const aafsdk::ObjectId mob = f.AddMob("MasterMob", "m", aafsdk::fixture::MakeMobId(1));
+    b.AddStrongVector(mob, 0x4406, "UserComments-4406");
+    for (const auto& c : cases) {
+        const aafsdk::ObjectId t = b.AddVectorElement(mob, 0x4406, generic::kClassTaggedValue);
+        b.AddString(t, 0x5001, c.what);
+        b.AddData(t, 0x5003, generic::Typed(aafsdk::fixture::AuidOf(c.type), c.stored));
+    }
+    testsupport::TempDir dir;
+    aafsdk::fixture::SaveBytes(dir / "values.aaf", aafsdk::fixture::WriteAaf(f.graph()).bytes);
+    OpenedFile file;
+    ASSERT_EQ(file.Open(dir / "values.aaf"), 0);
+    aafSearchCrit_t criteria{};
+    criteria.searchTag = kAAFByMobKind;
+    criteria.tags.mobKind = kAAFMasterMob;
+    Ref<IEnumAAFMobs> mobs;
+    Ref<IAAFMob> m;
+    Ref<IEnumAAFTaggedValues> comments;
+    ASSERT_EQ(file.header->GetMobs(&criteria, mobs.out()), 0);
+    ASSERT_EQ(mobs->NextOne(m.out()), 0);
+    ASSERT_EQ(m->GetComments(comments.out()), 0);
+    for (const auto& c : cases) {
+        Ref<IAAFTaggedValue> tagged;
+        ASSERT_EQ(comments->NextOne(tagged.out()), 0);
+        aafUInt32 size = 0, read = 0;
+        ASSERT_EQ(tagged->GetValueBufLen(&size), 0) << c.what;
+        std::vector<std::uint8_t> value(size + 4, 0xee);
+        ASSERT_EQ(tagged->GetValue(size + 4, value.data(), &read), 0) << c.what;
+        value.resize(read);
+        EXPECT_EQ(value, c.native) << c.what;
+        if (size > 0) {
+            EXPECT_EQ(tagged->GetValue(size - 1, value.data(), &read), AAFRESULT_SMALLBUF) << c.what;
+        }
+    }
+}
+
+}  // namespace
