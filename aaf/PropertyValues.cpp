@@ -9,6 +9,7 @@
 #include "aaf/Auid.h"
 #include "aaf/CheckHResult.h"
 #include "aaf/DefinitionT.h"
+#include "aaf/HeldInterface.h"
 #include "aaf/ObjectT.h"
 #include "aaf/ReferencedParameterReader.h"
 #include "aaf/TextConversion.h"
@@ -29,34 +30,6 @@ constexpr Auid kInt32Type = {0x01010700, 0x0000, 0x0000, {0x06, 0x0E, 0x2B, 0x34
 constexpr aafUInt32 kMaxValueBytes = 1u << 20;
 // Sets nest values within values; a damaged file must not recurse without end.
 constexpr int kMaxNesting = 32;
-
-// One owned reference, released when it goes; out() empties the holder first.
-template <class T>
-class Held {
-public:
-    Held() = default;
-    Held(const Held&) = delete;
-    Held& operator=(const Held&) = delete;
-    ~Held() { ReleaseInterface(p_); }
-    T** out()
-    {
-        ReleaseInterface(p_);
-        return &p_;
-    }
-    T* get() const { return p_; }
-    T* operator->() const { return p_; }
-    explicit operator bool() const { return p_ != nullptr; }
-
-private:
-    T* p_ = nullptr;
-};
-
-// The holder is looked at only after the call has filled it.
-template <class T>
-bool Obtained(HRESULT result, const Held<T>& iface)
-{
-    return result >= 0 && static_cast<bool>(iface);
-}
 
 // Integers of 1 and 2 bytes widen as unsigned, 8-byte integers keep their low 32 bits.
 bool ReadInteger(IAAFTypeDefInt* type, IAAFPropertyValue* value, ValueBase** out)

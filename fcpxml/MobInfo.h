@@ -17,6 +17,12 @@ struct MobInfo {
     MobInfo(const MobInfo& other);
     MobInfo& operator=(const MobInfo& other);
 
+    // The registry lookups of the import (defined beside the registry, in the import layer, which
+    // this layer may not call). SetMobId stores the MobID and takes the mob's item id and kind from
+    // the registry; GetItemId fills the item id from the registry when it is still empty.
+    void SetMobId(const MobId& id);
+    std::string GetItemId();
+
     std::string name;
     std::string itemId;
     std::string mediaPath;

@@ -8,6 +8,9 @@
 
 #include "aaf/AafLibrary.h"
 #include "aaf/import/EventMarkers.h"
+#include "aaf/import/FileT.h"
+#include "aaf/import/MasterClipMap.h"
+#include "aaf/import/MobRegistry.h"
 #include "aaf/import/TimelineBuilder.h"
 #include "effects/FCPEffectCatalogue.h"
 #include "effects/FxPlugUuidMap.h"
@@ -81,6 +84,9 @@ void ResetJobState()
     ResetTimelineBuilder();  // the item stack is left alone
     ClearImportTraversalLists();
     ClearEventMarkerMap();
+    MobRegistry::Clear();
+    ClearMasterClipMaps();
+    ReleaseFileHeaderAndDictionary();
     UsedNameCounts.clear();
     UsedItemIds.clear();
     WrittenFileIds.clear();

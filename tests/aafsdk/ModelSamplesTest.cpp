@@ -14,26 +14,10 @@
 namespace aafsdk {
 namespace {
 
-std::vector<std::filesystem::path> SampleFiles()
-{
-    std::vector<std::filesystem::path> files;
-    const auto dir = testsupport::SharedDir() / "aaf-samples";
-    if (!std::filesystem::is_directory(dir))
-        return files;
-    for (const auto& entry : std::filesystem::directory_iterator(dir)) {
-        auto ext = entry.path().extension().string();
-        std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return char(std::tolower(c)); });
-        if (entry.is_regular_file() && ext == ".aaf")
-            files.push_back(entry.path());
-    }
-    std::sort(files.begin(), files.end());
-    return files;
-}
-
 TEST(ModelSamplesTest, EveryPropertyOfEverySampleDecodes)
 {
     REQUIRE_SHARED_DIR();
-    const auto files = SampleFiles();
+    const auto files = testsupport::SampleFiles();
     ASSERT_FALSE(files.empty());
     ModelCounts total;
     for (const auto& path : files) {
@@ -114,7 +98,7 @@ TEST(ModelSamplesTest, GenericallyReadPropertiesDecodeWithTheirShapes)
         {"operation group parameters (stored as a set)", "06010104-060a-0000-060e-2b3401010102"_auid,
          ValueKind::StrongReferenceSet, kParameter, ""},
     };
-    for (const auto& path : SampleFiles()) {
+    for (const auto& path : testsupport::SampleFiles()) {
         SCOPED_TRACE(path.filename().string());
         std::unique_ptr<StoredGraph> graph;
         ASSERT_EQ(ReadStoredGraph(path, &graph), kResultSuccess);

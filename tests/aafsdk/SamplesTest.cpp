@@ -14,19 +14,6 @@ namespace {
 using aafsdk::StoredForm;
 using aafsdk::StoredGraph;
 
-std::vector<std::filesystem::path> Samples()
-{
-    std::vector<std::filesystem::path> files;
-    for (const auto& item : std::filesystem::directory_iterator(testsupport::SharedDir() / "aaf-samples")) {
-        std::string ext = item.path().extension().string();
-        std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-        if (ext == ".aaf")
-            files.push_back(item.path());
-    }
-    std::sort(files.begin(), files.end());
-    return files;
-}
-
 std::map<aafsdk::Auid, std::size_t> ClassCounts(const StoredGraph& graph)
 {
     std::map<aafsdk::Auid, std::size_t> counts;
@@ -45,7 +32,7 @@ std::size_t Storages(const aafsdk::CompoundFile& file)
 TEST(Samples, EveryFileReadsWholeAndTheSameEveryTime)
 {
     REQUIRE_SHARED_DIR();
-    const auto files = Samples();
+    const auto files = testsupport::SampleFiles();
     ASSERT_EQ(files.size(), 82u);
     std::size_t objects = 0, weak = 0, unresolved = 0, dataStreams = 0;
     for (const auto& path : files) {

@@ -184,25 +184,11 @@ WrapperView ReadThroughWrappers(const std::filesystem::path& path)
     return view;
 }
 
-std::vector<std::filesystem::path> SampleFiles()
-{
-    std::vector<std::filesystem::path> files;
-    for (const auto& entry : std::filesystem::directory_iterator(testsupport::SharedDir() / "aaf-samples")) {
-        std::string ext = entry.path().extension().string();
-        for (char& c : ext)
-            c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-        if (ext == ".aaf")
-            files.push_back(entry.path());
-    }
-    std::sort(files.begin(), files.end());
-    return files;
-}
-
 TEST(DescriptorSamplesTest, EveryFileMobClassifiesAsItsDescriptorClass)
 {
     REQUIRE_SHARED_DIR();
     std::map<int, int> filesMobsByKind;
-    const std::vector<std::filesystem::path> files = SampleFiles();
+    const std::vector<std::filesystem::path> files = testsupport::SampleFiles();
     ASSERT_FALSE(files.empty());
     for (const std::filesystem::path& path : files) {
         SCOPED_TRACE(path.filename().string());

@@ -11,7 +11,12 @@
 #include <QStringList>
 
 #include "aaf/import/EventMarkers.h"
+#include "aaf/import/FileT.h"
+#include "aaf/import/MasterClipMap.h"
+#include "aaf/import/MobRegistry.h"
 #include "aaf/import/TimelineBuilder.h"
+#include "aafsdk/fixture/AafFileBuilder.h"
+#include "aafsdk/fixture/AafWriter.h"
 #include "effects/FCPEffectCatalogue.h"
 #include "fcpxml/CodecColorSpaceMap.h"
 #include "fcpxml/FCPFileTag.h"
@@ -82,15 +87,34 @@ protected:
                TranslationLog.empty() && SourcePathMap.empty() && XmlIndentDepth == 0 &&
                GlobalTimelineBuilder.TrackStack.empty() && GlobalImportTraversalLists.PendingSourceReferences.empty() &&
                EventMarkerMap.empty() && UsedItemIds.empty() && UsedNameCounts.empty() &&
-               WrittenFileIds.empty() && TranslationTablesAreEmpty();
+               WrittenFileIds.empty() && TranslationTablesAreEmpty() && MobRegistry::entries.empty() &&
+               MasterClipMap.empty() && MasterClipIdByMob.empty() && FileHeader == nullptr &&
+               FileDictionary == nullptr;
     }
     static bool TranslationTablesAreEmpty()
     {
         return FCPEffectCatalogue.empty() && LabelColorTable.empty() && AvidMarkerColorTable.empty() &&
                AvidToFcpColorNames.empty() && QtCodecTable.empty() && CodecColorSpaceMap.empty();
     }
-    static void FillPerRunState()
+    // The header and dictionary of a file that was opened and closed, as a run holds them.
+    void HoldAFileHeader() const
     {
+        const fs::path path = dir / "held.aaf";
+        aafsdk::fixture::SaveBytes(path, aafsdk::fixture::WriteAaf(aafsdk::fixture::AafFileBuilder().graph()).bytes);
+        IAAFFile* file = nullptr;
+        ASSERT_EQ(AAFFileOpenExistingRead(path.u16string().c_str(), 0, &file), 0);
+        ReleaseFileHeaderAndDictionary();
+        EXPECT_EQ(file->GetHeader(&FileHeader), 0);
+        EXPECT_EQ(file->GetDictionary(&FileDictionary), 0);
+        EXPECT_EQ(file->Close(), 0);
+        file->Release();
+    }
+    void FillPerRunState() const
+    {
+        HoldAFileHeader();
+        MobRegistry::entries["mob"] = MobEntry();
+        MasterClipMap["MASTER_MOB_1"] = FCPClipTag();
+        MasterClipIdByMob["mob"] = "MASTER_MOB_1";
         XmemlDocument.bins.emplace_back("AAF Import", ChildrenInfo());
         XmemlDocument.projects.emplace_back();
         TranslationLog.emplace_back();

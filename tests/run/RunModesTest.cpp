@@ -9,6 +9,8 @@
 #include <QSettings>
 #include <QStringList>
 
+#include "aafsdk/fixture/AafFileBuilder.h"
+#include "aafsdk/fixture/AafWriter.h"
 #include "support/TestSupport.h"
 
 namespace fs = std::filesystem;
@@ -17,11 +19,31 @@ namespace {
 
 constexpr int kShellFailure = 255;  // -1 as the shell sees it
 
+// The document of an AAF file without mobs: the import's bin with its empty "Media" bin.
 const char kEmptyDocument[] =
     "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
     "<!DOCTYPE xmeml>\n"
     "<xmeml version=\"5\">\n"
+    "\t<bin>\n"
+    "\t\t<updatebehavior>add</updatebehavior>\n"
+    "\t\t<name>AAF Import</name>\n"
+    "\t\t<children>\n"
+    "\t\t\t<bin>\n"
+    "\t\t\t\t<updatebehavior>add</updatebehavior>\n"
+    "\t\t\t\t<name>Media</name>\n"
+    "\t\t\t\t<children>\n"
+    "\t\t\t\t</children>\n"
+    "\t\t\t</bin>\n"
+    "\t\t</children>\n"
+    "\t</bin>\n"
     "</xmeml>\n";
+
+// An AAF file without mobs.
+std::string EmptyAafFile()
+{
+    aafsdk::fixture::AafFileBuilder file;
+    return aafsdk::fixture::WriteAaf(file.graph()).bytes;
+}
 
 // Every file below dir with its content, to show that a run touched nothing.
 std::set<std::pair<std::string, std::string>> Snapshot(const fs::path& dir)
@@ -49,7 +71,7 @@ class RunModes : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        testsupport::WriteFile(dir / "in.aaf", "not read yet");
+        testsupport::WriteFile(dir / "in.aaf", EmptyAafFile());
         testsupport::WriteFile(dir / "media.ini", "[General]\nOther=1\n[FileName0]\nFilePath=x\n");
     }
     testsupport::ProcessResult Run(const std::vector<std::string>& args)
@@ -149,7 +171,7 @@ TEST_F(RunModes, UncreatableOutputFallsBackBesideTheAafFile)
     };
     for (const auto& c : cases) {
         testsupport::TempDir run;
-        testsupport::WriteFile(run / c.aaf, "input");
+        testsupport::WriteFile(run / c.aaf, EmptyAafFile());
         if (!c.fallback.empty() && c.fallback != c.aaf)
             testsupport::WriteFile(run / c.fallback, std::string(500, 'y'));  // an older, longer file
         const auto before = Snapshot(run.path());
@@ -158,7 +180,7 @@ TEST_F(RunModes, UncreatableOutputFallsBackBesideTheAafFile)
             args.resize(2);
         const auto result = testsupport::RunConverter(args, run.path());
         EXPECT_EQ(result.exitCode, 1) << c.label << result.err;
-        EXPECT_EQ(testsupport::ReadFile(run / c.aaf), "input") << c.label;
+        EXPECT_EQ(testsupport::ReadFile(run / c.aaf), EmptyAafFile()) << c.label;
         if (c.fallback.empty()) {
             EXPECT_EQ(Snapshot(run.path()), before) << c.label;
         } else {

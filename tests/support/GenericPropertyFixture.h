@@ -264,6 +264,18 @@ public:
         b.AddData(marker, 0x6102, {1, 0, 0, 0, 3, 0, 0, 0});
     }
 
+    // A vector of tagged values under the dynamic property pid of the owner.
+    void AddTagged(ObjectId owner, std::uint16_t pid, std::string_view name, const std::vector<TaggedInput>& values)
+    {
+        GraphBuilder& b = f.builder();
+        b.AddStrongVector(owner, pid, StorageName(name, pid, true));
+        for (const auto& v : values) {
+            const ObjectId t = b.AddVectorElement(owner, pid, kClassTaggedValue);
+            b.AddString(t, 0x5001, v.name);
+            b.AddData(t, 0x5003, Typed(v.type, v.value));
+        }
+    }
+
 private:
     void AddParameterDefinition(const Auid& id, std::string_view name, std::string_view units)
     {
@@ -274,17 +286,6 @@ private:
         b.AddString(d, 0x1b02, name);
         if (!units.empty())
             b.AddString(d, 0x1f03, units);
-    }
-
-    void AddTagged(ObjectId owner, std::uint16_t pid, std::string_view name, const std::vector<TaggedInput>& values)
-    {
-        GraphBuilder& b = f.builder();
-        b.AddStrongVector(owner, pid, StorageName(name, pid, true));
-        for (const auto& v : values) {
-            const ObjectId t = b.AddVectorElement(owner, pid, kClassTaggedValue);
-            b.AddString(t, 0x5001, v.name);
-            b.AddData(t, 0x5003, Typed(v.type, v.value));
-        }
     }
 
     ObjectId AddPoint(ObjectId varying, std::int32_t timeNum, std::int32_t timeDen, std::vector<std::uint8_t> value,

@@ -1,5 +1,7 @@
 #include "support/TestSupport.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cstdlib>
 #include <fstream>
 #include <random>
@@ -23,6 +25,22 @@ std::filesystem::path SharedDir()
     if (!std::filesystem::is_directory(dir / "aaf-samples", ec))
         return {};
     return std::filesystem::weakly_canonical(dir, ec);
+}
+
+std::vector<std::filesystem::path> SampleFiles()
+{
+    std::vector<std::filesystem::path> files;
+    if (SharedDir().empty())
+        return files;
+    for (const auto& entry : std::filesystem::directory_iterator(SharedDir() / "aaf-samples")) {
+        std::string ext = entry.path().extension().string();
+        for (char& c : ext)
+            c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        if (ext == ".aaf")
+            files.push_back(entry.path());
+    }
+    std::sort(files.begin(), files.end());
+    return files;
 }
 
 TempDir::TempDir()

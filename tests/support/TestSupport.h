@@ -12,6 +12,9 @@ namespace testsupport {
 // (a user's clone).
 std::filesystem::path SharedDir();
 
+// The sample AAF files of the shared folder (".aaf" in any case), sorted; empty without the folder.
+std::vector<std::filesystem::path> SampleFiles();
+
 // Skips the current test with a message when the shared folder is absent.
 #define REQUIRE_SHARED_DIR()                                                                 \
     do {                                                                                     \

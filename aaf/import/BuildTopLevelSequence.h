@@ -1,0 +1,7 @@
+#pragma once
+
+#include "aaf/import/MobEntry.h"
+
+// One top-level composition made into a sequence in the first bin, with its tracks, markers and
+// comments.
+void BuildTopLevelSequence(const MobEntry& entry);

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <cstdint>
+
+#include "aafsdk/include/AAF.h"
+
+// Readers of components and sequences of components.
+struct ComponentT {
+    // The component's length; 0 when the call fails. A null interface raises.
+    static std::int64_t GetLength(IAAFComponent* component);
+    // The sequence's component count; a null interface or a failing call raises.
+    static std::int32_t CountComponents(IAAFSequence* sequence);
+};

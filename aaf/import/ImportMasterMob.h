@@ -1,0 +1,7 @@
+#pragma once
+
+#include "aaf/import/MobEntry.h"
+
+// The master clip of one master mob: its slots' sources, its markers, and the clip with its file
+// and slot items in MasterClipMap and MasterClipIdByMob.
+void ImportMasterMob(const MobEntry& entry);

@@ -1,0 +1,129 @@
+#include "aaf/import/MobtT.h"
+
+#include <limits>
+#include <vector>
+
+#include "aaf/CheckHResult.h"
+#include "aaf/HeldInterface.h"
+#include "aaf/MobId.h"
+#include "aaf/Auid.h"
+#include "aaf/import/CommonT.h"
+#include "aaf/import/DataT.h"
+#include "aaf/import/FileT.h"
+#include "aaf/import/SlotTimecodes.h"
+#include "aaf/import/TimelineMobSlotT.h"
+
+MobtT::MobtT(const MobId& id)
+{
+    if (FileHeader == nullptr) {
+        status = AAFRESULT_BADINDEX;
+        return;
+    }
+    status = FileHeader->LookupMob(ToAafMobId(id), &mob);
+    if (status >= 0)
+        ReadOrRelease();
+}
+
+MobtT::MobtT(IEnumAAFMobs* mobs)
+{
+    if (mobs == nullptr) {
+        status = AAFRESULT_BADINDEX;
+        return;
+    }
+    status = mobs->NextOne(&mob);
+    if (status >= 0)
+        ReadOrRelease();
+}
+
+MobtT::~MobtT()
+{
+    ReleaseInterface(mob);
+}
+
+void MobtT::ReadOrRelease()
+{
+    // A constructor that raises never reaches the destructor.
+    try {
+        Read();
+    } catch (...) {
+        ReleaseInterface(mob);
+        throw;
+    }
+}
+
+std::int32_t MobtT::Read()
+{
+    ReadIdAndSlots();
+    CommonT::GetComments(mob, info.comments);
+    Held<IAAFMob2> second;
+    status = GetInterface(second.out(), IID_IAAFMob2, "IID_IAAFMob2", mob);
+    if (status >= 0) {
+        aafUID_t usage{};
+        if (second->GetUsageCode(&usage) == 0)
+            info.usageCode = ToAuid(usage);
+        CommonT::GetKLVData(second.get(), info.klvData);
+        CommonT::GetAttributes(second.get(), info.attributes);
+    }
+    return status;
+}
+
+void MobtT::ReadIdAndSlots()
+{
+    aafMobID_t id{};
+    CheckHResult("GetMobID", CheckNotNull(mob, "MobtT: GetMobID")->GetMobID(&id), kAafCallFailed);
+    info.SetMobId(ToMobId(id));
+    info.name = CommonT::GetName(mob);
+    aafNumSlots_t count = 0;
+    CheckHResult("CountSlots", CheckNotNull(mob, "MobtT: GetNumSlots")->CountSlots(&count), kAafCallFailed);
+    slotCount = count > static_cast<aafNumSlots_t>(std::numeric_limits<std::int32_t>::max())
+                    ? std::numeric_limits<std::int32_t>::max()
+                    : static_cast<std::int32_t>(count);
+    ScanSlots();
+}
+
+void MobtT::ScanSlots()
+{
+    SlotInfo::EditRate editRate;
+    bool startFound = false;
+    for (std::int32_t i = 0; i < slotCount; ++i) {
+        const TimelineMobSlotT slot(mob, static_cast<aafUInt32>(i));
+        if (slot.status < 0)
+            continue;
+        if (i == 0) {
+            info.length = slot.info.length;
+            editRate = slot.info.editRate;
+        }
+        if (info.markIn == -1 || info.markOut == -1) {
+            info.markIn = slot.info.markIn;
+            info.markOut = slot.info.markOut;
+        }
+        if (slot.info.dataKind != kDataKindTimecode)
+            continue;
+        std::vector<Timecode> timecodes;
+        ReadSlotTimecodes(slot, timecodes);
+        if (timecodes.empty())
+            continue;
+        Timecode& first = timecodes.front();
+        first.type = slot.info.physicalNumber;
+        first.slotId = slot.info.slotId;
+        if (slot.info.physicalNumber == 1) {
+            info.startTimecode = first;
+            startFound = true;
+        } else {
+            info.otherTimecodes[slot.info.physicalNumber] = first;
+        }
+    }
+    if (!startFound) {
+        info.startTimecode.rateNumerator = editRate.numerator;
+        info.startTimecode.rateDenominator = editRate.denominator;
+        const TimecodeBase base = TimecodeBaseFromRate(editRate.numerator, editRate.denominator);
+        info.startTimecode.startFrame = base.startFrame;
+        info.startTimecode.dropFrame = base.dropFrame;
+        info.startTimecode.framesPerSecond = base.framesPerSecond;
+    }
+}
+
+void MobtT::GetMobIter(IAAFHeader* header, IEnumAAFMobs** mobs, aafSearchCrit_t* criterion)
+{
+    CheckHResult("GetMobs", CheckNotNull(header, "MobtT: GetMobIter")->GetMobs(criterion, mobs), kAafCallFailed);
+}
