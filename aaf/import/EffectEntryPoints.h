@@ -1,5 +1,9 @@
 #pragma once
 
+#include <cstdint>
+
+#include "aafsdk/include/AAF.h"
+#include "fcpxml/ComponentContext.h"
 #include "fcpxml/ItemSlot.h"
 #include "fcpxml/ParameterMapping.h"
 #include "fcpxml/ValueInfo.h"
@@ -19,6 +23,11 @@ struct ClipParameterValue {
 struct EffectEntryPoints {
     // Fills record.value with the clip that the layer parameter names, as seen from item.
     void (*resolveClipParameter)(ItemSlot& item, ClipParameterValue& record) = nullptr;
+    // Import an operation group or a transition met by the segment traversal; each returns the
+    // status of its wrapper: negative when the segment is not of that kind (the traversal then
+    // tries the next kind). An entry left empty means the segment does not answer to that kind.
+    std::int32_t (*importOperationGroup)(IUnknown* segment, const ComponentContext& context) = nullptr;
+    std::int32_t (*importTransition)(IUnknown* segment, const ComponentContext& context) = nullptr;
 };
 
 extern EffectEntryPoints RegisteredEffectEntryPoints;
