@@ -34,6 +34,14 @@ extern EventMarkerLists EventMarkerMap;
 // The per-run reset of EventMarkerMap.
 void ClearEventMarkerMap();
 
+// Every marker of a mob's map (described slots, then physical numbers, ascending; each list in
+// order) at its position, without colour: the markers of a master clip, adjusted clip or subclip.
+std::vector<MarkerInfo> CollectMarkers(const EventMarkerLists& map);
+
+// Appends to markers every marker of EventMarkerMap under the described slot (all physical numbers
+// ascending) at its position, with its first colour; nothing for the slot -1.
+void AddSlotMarkers(std::vector<MarkerInfo>& markers, int32_t slotId);
+
 // Appends to markers every marker of EventMarkerMap[slotId][layerIndex] whose position lies on the
 // placed item (start to end, both included), at the item's source frame and with its first colour.
 void AddMarkersInRange(std::vector<MarkerInfo>& markers, const TrimValues& placement, int32_t slotId,

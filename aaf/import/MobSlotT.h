@@ -23,6 +23,11 @@ struct MobSlotT : ObjectT {
     // segment's result, then that of its component query.
     std::int32_t Read();
 
+    // Reads the slot's segment (or, when no segment kind answers it, its component) onto the
+    // timeline as a component of the given parent kind; returns the segment kind that answered,
+    // 2 when none did. Part of the segment traversal.
+    std::int32_t ImportSegment(std::int32_t parentKind);
+
     // Optional reads of the slot readers: -1 when the call fails; a null interface raises.
     static std::int64_t GetOrigin(IAAFTimelineMobSlot* slot);
     static std::int64_t GetMarkIn(IAAFTimelineMobSlot2* slot);

@@ -1,0 +1,64 @@
+#include "aaf/import/MasterClipLookup.h"
+
+#include "aaf/DefinitionNameTables.h"
+#include "aaf/MobId.h"
+#include "aaf/import/MasterClipMap.h"
+#include "aaf/import/MobRegistry.h"
+#include "aaf/import/NestedSequences.h"
+#include "aaf/import/UsageCodes.h"
+#include "run/config/TranslationLog.h"
+
+std::string LookupMasterClipId(const SourceReference& reference)
+{
+    const auto found = MasterClipIdByMob.find(MobIdToText(reference.sourceMobId));
+    return found == MasterClipIdByMob.end() ? std::string() : found->second;
+}
+
+void RemapAlphaSlot(const FCPClipTag& clip, SourceReference& reference)
+{
+    if (clip.alphaSlotId != -1 && clip.alphaSlotId == reference.sourceSlotId && !clip.videoSlots.empty())
+        reference.sourceSlotId = clip.videoSlots.begin()->first;
+}
+
+bool FindSlotItem(const std::map<int, FCPClipItemTag>& slots, FCPClipItemTag& out, int slotId)
+{
+    const auto found = slots.find(slotId);
+    if (found == slots.end())
+        return false;
+    out = found->second;
+    return true;
+}
+
+bool FindMasterClipItem(SourceReference& reference, FCPClipItemTag& out)
+{
+    const auto clip = MasterClipMap.find(LookupMasterClipId(reference));
+    if (clip == MasterClipMap.end())
+        return false;
+    clip->second.referenced = true;
+    RemapAlphaSlot(clip->second, reference);
+    switch (reference.dataKind) {
+    case 2: return FindSlotItem(clip->second.videoSlots, out, reference.sourceSlotId);
+    case 1: return FindSlotItem(clip->second.audioSlots, out, reference.sourceSlotId);
+    default: return false;
+    }
+}
+
+void UnmarkLowerLevelClip(const SourceReference& reference)
+{
+    if (MobRegistry::Find(reference.sourceMobId).usageCode != kUsageLowerLevel)
+        return;
+    const auto clip = MasterClipMap.find(LookupMasterClipId(reference));
+    if (clip != MasterClipMap.end())
+        clip->second.referenced = false;
+}
+
+void MakeUnknownMobSlug(const SourceReference& reference, const ComponentContext& context, FCPClipItemTag& out)
+{
+    const MobEntry entry = MobRegistry::Find(reference.sourceMobId);
+    out = MakeSlugClipItem(context, entry.name.empty() ? "Unknown" : entry.name);
+    std::string usage = GetMobUsageName(entry.usageCode);
+    if (usage == "UNKNOWN")
+        usage = "Unknown";
+    out.AddTranslation("---", "Error: Unknown Mob Ref (type: " + entry.kindWord + ", usage: " + usage + ")",
+                       "Clip replaced with Slug", kTranslationError);
+}

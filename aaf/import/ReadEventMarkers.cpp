@@ -1,0 +1,52 @@
+#include "aaf/import/ReadEventMarkers.h"
+
+#include "aaf/import/EventMobSlotT.h"
+#include "aaf/import/EventT.h"
+#include "aaf/import/SequenceT.h"
+
+namespace {
+
+// The holder read as a sequence of events; false when it is no sequence.
+bool ReadEventSequence(IUnknown* holder, EventMarkerLists& map, std::int32_t slotKey)
+{
+    if (holder == nullptr)
+        return false;
+    SequenceT sequence(holder);
+    if (sequence.status < 0)
+        return false;
+    for (std::int32_t i = 0; i < sequence.componentCount; ++i) {
+        IAAFComponent* component = nullptr;
+        if (sequence.sequence->GetComponentAt(static_cast<aafUInt32>(i), &component) < 0 || component == nullptr)
+            continue;
+        EventT event;
+        if (event.Read(component) >= 0)
+            event.AddToMarkerMap(map, slotKey);
+        component->Release();
+    }
+    return true;
+}
+
+// The holder read as one event; false when it is none.
+bool ReadOneEvent(IUnknown* holder, EventMarkerLists& map, std::int32_t slotKey)
+{
+    EventT event;
+    if (event.Read(holder) < 0)
+        return false;
+    event.AddToMarkerMap(map, slotKey);
+    return true;
+}
+
+}  // namespace
+
+void ReadEventMarkers(std::int32_t slotCount, EventMarkerLists& map, IAAFMob* mob)
+{
+    for (std::int32_t i = 0; i < slotCount; ++i) {
+        EventMobSlotT slot(mob, static_cast<aafUInt32>(i), map);
+        if (slot.status < 0)
+            continue;
+        const std::int32_t key = slot.info.physicalNumber;
+        // The first reading that does not fail ends the slot.
+        (void)(ReadEventSequence(slot.segment, map, key) || ReadEventSequence(slot.component, map, key) ||
+               ReadOneEvent(slot.segment, map, key) || ReadOneEvent(slot.component, map, key));
+    }
+}
