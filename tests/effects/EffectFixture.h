@@ -37,7 +37,6 @@ using aafsdk::ObjectId;
 using testsupport::Ref;
 using testsupport::generic::Int32Bytes;
 using testsupport::generic::RationalBytes;
-using testsupport::generic::Typed;
 using namespace aafsdk::literals;
 
 inline const char* const kPicture = fixture::ids::kDataDefPicture;
@@ -81,6 +80,20 @@ inline constexpr const char* kSubmaster = "f1db0f3d-8d64-11d3-80df-006008143e6f"
 inline constexpr const char* kPan = "9d2ea893-0968-11d3-8a38-0050040ef7d2";
 inline constexpr const char* kSpeedControl = "9d2ea890-0968-11d3-8a38-0050040ef7d2";
 inline constexpr const char* kBlur = "5a1b0c2d-0000-4000-8000-00000000b1a2";  // no converter knows it
+
+// The bytes of an indirect value: byte order, type, value. (Element by element: the inlined range
+// insert of the shared helper trips a false bounds warning here.)
+inline std::vector<std::uint8_t> Typed(const aafsdk::Auid& type, const std::vector<std::uint8_t>& value)
+{
+    std::vector<std::uint8_t> bytes;
+    bytes.reserve(1 + type.bytes.size() + value.size());
+    bytes.push_back(0x4c);
+    for (const std::uint8_t b : type.bytes)
+        bytes.push_back(b);
+    for (const std::uint8_t b : value)
+        bytes.push_back(b);
+    return bytes;
+}
 
 // A composition with one sequence on a slot of 25 fps, to which groups and transitions are added.
 class EffectFile {
@@ -145,7 +158,7 @@ public:
                       std::vector<std::uint8_t> value)
     {
         const ObjectId p = NewParameter(group, definition, "0d010101-0101-3d00-060e-2b3402060101"_auid);
-        f.builder().AddData(p, 0x4d01, Typed(type, std::move(value)));
+        f.builder().AddData(p, 0x4d01, Typed(type, value));
         return p;
     }
 
@@ -171,7 +184,7 @@ public:
     {
         fixture::GraphBuilder& b = f.builder();
         const ObjectId p = b.AddVectorElement(varying, 0x4e02, "0d010101-0101-1900-060e-2b3402060101"_auid);
-        b.AddData(p, 0x1a02, Typed(type, std::move(value)));
+        b.AddData(p, 0x1a02, Typed(type, value));
         b.AddRational(p, 0x1a03, timeNumerator, timeDenominator);
         return p;
     }
