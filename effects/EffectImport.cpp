@@ -99,7 +99,7 @@ void EffectT::ImportEffect()
 
 void EffectT::ImportInputSegment(std::int32_t index, std::int32_t subKind, std::int32_t parentKind)
 {
-    if (index < 0)
+    if (index < 0 || group == nullptr)
         return;
     ComponentContext input = context;
     input.parentKind = parentKind;

@@ -48,7 +48,9 @@ EffectT::EffectT(IAAFTransition* transition, const ComponentContext& componentCo
         return;
     }
     status = transition->GetOperationGroup(&group);
-    if (status >= 0 && group != nullptr)
+    if (status >= 0 && group == nullptr)
+        status = AAFRESULT_BADINDEX;
+    if (status >= 0)
         ReadGroup();
 }
 
@@ -197,7 +199,7 @@ bool EffectT::ReadSpeedRatioTags(MotionEffectTags& tags)
 void EffectT::ReadParameters()
 {
     Held<IEnumAAFParameters> enumerator;
-    if (!Obtained(group->GetParameters(enumerator.out()), enumerator))
+    if (group == nullptr || !Obtained(group->GetParameters(enumerator.out()), enumerator))
         return;
     for (std::int32_t i = 0; i < parameterCount; ++i) {
         ParameterR parameter(enumerator.get());
