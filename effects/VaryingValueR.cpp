@@ -6,21 +6,11 @@
 #include "effects/TypedValueDecoding.h"
 #include "fcpxml/ParameterRecord.h"
 
-VaryingValueR::VaryingValueR(IAAFVaryingValue* value, ParameterRecord& target) : record(&target), varyingValue(value)
-{
-    if (varyingValue == nullptr)
-        status = AAFRESULT_BADINDEX;
-    else
-        varyingValue->AddRef();
-}
-
-VaryingValueR::~VaryingValueR() { ReleaseInterface(varyingValue); }
-
 void VaryingValueR::Read()
 {
     if (status < 0)
         return;
-    const InterpolationDefT interpolation(varyingValue);
+    const InterpolationDefT interpolation(valueInterface);
     if (interpolation.status >= 0)
         interpolationKind = interpolation.GetInterpolationKind();
     ReadControlPoints();
@@ -29,10 +19,10 @@ void VaryingValueR::Read()
 void VaryingValueR::ReadControlPoints()
 {
     aafUInt32 count = 0;
-    if (CheckNotNull(varyingValue, "VaryingValueR: CountControlPoints")->CountControlPoints(&count) != AAFRESULT_SUCCESS)
+    if (CheckNotNull(valueInterface, "VaryingValueR: CountControlPoints")->CountControlPoints(&count) != AAFRESULT_SUCCESS)
         count = 0;
     for (aafUInt32 i = 0; i < count; ++i) {
-        ControlPointR point(varyingValue, interpolationKind, i);
+        ControlPointR point(valueInterface, interpolationKind, i);
         if (point.status < 0)
             continue;
         Auid pointType;

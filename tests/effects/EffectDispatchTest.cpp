@@ -88,7 +88,6 @@ TEST_F(EffectDispatch, EffectsWithoutAConverterAreLoggedOnTheCurrentItem)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         Reset();
-        BuildEffectCatalogue();
         EffectFile file;
         file.Operation(c.operation, "Blur", c.dataDef, 1, c.timeWarp);
         file.Group(c.operation, c.dataDef);

@@ -15,17 +15,12 @@
 #include <gtest/gtest.h>
 
 #include "aaf/Auid.h"
-#include "aaf/import/TimelineBuilder.h"
 #include "aafsdk/fixture/AafFileBuilder.h"
 #include "aafsdk/fixture/AafWriter.h"
 #include "effects/FCPEffectCatalogue.h"
 #include "effects/InstallEffectTranslation.h"
 #include "effects/TranslationTables.h"
-#include "fcpxml/FCPClipItemTag.h"
-#include "fcpxml/FCPSequenceTag.h"
-#include "fcpxml/IDTagBase.h"
-#include "run/config/ImportPreferences.h"
-#include "run/config/MediaSettings.h"
+#include "import/ImportTestSupport.h"
 #include "support/GenericPropertyFixture.h"
 #include "support/InterfaceWalk.h"
 #include "support/TestSupport.h"
@@ -264,53 +259,35 @@ struct FileEffects {
 };
 
 // The state a conversion starts from, with the catalogue built and the effect translation installed.
-class EffectTest : public testing::Test {
+class EffectTest : public importtest::ImportTest {
 protected:
     void SetUp() override
     {
         Reset();
         InstallEffectTranslation();
-        BuildEffectCatalogue();
     }
     void TearDown() override { Reset(); }
 
+    // A fresh run: the import's state, then the translation tables emptied and built again.
     static void Reset()
     {
-        EmptyTimelineBuilderStacks();
-        ClearImportTraversalLists();
+        importtest::ImportTest::Reset();
         ClearTranslationTables();
-        UsedNameCounts.clear();
-        UsedItemIds.clear();
-        ImportPrefs = ImportPreferences();
-        OutputMediaSettings = MediaSettings();
+        BuildEffectCatalogue();
     }
 
     static ComponentContext Context(int length, int dataKind, int parentKind)
     {
-        ComponentContext context;
-        context.length = length;
-        context.dataKind = dataKind;
+        ComponentContext context = importtest::Context(length, dataKind);
         context.parentKind = parentKind;
-        context.slot.length = length;
         return context;
     }
 
-    static FCPSequenceTag& PushSequence()
-    {
-        FCPSequenceTag sequence(OutputMediaSettings);
-        sequence.name = "Timeline";
-        GlobalTimelineBuilder.SequenceStack.push_front(sequence);
-        return GlobalTimelineBuilder.SequenceStack.front();
-    }
+    static FCPSequenceTag& PushSequence() { return importtest::PushSequence("Timeline"); }
 
     static FCPClipItemTag Clip(const std::string& name, int in, int out, int mediaType = 2)
     {
-        FCPClipItemTag clip(name);
-        clip.mediaType = mediaType;
-        clip.in = in;
-        clip.out = out;
-        clip.duration = 1000;
-        return clip;
+        return importtest::Clip(name, in, out, mediaType);
     }
 
     testsupport::TempDir dir_;

@@ -130,7 +130,6 @@ TEST_F(Transitions, EffectsAndCutPoints)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         Reset();
-        BuildEffectCatalogue();
         ImportPrefs.replaceWithDissolve = c.replace;
         const char* dataDef = c.dataKind == 1 ? kSound : kPicture;
         EffectFile file(dataDef);
@@ -187,7 +186,6 @@ TEST_F(Transitions, NeighboursKeepTheirPlacesWhenATransitionIsDropped)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         Reset();
-        BuildEffectCatalogue();
         EffectFile file;
         file.Transition(c.operation, 10, c.cutPoint);
         OpenTrackWith(c.before, 2);
