@@ -161,8 +161,9 @@ TEST_F(EffectDispatch, SubmasterBecomesANestedSequence)
         EffectFile file;
         file.Operation(kSubmaster, "Submaster", kPicture, -1);
         const ObjectId submaster = file.Group(kSubmaster, kPicture, 60);
+        // Each layer is a sequence of one clip; the clips' sources are not in the file.
         for (int i = 0; i < 3; ++i)
-            file.Input(submaster, kPicture, 60);
+            file.f.AddSourceClip(file.Input(submaster, kPicture, 60), kPicture, 20 + 10 * i, fixture::MakeMobId(70 + i), 1, 0);
         PushSequence();
         TaggedValueEntry tag("_MIXMATCH_RATE_NUM", "24", 0);
         GlobalImportTraversalLists.TaggedValueMaps.push_back({{tag.name, tag}});
@@ -183,12 +184,38 @@ TEST_F(EffectDispatch, SubmasterBecomesANestedSequence)
         EXPECT_EQ(nested.timecode.frame, 0);
         ASSERT_FALSE(nested.video.empty());
         ASSERT_EQ(nested.video.front().tracks.size(), 3u);
-        for (int i = 0; i < 3; ++i)
-            EXPECT_EQ(nested.video.front().tracks[i].index, i + 1);
+        for (int i = 0; i < 3; ++i) {
+            const TrackInfo& track = nested.video.front().tracks[i];
+            EXPECT_EQ(track.index, i + 1);
+            ASSERT_EQ(track.items.size(), 1u);
+            TrimValues placed;
+            GetItemTrimValues(track.items[0], placed);
+            EXPECT_EQ(placed.end - placed.start, 20 + 10 * i);
+        }
         // The nested sequence went into the item; the timeline's is the one left.
         EXPECT_EQ(GlobalTimelineBuilder.SequenceStack.size(), 1u);
         EXPECT_TRUE(GlobalImportTraversalLists.TaggedValueMaps.empty());
     }
+}
+
+TEST_F(EffectDispatch, OnlyTheLastInputIsImported)
+{
+    EffectFile file;
+    file.Operation(kBlur, "Blur", kPicture, 3);
+    const ObjectId group = file.Group(kBlur, kPicture, 30);
+    for (int i = 0; i < 3; ++i)
+        file.f.AddSourceClip(file.Input(group, kPicture, 30), kPicture, 10 * (i + 1), fixture::MakeMobId(80 + i), 1, 0);
+    PushSequence();
+    EXPECT_GE(ImportFirstGroup(file, 2, 26, 30), 0);
+    ASSERT_EQ(GlobalTimelineBuilder.ItemStack.size(), 1u);
+    const ItemSlot& item = GlobalTimelineBuilder.ItemStack.front();
+    TrimValues trim;
+    GetItemTrimValues(item, trim);
+    EXPECT_EQ(trim.out - trim.in, 30);
+    // The input's own record (its source is unknown), then the effect's.
+    const std::vector<std::string> records = CurrentRecords();
+    ASSERT_FALSE(records.empty());
+    EXPECT_EQ(records.back(), "1 Not Supported / Blur / Ignored");
 }
 
 TEST_F(EffectDispatch, ParametersUnderOneDefinitionKeepTheLater)

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include "aaf/import/SegmentReader.h"
 #include "aaf/import/TimelineBuilder.h"
 #include "aaf/import/TrackLayout.h"
 #include "effects/EffectFixture.h"
@@ -199,6 +200,40 @@ TEST_F(Transitions, NeighboursKeepTheirPlacesWhenATransitionIsDropped)
         for (const ItemSlot& slot : track.items)
             placed.push_back(Placed(slot));
         EXPECT_EQ(placed, c.placed);
+    }
+}
+
+// The same through the traversal, on a timeline slot of a built file: clip, wipe, clip.
+TEST_F(Transitions, ADroppedWipeOnATimeline)
+{
+    for (const bool replace : {false, true}) {
+        SCOPED_TRACE(replace);
+        Reset();
+        ImportPrefs.replaceWithDissolve = replace;
+        EffectFile file;
+        file.f.AddSourceClip(file.sequence, kPicture, 50, fixture::MakeMobId(90), 1, 0);
+        file.Transition(kWipe, 10, 0);
+        file.f.AddSourceClip(file.sequence, kPicture, 30, fixture::MakeMobId(91), 1, 0);
+        testsupport::OpenedFile opened;
+        ASSERT_EQ(opened.Open(file.Save(dir_, replace ? "replaced.aaf" : "dropped.aaf")), 0);
+        Ref<IAAFSequence> sequence;
+        testsupport::ForEachObject(opened.header.get(), [&](IUnknown* o) {
+            if (!sequence)
+                (void)testsupport::Query(o, IID_IAAFSequence, &sequence);
+        });
+        ASSERT_TRUE(sequence);
+
+        FCPSequenceTag& timeline = PushSequence();
+        ComponentContext slot = Context(80, 2, 71);
+        ReadComponent(sequence.get(), slot);
+        ASSERT_FALSE(timeline.video.empty());
+        ASSERT_EQ(timeline.video.front().tracks.size(), 1u);
+        std::vector<std::string> placed;
+        for (const ItemSlot& item : timeline.video.front().tracks[0].items)
+            placed.push_back(Placed(item));
+        const std::vector<std::string> kept = {"0..50 in 0", "40..50 in 0", "40..70 in 0"};
+        const std::vector<std::string> cut = {"0..45 in 0", "45..70 in 5"};
+        EXPECT_EQ(placed, replace ? kept : cut);
     }
 }
 
