@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include "aaf/FloatToInt.h"
 #include "aaf/ValueMakers.h"
 #include "aaf/import/TimelineBuilder.h"
 #include "effects/ApplyConversionRule.h"
@@ -69,6 +70,21 @@ TEST(ConversionRules, EveryKind)
     n = INT_MAX;
     ApplyConversionRuleToInt(n, ValueConversionRule{1e9f, 0, 1});
     EXPECT_EQ(n, INT_MAX);
+}
+
+TEST(ConversionRules, FloatsBecomeIntegersWithinRange)
+{
+    const struct {
+        double value;
+        IntRounding rounding;
+        int expected;
+    } cases[] = {
+        {2.7, IntRounding::TowardZero, 2},   {-2.7, IntRounding::TowardZero, -2}, {-2.7, IntRounding::Down, -3},
+        {1e20, IntRounding::TowardZero, INT_MAX}, {-1e20, IntRounding::Down, INT_MIN},
+        {NAN, IntRounding::TowardZero, 0},   {INFINITY, IntRounding::Down, INT_MAX},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(FloatToInt(c.value, c.rounding), c.expected) << c.value;
 }
 
 class ParameterConversion : public EffectTest {};
