@@ -1,4 +1,9 @@
 #include "aaf/import/BuildTopLevelSequence.h"
 
-// Not built yet: the mob is registered and sorted, and this step adds nothing to the document.
-void BuildTopLevelSequence(const MobEntry& /*entry*/) {}
+#include "aaf/import/CompositionMobT.h"
+
+void BuildTopLevelSequence(const MobEntry& entry)
+{
+    CompositionMobT composition(entry);
+    composition.BuildSequence();
+}

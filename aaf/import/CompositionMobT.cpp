@@ -1,5 +1,17 @@
 #include "aaf/import/CompositionMobT.h"
 
+#include "aaf/import/EventMarkers.h"
+#include "aaf/import/ImportBins.h"
+#include "aaf/import/NestedSequences.h"
+#include "aaf/import/ParentKind.h"
+#include "aaf/import/ReadEventMarkers.h"
+#include "aaf/import/TimelineMobSlotT.h"
+#include "aaf/import/TranslationLogCollection.h"
+#include "fcpxml/FCPSequenceTag.h"
+#include "fcpxml/TimelineBuilder.h"
+#include "fcpxml/XmemlDocument.h"
+#include "run/config/MediaSettings.h"
+
 CompositionMobT::CompositionMobT(const MobEntry& entry) : MobtT(entry.mobId)
 {
     QueryComposition();
@@ -19,4 +31,58 @@ void CompositionMobT::QueryComposition()
 {
     if (status >= 0)
         status = GetInterface(&compositionMob, IID_IAAFCompositionMob, "IID_IAAFCompositionMob", mob);
+}
+
+void CompositionMobT::BuildSequence()
+{
+    if (status < 0)
+        return;
+    TimelineBuilder& builder = GlobalTimelineBuilder;
+    OpenSequence();
+    ReadEventSlots();
+    ReadTimelineSlots();
+    AddCompositionMarkers();
+    if (!builder.SequenceStack.empty()) {
+        FCPSequenceTag& sequence = builder.SequenceStack.front();
+        sequence.AddSequenceAafComments(info.comments);
+        AddSequenceToFirstBin(sequence);
+        LogTopSequence();
+        builder.SequenceStack.pop_front();
+    }
+    ClearEventMarkerMap();
+}
+
+void CompositionMobT::OpenSequence()
+{
+    GlobalTimelineBuilder.SequenceStack.push_front(MakeSequenceTag(OutputMediaSettings, info.name, info.length));
+    NameBinAfterSequence();
+}
+
+void CompositionMobT::NameBinAfterSequence()
+{
+    if (!XmemlDocument.bins.empty())
+        FirstBin().name = info.name;
+}
+
+void CompositionMobT::ReadEventSlots()
+{
+    ReadEventMarkers(slotCount, EventMarkerMap, mob);
+}
+
+void CompositionMobT::ReadTimelineSlots()
+{
+    for (std::int32_t i = 0; i < slotCount; ++i) {
+        TimelineMobSlotT slot(mob, static_cast<aafUInt32>(i));
+        if (slot.status >= 0)
+            slot.ImportSegment(kParentTimelineSlot);
+    }
+}
+
+void CompositionMobT::AddCompositionMarkers()
+{
+    if (GlobalTimelineBuilder.SequenceStack.empty())
+        return;
+    std::vector<MarkerInfo>& markers = GlobalTimelineBuilder.SequenceStack.front().markers;
+    AddSlotMarkers(markers, info.startTimecode.slotId);
+    AddSlotMarkers(markers, kWholeMobMarkerSlotId);
 }

@@ -5,8 +5,10 @@
 #include "aaf/import/ClassifyDescriptors.h"
 #include "aaf/import/DataT.h"
 #include "aaf/import/FileDescriptorT.h"
+#include "aaf/import/ParentKind.h"
 #include "aaf/import/SourceMobT.h"
 #include "aaf/import/SourceT.h"
+#include "aaf/import/TimelineBuilder.h"
 #include "run/config/LogMessage.h"
 
 namespace {
@@ -89,5 +91,25 @@ std::int32_t EssenceT::ReadAndChoose()
         return status;
     ReadChoices();
     ChooseReference();
+    return status;
+}
+
+std::int32_t EssenceT::Import()
+{
+    if (ReadAndChoose() < 0)
+        return status;
+    switch (context.parentKind) {
+    case kParentClipMobSlot: PushPendingSourceReference(chosen); break;
+    case kParentNestedScopeLayer:
+    case kParentSequenceComponent:
+    case kParentTimelineSlot: {
+        // Producing nothing here would drop the group's length from the track and pull every later
+        // item early.
+        SourceT choice(chosen, context);
+        choice.Import();
+        break;
+    }
+    default: break;
+    }
     return status;
 }

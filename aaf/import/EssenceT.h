@@ -23,6 +23,10 @@ struct EssenceT : ObjectT {
     void ChooseReference();
     // Both, when status is not negative; returns status.
     std::int32_t ReadAndChoose();
+    // ReadAndChoose, then the chosen reference is kept for the adjusted clip or subclip being read,
+    // or, as a sequence component, a timeline slot or a nested-scope layer, imported as the source
+    // clip it is, so that the group takes its place on the track. Returns status.
+    std::int32_t Import();
 
     IAAFEssenceGroup* essenceGroup = nullptr;
     std::vector<SourceReference> choices;

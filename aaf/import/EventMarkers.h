@@ -28,6 +28,10 @@ struct EventMarker {
 // Described slot id -> event slot physical number -> the markers, in reading order.
 using EventMarkerLists = std::map<int32_t, std::map<int32_t, std::vector<EventMarker>>>;
 
+// The described-slot key of comment markers that describe no slot: markers of the whole mob (of the
+// sequence, for a top-level composition). It is the slot ID 0x80000000, which files do not use.
+inline constexpr int32_t kWholeMobMarkerSlotId = INT32_MIN;
+
 // Per run: the markers of the timeline being imported.
 extern EventMarkerLists EventMarkerMap;
 

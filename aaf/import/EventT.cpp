@@ -54,12 +54,15 @@ std::int32_t EventT::Read(IUnknown* segment)
 {
     if (status < 0)
         return status;
+    readAsCommentMarker = false;
     status = Query(&commentMarker, IID_IAAFCommentMarker, "IID_IAAFCommentMarker", segment);
     if (status >= 0) {
         GetPosition(commentMarker);
         ReadCommentMarkerProperties();
-        if (status >= 0)
+        if (status >= 0) {
+            readAsCommentMarker = true;
             return status;
+        }
     }
     status = Query(&descriptiveMarker, IID_IAAFDescriptiveMarker, "IID_IAAFDescriptiveMarker", segment);
     if (status >= 0) {
@@ -139,8 +142,11 @@ HRESULT EventT::GetDescribedSlotIDs(IAAFDescriptiveMarker* descriptive, std::vec
 
 void EventT::AddToMarkerMap(EventMarkerLists& map, std::int32_t slotKey) const
 {
-    if (slotKey == -1 || describedSlotIds.empty())
+    if (slotKey == -1)
         return;
+    // Some systems write sequence markers without described slots; dropping them would lose them.
+    if (describedSlotIds.empty() && readAsCommentMarker)
+        map[kWholeMobMarkerSlotId][slotKey].push_back(marker);
     for (std::int32_t id : describedSlotIds)
         map[id][slotKey].push_back(marker);
 }

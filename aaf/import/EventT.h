@@ -25,8 +25,9 @@ struct EventT : ObjectT {
     // Appends the marker's described slot IDs to list; returns the read's result
     // (AAFRESULT_BADINDEX for a null marker).
     static HRESULT GetDescribedSlotIDs(IAAFDescriptiveMarker* marker, std::vector<std::int32_t>& list);
-    // A copy of the marker under each described slot ID and the slot key; nothing for the key -1 or
-    // without described slots.
+    // A copy of the marker under each described slot ID and the slot key; nothing for the key -1. A
+    // comment marker that describes no slot marks the mob as a whole: it goes under
+    // kWholeMobMarkerSlotId. Other events without described slots add nothing.
     void AddToMarkerMap(EventMarkerLists& map, std::int32_t slotKey) const;
 
     IAAFEvent* event = nullptr;
@@ -35,4 +36,5 @@ struct EventT : ObjectT {
     IAAFGPITrigger* gpiTrigger = nullptr;
     EventMarker marker;
     std::vector<std::int32_t> describedSlotIds;
+    bool readAsCommentMarker = false;  // the last Read took the comment-marker branch
 };

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+
 #include "aaf/ObjectT.h"
 #include "fcpxml/ComponentContext.h"
 
@@ -9,6 +11,14 @@ struct FillerT : ObjectT {
     FillerT(IUnknown* segment, const ComponentContext& componentContext);
     ~FillerT();
 
+    // The gap by the context's parent kind (ImportGap); returns status.
+    std::int32_t Import();
+
     IAAFFiller* filler = nullptr;
     ComponentContext context;
 };
+
+// A component that is only a gap, by where it sits: a track of its own holding the gap (a
+// nested-scope layer or a timeline slot), a "Filler" slug clip item (an effect input), or a gap in
+// the current track (a sequence component); elsewhere nothing.
+void ImportGap(const ComponentContext& context);

@@ -18,6 +18,7 @@
 #include "aaf/import/MobRegistry.h"
 #include "aaf/import/MobtT.h"
 #include "aaf/import/SourceClipReferences.h"
+#include "aaf/import/TimelineBuilder.h"
 #include "aaf/import/UsageCodes.h"
 
 namespace {
@@ -25,6 +26,16 @@ namespace {
 constexpr const char* kImportBinName = "AAF Import";
 // The container a system writes beside its sequences; it is no sequence of the edit.
 constexpr const char* kPrecomputeContainerName = "Precompute Sequence Container";
+
+// One mob's import on empty builder stacks, which it leaves empty: a track or item that one mob's
+// import leaves open (an adjusted clip or subclip opens tracks without a sequence to close them into)
+// must not reach the next mob's timeline.
+void ImportOneMob(const MobEntry& entry, void (*import)(const MobEntry&))
+{
+    EmptyTimelineBuilderStacks();
+    import(entry);
+    EmptyTimelineBuilderStacks();
+}
 
 }  // namespace
 
@@ -123,7 +134,7 @@ void FileUnreferencedCompositionsAsTopLevel(MobLists& lists)
 void ImportMasterMobs(MobLists& lists)
 {
     for (const MobEntry& entry : lists.masters) {
-        ImportMasterMob(entry);
+        ImportOneMob(entry, ImportMasterMob);
         ClearEventMarkerMap();
     }
 }
@@ -131,7 +142,7 @@ void ImportMasterMobs(MobLists& lists)
 void ImportAdjustedClipMobs(MobLists& lists)
 {
     for (const MobEntry& entry : lists.adjustedClips) {
-        ImportAdjustedClipMob(entry);
+        ImportOneMob(entry, ImportAdjustedClipMob);
         ClearEventMarkerMap();
     }
 }
@@ -139,13 +150,13 @@ void ImportAdjustedClipMobs(MobLists& lists)
 void ImportSubclipMobs(MobLists& lists)
 {
     for (const MobEntry& entry : lists.subclips)
-        ImportSubclipMob(entry);
+        ImportOneMob(entry, ImportSubclipMob);
 }
 
 void ImportTopLevelMobs(MobLists& lists)
 {
     for (const MobEntry& entry : lists.topLevel) {
         if (entry.name != kPrecomputeContainerName)
-            BuildTopLevelSequence(entry);
+            ImportOneMob(entry, BuildTopLevelSequence);
     }
 }

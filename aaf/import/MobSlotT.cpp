@@ -4,6 +4,7 @@
 #include "aaf/import/CommonT.h"
 #include "aaf/import/ComponentT.h"
 #include "aaf/import/DataT.h"
+#include "aaf/import/SegmentReader.h"
 
 namespace {
 
@@ -79,6 +80,19 @@ std::int32_t MobSlotT::Read()
             info.length = static_cast<std::int32_t>(ComponentT::GetLength(component));
     }
     return status;
+}
+
+std::int32_t MobSlotT::ImportSegment(std::int32_t parentKind)
+{
+    const ComponentContext context(info, parentKind);
+    SegmentReader reader;
+    reader.context = context;
+    if (reader.ReadSegment(segment))
+        return reader.kind;
+    SegmentReader second;
+    second.context = context;
+    second.ReadSegment(component);
+    return second.kind;
 }
 
 std::int64_t MobSlotT::GetOrigin(IAAFTimelineMobSlot* s)

@@ -25,7 +25,7 @@ struct MobSlotT : ObjectT {
 
     // Reads the slot's segment (or, when no segment kind answers it, its component) onto the
     // timeline as a component of the given parent kind; returns the segment kind that answered,
-    // 2 when none did. Part of the segment traversal.
+    // 2 when none did.
     std::int32_t ImportSegment(std::int32_t parentKind);
 
     // Optional reads of the slot readers: -1 when the call fails; a null interface raises.

@@ -13,3 +13,11 @@ enum ParentKind : std::int32_t {
     kParentEventSlot = 69,
     kParentTimelineSlot = 71,
 };
+
+// What a source clip becomes.
+enum SubKind : std::int32_t {
+    kSubKindClipItem = 1,
+    kSubKindGeneratorItem = 2,
+    kSubKindGap = 4,
+    kSubKindTitle = 8,
+};

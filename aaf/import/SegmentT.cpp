@@ -3,6 +3,9 @@
 #include <limits>
 
 #include "aaf/CheckHResult.h"
+#include "aaf/HeldInterface.h"
+#include "aaf/import/ParentKind.h"
+#include "aaf/import/SegmentReader.h"
 
 SegmentT::SegmentT(IUnknown* segment, const ComponentContext& componentContext) : context(componentContext)
 {
@@ -25,4 +28,26 @@ SegmentT::SegmentT(IUnknown* segment, const ComponentContext& componentContext) 
 SegmentT::~SegmentT()
 {
     ReleaseInterface(nestedScope);
+}
+
+std::int32_t SegmentT::Import()
+{
+    if (status < 0)
+        return status;
+    for (std::int32_t i = 0; i < segmentCount; ++i) {
+        Held<IAAFSegment> layer;
+        if (!Obtained(nestedScope->GetSegmentAt(static_cast<aafUInt32>(i), layer.out()), layer))
+            continue;
+        // The context is the scope's own: what ReadComponent changes in it carries over to the
+        // following layers.
+        context.parentKind = kParentNestedScopeLayer;
+        context.layerIndex = context.slot.physicalNumber == 1 ? i + 1 : i + 1 - context.slot.physicalNumber;
+        ReadComponent(layer.get(), context);
+    }
+    ReleaseObject();
+    status = GetInterface(&object, IID_IAAFObject, "IID_IAAFObject", nestedScope);
+    if (status >= 0)
+        CountProperties();
+    AddCommentsToCurrentItem();
+    return status;
 }

@@ -12,6 +12,11 @@ struct SegmentT : ObjectT {
     SegmentT(IUnknown* segment, const ComponentContext& componentContext);
     ~SegmentT();
 
+    // Each layer read as a component of its own track, numbered by its place in the scope (the
+    // slot's physical number taken off unless it is 1); then the scope's comments go onto the
+    // current item. status := the object query's result.
+    std::int32_t Import();
+
     IAAFNestedScope* nestedScope = nullptr;
     std::int32_t segmentCount = 0;
     ComponentContext context;

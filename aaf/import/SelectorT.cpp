@@ -1,5 +1,9 @@
 #include "aaf/import/SelectorT.h"
 
+#include "aaf/HeldInterface.h"
+#include "aaf/import/ParentKind.h"
+#include "aaf/import/SegmentReader.h"
+
 SelectorT::SelectorT(IUnknown* segment, const ComponentContext& componentContext) : context(componentContext)
 {
     status = GetInterface(&selector, IID_IAAFSelector, "IID_IAAFSelector", segment);
@@ -8,4 +12,17 @@ SelectorT::SelectorT(IUnknown* segment, const ComponentContext& componentContext
 SelectorT::~SelectorT()
 {
     ReleaseInterface(selector);
+}
+
+std::int32_t SelectorT::Import()
+{
+    if (status < 0)
+        return status;
+    Held<IAAFSegment> selected;
+    if (Obtained(selector->GetSelectedSegment(selected.out()), selected)) {
+        ComponentContext selectedContext = context;
+        selectedContext.subKind = kSubKindClipItem;
+        ReadComponent(selected.get(), selectedContext);
+    }
+    return status;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+
 #include "aaf/ObjectT.h"
 #include "fcpxml/ComponentContext.h"
 
@@ -7,6 +9,9 @@
 struct SelectorT : ObjectT {
     SelectorT(IUnknown* segment, const ComponentContext& componentContext);
     ~SelectorT();
+
+    // Reads the selected segment as a clip; the alternates produce nothing. Returns status.
+    std::int32_t Import();
 
     IAAFSelector* selector = nullptr;
     ComponentContext context;

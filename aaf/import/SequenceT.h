@@ -24,7 +24,25 @@ struct SequenceT : ObjectT {
     // when no component is a timecode.
     void CollectTimecodes(std::vector<Timecode>& list, const SlotInfo::EditRate& editRate);
 
+    // Reads component index as a component of the given parent kind, at its own length inside the
+    // sequence's; returns the segment kind that answered (2 when none did, 0 past the last index).
+    std::int32_t ReadComponent(std::int32_t index, std::int32_t parentKind);
+    // Every component in order.
+    void ReadComponents(std::int32_t parentKind);
+    // Every component in order onto the current track, each item moved there as soon as it is made;
+    // with layOut, the track is then laid out.
+    void ReadTrackComponents(bool layOut);
+
     IAAFSequence* sequence = nullptr;
     std::int32_t componentCount = 0;
     ComponentContext context;
 };
+
+// A sequence met by the traversal, by the context's parent kind: its components as effect inputs
+// (their tagged values kept for the effect), onto the current track, as references of an adjusted
+// clip or subclip, or onto a track of its own. Returns the sequence's status.
+std::int32_t ReadSequenceSegment(IUnknown* segment, const ComponentContext& context);
+
+// Appends the sequence's tagged values to TaggedValueMaps, for the effect that takes the sequence as
+// an input. The property count is a required read.
+void PushTaggedValueMap(SequenceT& sequence);

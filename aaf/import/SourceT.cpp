@@ -2,7 +2,11 @@
 
 #include "aaf/CheckHResult.h"
 #include "aaf/MobId.h"
+#include "aaf/import/MasterClipLookup.h"
 #include "aaf/import/ParentKind.h"
+#include "aaf/import/TimelineBuilder.h"
+#include "fcpxml/FCPGeneratorItemTag.h"
+#include "fcpxml/TimelineBuilder.h"
 
 SourceT::SourceT(IUnknown* segment, const ComponentContext& componentContext) : context(componentContext)
 {
@@ -17,6 +21,11 @@ SourceT::SourceT(IUnknown* segment, const ComponentContext& componentContext) : 
         ReleaseInterface(sourceClip);
         throw;
     }
+}
+
+SourceT::SourceT(const SourceReference& sourceReference, const ComponentContext& componentContext)
+    : context(componentContext), reference(sourceReference)
+{
 }
 
 SourceT::~SourceT()
@@ -52,4 +61,98 @@ void SourceT::GetSourceReference()
         else if (context.parentKind == kParentTimelineSlot)
             reference.length = context.slot.length;
     }
+}
+
+namespace {
+
+// The item plays the reference's range of its source; positions keep their low 32 bits.
+void PlayRange(FCPClipItemTag& item, const SourceReference& reference)
+{
+    const std::int64_t in = static_cast<std::int32_t>(reference.startTime);
+    item.in = static_cast<int>(in);
+    item.out = static_cast<int>(static_cast<std::int32_t>(in + reference.length));
+}
+
+}  // namespace
+
+std::int32_t SourceT::Import()
+{
+    if (status < 0)
+        return status;
+    switch (context.parentKind) {
+    case kParentEffectInput:
+    case kParentSequenceComponent: ImportClip(); break;
+    case kParentClipMobSlot: PushPendingSourceReference(reference); break;
+    default:
+        OpenTrack(context);
+        ImportClip();
+        if (!GlobalTimelineBuilder.ItemStack.empty())
+            MoveCurrentItemToTrack();
+        CloseTrack();
+        break;
+    }
+    return status;
+}
+
+void SourceT::ImportClip()
+{
+    switch (context.subKind) {
+    case kSubKindGap: {
+        ComponentContext gap = context;
+        gap.length = reference.length;
+        AddGapFiller(gap);
+        break;
+    }
+    case kSubKindClipItem: PushClipItem(MakeClipItem()); break;
+    case kSubKindGeneratorItem: {
+        FCPGeneratorItemTag generator = ToGeneratorItem(MakeClipItem());
+        // It takes an id from its name once more (made from a clip item named Clip it becomes
+        // Clip 1), and its log entry follows.
+        generator.SetUniqueId(generator.name);
+        TranslationLogEntry::SetItemId(generator.id, generator.log);
+        PushGeneratorItem(generator);
+        break;
+    }
+    case kSubKindTitle: PushClipItem(MakeTitleClipItem()); break;
+    default: break;
+    }
+    if (sourceClip == nullptr)
+        return;
+    ReleaseObject();
+    status = GetInterface(&object, IID_IAAFObject, "IID_IAAFObject", sourceClip);
+    if (status >= 0)
+        CountProperties();
+    AddCommentsToCurrentItem();
+}
+
+FCPClipItemTag SourceT::MakeClipItem()
+{
+    FCPClipItemTag item;
+    if (FindMasterClipItem(reference, item)) {
+        item.AssignIdFromName();
+        PlayRange(item, reference);
+    } else {
+        MakeUnknownMobSlug(reference, context, item);
+    }
+    item.layerIndex = context.layerIndex;
+    return item;
+}
+
+FCPClipItemTag SourceT::MakeTitleClipItem()
+{
+    FCPClipItemTag item;
+    item.SetAlphaType("straight");
+    if (FindMasterClipItem(reference, item)) {
+        item.ClearFiles();
+        UnmarkLowerLevelClip(reference);
+    } else {
+        item.name = "Title";
+    }
+    item.AssignIdFromName();
+    item.mediaType = context.dataKind;
+    item.sourcetracks.push_back(SourceTrackInfo{item.mediaType, 1});
+    item.layerIndex = context.layerIndex;
+    item.duration = reference.length;
+    PlayRange(item, reference);
+    return item;
 }

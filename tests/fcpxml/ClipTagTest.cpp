@@ -9,7 +9,7 @@
 #include "fcpxml/IDTagBase.h"
 #include "fcpxml/MobInfo.h"
 #include "tests/fcpxml/WriteCapture.h"
-#include "tests/fcpxml/XmemlValidation.h"
+#include "support/XmemlValidation.h"
 
 using fcpxmltest::Capture;
 using fcpxmltest::Lines;

@@ -23,7 +23,7 @@
 #include "run/config/MediaSettings.h"
 #include "support/TestSupport.h"
 #include "tests/fcpxml/WriteCapture.h"
-#include "tests/fcpxml/XmemlValidation.h"
+#include "support/XmemlValidation.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include "run/config/ImportPreferences.h"
 #include "run/config/MediaSettings.h"
 #include "tests/fcpxml/WriteCapture.h"
-#include "tests/fcpxml/XmemlValidation.h"
+#include "support/XmemlValidation.h"
 
 using fcpxmltest::Capture;
 using fcpxmltest::Lines;

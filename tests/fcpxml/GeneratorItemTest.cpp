@@ -4,7 +4,7 @@
 #include "fcpxml/FCPGeneratorItemTag.h"
 #include "fcpxml/IDTagBase.h"
 #include "tests/fcpxml/WriteCapture.h"
-#include "tests/fcpxml/XmemlValidation.h"
+#include "support/XmemlValidation.h"
 
 using fcpxmltest::Capture;
 using fcpxmltest::Lines;

@@ -11,7 +11,7 @@
 #include "fcpxml/ValueBase.h"
 #include "run/config/MediaSettings.h"
 #include "tests/fcpxml/WriteCapture.h"
-#include "tests/fcpxml/XmemlValidation.h"
+#include "support/XmemlValidation.h"
 
 using fcpxmltest::Capture;
 using fcpxmltest::Lines;

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "tests/fcpxml/XmemlValidation.h"
+#include "support/XmemlValidation.h"
 
 namespace {
 
@@ -25,7 +25,7 @@ TEST(XmemlValidation, FiltersOnlyTheMarkerColorGap)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.label);
-        const fcpxmltest::DtdCheck check = fcpxmltest::CheckAgainstDtd(c.fragment);
+        const testsupport::DtdCheck check = testsupport::CheckAgainstDtd(c.fragment);
         if (!check.ran)
             GTEST_SKIP() << check.skipReason;
         EXPECT_EQ(check.problems.empty(), c.valid) << check.problems;

@@ -1,4 +1,4 @@
-#include "tests/fcpxml/XmemlValidation.h"
+#include "support/XmemlValidation.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -6,7 +6,7 @@
 
 #include "support/TestSupport.h"
 
-namespace fcpxmltest {
+namespace testsupport {
 
 namespace {
 
@@ -96,4 +96,4 @@ DtdCheck CheckAgainstDtd(const std::string& text)
     return check;
 }
 
-}  // namespace fcpxmltest
+}  // namespace testsupport

@@ -2,7 +2,7 @@
 
 #include <string>
 
-namespace fcpxmltest {
+namespace testsupport {
 
 // The result of checking a document against the xmeml version 5 DTD with xmllint.
 struct DtdCheck {
@@ -15,12 +15,12 @@ struct DtdCheck {
 // xmeml root. The DTD is read in place from the shared folder.
 DtdCheck CheckAgainstDtd(const std::string& text);
 
-}  // namespace fcpxmltest
+}  // namespace testsupport
 
 // Skips the test when the check cannot run; otherwise fails with xmllint's messages.
 #define EXPECT_VALID_XMEML(text)                                                     \
     do {                                                                             \
-        const ::fcpxmltest::DtdCheck check_ = ::fcpxmltest::CheckAgainstDtd(text);   \
+        const ::testsupport::DtdCheck check_ = ::testsupport::CheckAgainstDtd(text);   \
         if (!check_.ran)                                                             \
             GTEST_SKIP() << check_.skipReason;                                       \
         EXPECT_EQ(check_.problems, "");                                              \
