@@ -118,6 +118,7 @@ TEST_F(MasterClipSamples, FilesCarryFrameSizeAndSoundFromTheirDescriptors)
     Totals totals;
     for (const std::filesystem::path& sample : testsupport::SampleFiles()) {
         SCOPED_TRACE(sample.filename().string());
+        Reset();
         ResetImport();
         OpenPath(sample.string());
         testing::internal::CaptureStdout();
