@@ -9,6 +9,7 @@
 #include "aaf/import/MasterClipLookup.h"
 #include "fcpxml/FCPFileTag.h"
 #include "import/SourceFixtures.h"
+#include "import/TraversalFixtures.h"
 
 namespace {
 
@@ -17,7 +18,6 @@ namespace ids = fixture::ids;
 
 constexpr const char* kAdjustedUsage = "0d010102-0101-0600-060e-2b3404010101";
 constexpr const char* kSubclipUsage = "0d010102-0101-0500-060e-2b3404010101";
-constexpr const char* kEventKind = "01030201-1000-0000-060e-2b3404010101";
 
 // A composition of the usage whose slots each play a part of a master mob's slot.
 struct Cut {
@@ -44,13 +44,9 @@ aafsdk::ObjectId AddClipMob(fixture::AafFileBuilder& f, std::uint32_t n, const c
 }
 
 // A marker at the position on the mob's event slot, describing slot 1.
-void AddMarker(fixture::AafFileBuilder& f, aafsdk::ObjectId mob, std::int64_t position, const char* comment)
+void AddSlotMarker(fixture::AafFileBuilder& f, aafsdk::ObjectId mob, std::int64_t position, const char* comment)
 {
-    const auto slot = f.AddEventSlot(mob, 9, 25, 1);
-    SetPhysicalNumber(f, slot, 1);
-    const auto marker = f.AddCommentMarker(f.AddSequence(slot, kEventKind, 0), kEventKind, position, comment);
-    f.graph().objects[marker].classId = fixture::AuidOf("0d010101-0101-4100-060e-2b3402060101");
-    f.builder().AddData(marker, 0x6102, {1, 0, 0, 0});
+    AddMarker(f, AddEventSequence(f, mob, 9, 1), position, comment, {1});
 }
 
 SourceReference Reference(std::uint32_t mob, std::int32_t slot, std::int32_t dataKind)
@@ -68,7 +64,7 @@ TEST_F(ClipMobImport, AdjustedClipTrimsItsMasterClipAndResolvesToIt)
 {
     fixture::AafFileBuilder f;
     const auto master = AddMasterMob(f, 1, "M", 1000, {{1, ids::kDataDefPicture, 11}});
-    AddMarker(f, master, 40, "master's own");
+    AddSlotMarker(f, master, 40, "master's own");
     AddPictureFile(f, 11, "v", 1000, "file:///v.mxf");
     const auto adjusted = AddClipMob(f, 2, "M adjusted", kAdjustedUsage, 1, {{1, ids::kDataDefPicture, 1, 0, 1000}});
     f.builder().AddI64(f.graph().object(adjusted).Find(0x4403)->elements[0].object, kMarkIn, 10);
@@ -112,7 +108,7 @@ TEST_F(ClipMobImport, AdjustedClipMarksAndMarkers)
             f.builder().AddI64(slot, kMarkIn, c.markIn);
         if (c.markOut != -1)
             f.builder().AddI64(slot, kMarkOut, c.markOut);
-        AddMarker(f, adjusted, 5, "adjusted");
+        AddSlotMarker(f, adjusted, 5, "adjusted");
         Open(f);
 
         ImportProject();

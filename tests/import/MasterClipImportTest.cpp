@@ -11,6 +11,7 @@
 #include "fcpxml/ChildrenInfo.h"
 #include "fcpxml/FCPFileTag.h"
 #include "import/SourceFixtures.h"
+#include "import/TraversalFixtures.h"
 #include "run/config/SourcePaths.h"
 
 namespace {
@@ -56,12 +57,7 @@ TEST_F(MasterClipImport, SlotItemsPerPictureAndSoundSlot)
     AddSoundFile(f, 13, "a1", 250, "file:///media/Interview%20A1.mxf", {}, 44100);
     AddSoundFile(f, 14, "a2", 250, "", {}, 44100);
     // A marker on the mob's own event slot.
-    const auto eventSlot = f.AddEventSlot(master, 9, 25, 1);
-    SetPhysicalNumber(f, eventSlot, 1);
-    const auto events = f.AddSequence(eventSlot, "01030201-1000-0000-060e-2b3404010101", 0);
-    const auto marker = f.AddCommentMarker(events, "01030201-1000-0000-060e-2b3404010101", 12, "check");
-    f.graph().objects[marker].classId = fixture::AuidOf("0d010101-0101-4100-060e-2b3402060101");
-    f.builder().AddData(marker, 0x6102, {1, 0, 0, 0});
+    AddMarker(f, AddEventSequence(f, master, 9, 1), 12, "check", {1});
     Open(f);
     SourcePathMap["file:///media/Interview%20A1.mxf"] = "/relinked/A1.wav";
 
