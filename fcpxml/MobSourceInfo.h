@@ -42,6 +42,9 @@ struct MobSourceInfo {
     MobSourceInfo() = default;
     explicit MobSourceInfo(const MobInfo& fileMob) : mob(fileMob) {}
 
+    // 63 with a physical source, else 61 with a tape source, else 0.
+    int32_t GetSourceKind() const { return !physicalSources.empty() ? 63 : !tapeSources.empty() ? 61 : 0; }
+
     MobInfo mob;  // the file mob the slot leads to
     DescriptorLists descriptors;
     SlotInfo slot;  // the file mob's referenced slot

@@ -1,4 +1,13 @@
 #include "aaf/import/ImportAdjustedClipMob.h"
 
-// Not built yet: the mob is registered and sorted, and this step adds nothing to the document.
-void ImportAdjustedClipMob(const MobEntry& /*entry*/) {}
+#include "aaf/import/AdjustedClipMobT.h"
+#include "aaf/import/ReadEventMarkers.h"
+
+void ImportAdjustedClipMob(const MobEntry& entry)
+{
+    AdjustedClipMobT adjusted(entry);
+    if (adjusted.status < 0)
+        return;
+    ReadEventMarkers(adjusted.slotCount, adjusted.markers, adjusted.mob);
+    adjusted.Import();
+}

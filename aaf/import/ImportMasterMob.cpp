@@ -1,4 +1,14 @@
 #include "aaf/import/ImportMasterMob.h"
 
-// Not built yet: the mob is registered and sorted, and this step adds nothing to the document.
-void ImportMasterMob(const MobEntry& /*entry*/) {}
+#include "aaf/import/MasterMobT.h"
+#include "aaf/import/ReadEventMarkers.h"
+
+void ImportMasterMob(const MobEntry& entry)
+{
+    MasterMobT master(entry);
+    if (master.status < 0)
+        return;
+    ReadEventMarkers(master.slotCount, master.markers, master.mob);
+    master.ReadSlots();
+    master.BuildMasterClip();
+}

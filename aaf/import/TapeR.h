@@ -3,9 +3,9 @@
 #include <string>
 
 #include "aaf/import/LocatorT.h"
+#include "fcpxml/MobSourceInfo.h"
 
-// The tape descriptor of a tape source mob. The source chain reads its form factor, signal type and
-// format through tapeDescriptor.
+// The tape descriptor of a tape source mob.
 struct TapeR : LocatorT {
     // The locators, then status := the query of the tape descriptor from the essence descriptor.
     explicit TapeR(IAAFSourceMob* sourceMob);
@@ -14,6 +14,10 @@ struct TapeR : LocatorT {
     // The empty text when the wrapper failed; a null tape descriptor raises.
     std::string GetTapeManufacturer();
     std::string GetTapeModel();
+
+    // Manufacturer, model, form factor, signal type and format of the mob's tape descriptor (each of
+    // the last three 0 when it cannot be read), and the mob's first locator path.
+    static void ReadTapeInfo(IAAFSourceMob* sourceMob, TapeMobInfo& info);
 
     IAAFTapeDescriptor* tapeDescriptor = nullptr;
 };

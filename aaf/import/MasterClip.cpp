@@ -1,0 +1,81 @@
+#include "aaf/import/MasterClip.h"
+
+#include "aaf/MobId.h"
+#include "aaf/import/MasterClipMap.h"
+#include "aaf/import/MasterMobT.h"
+#include "run/config/SourcePaths.h"
+
+namespace {
+
+constexpr const char* kStraightAlpha = "straight";
+
+}  // namespace
+
+void MasterMobT::BuildMasterClip()
+{
+    if (status < 0)
+        return;
+    const FCPFileTag file = MakeMasterFile(*this);
+    const FCPClipTag clip = MakeMasterClip(*this, file);
+    MasterClipIdByMob[MobIdToText(info.mobId)] = clip.id;
+    MasterClipMap[clip.id] = clip;
+}
+
+FCPFileTag MakeMasterFile(MasterMobT& master)
+{
+    FCPFileTag file(master.info.name);
+    file.AssignIdFromTagName();
+    file.duration = master.info.length;
+    std::string path = master.mediaPath;
+    MapSourcePath(path);
+    file.pathurl = path;
+    if (master.info.alphaSlotId >= 1)
+        file.alphatype = kStraightAlpha;
+    file.SetTimecodesFromSources(master.pictureSources, master.soundSources);
+    file.AddVideoFromSources(master.pictureSources);
+    file.AddAudioFromSources(master.soundSources, static_cast<int>(master.pictureSources.size()));
+    return file;
+}
+
+FCPClipTag MakeMasterClip(MasterMobT& master, const FCPFileTag& file)
+{
+    FCPClipTag clip;
+    clip.FillFromMobInfo(master.info, master.info.GetItemId());
+    clip.AddAafCommentColumns(master.info.comments);
+    clip.markers = CollectMarkers(master.markers);
+    AddSlotClipItems(master, clip, file, master.pictureSources, 2);
+    AddSlotClipItems(master, clip, file, master.soundSources, 1);
+    return clip;
+}
+
+void AddSlotClipItems(MasterMobT& master, FCPClipTag& clip, const FCPFileTag& file,
+                      const std::vector<MobSourceInfo>& sources, int mediaType)
+{
+    int n = 1;
+    for (const MobSourceInfo& source : sources) {
+        const FCPClipItemTag item = MakeSlotClipItem(master, mediaType, clip, file, source, n++);
+        if (item.mediaType == 2)
+            clip.videoSlots[source.slotId] = item;
+        else if (item.mediaType == 1)
+            clip.audioSlots[source.slotId] = item;
+    }
+}
+
+FCPClipItemTag MakeSlotClipItem(MasterMobT& master, int mediaType, const FCPClipTag& clip, const FCPFileTag& file,
+                                const MobSourceInfo& source, int n)
+{
+    FCPClipItemTag item(master.info.name);
+    item.mediaType = mediaType;
+    item.sourcetracks.push_back(SourceTrackInfo{mediaType, n});
+    item.AssignSlotId(source.slotId, master.info.GetItemId());
+    item.masterclipid = clip.id;
+    item.mediaType = source.slot.dataKind;
+    item.out = item.end = item.duration = master.info.length;
+    item.in = item.start = 0;
+    item.alphatype = file.GetAlphaType();
+    item.AppendMasterComments(clip.comments.mastercomment1, clip.comments.mastercomment2,
+                              clip.comments.mastercomment3, clip.comments.mastercomment4);
+    item.files.push_back(file);
+    item.duration = file.duration;
+    return item;
+}

@@ -1,0 +1,21 @@
+#include "aaf/import/SlotPendingReference.h"
+
+#include "aaf/import/ParentKind.h"
+#include "aaf/import/TimelineBuilder.h"
+#include "aaf/import/TimelineMobSlotT.h"
+
+bool ImportSlotReference(TimelineMobSlotT& slot, SourceReference& out)
+{
+    if (slot.status < 0)
+        return false;
+    auto& pending = GlobalImportTraversalLists.PendingSourceReferences;
+    const std::size_t before = pending.size();
+    slot.ImportSegment(kParentClipMobSlot);
+    if (pending.size() <= before)
+        return false;
+    SourceReference& front = pending.front();
+    if (front.length == 0)
+        front.length = slot.info.length;
+    out = front;
+    return true;
+}
