@@ -1,6 +1,6 @@
 #include "aaf/ValueMakers.h"
 
-#include <cmath>
+#include "aaf/FloatToInt.h"
 
 void MakeIntValue(int value, ValueBase** out) { *out = new IntValue(value); }
 
@@ -54,11 +54,5 @@ float ValueAsFloat(const ValueBase* value)
 
 int ValueAsFlooredInt(const ValueBase* value)
 {
-    // Float covers the int32 range only roughly; clamp so the conversion stays defined.
-    const double floored = std::floor(static_cast<double>(ValueAsFloat(value)));
-    if (floored >= 2147483647.0)
-        return 2147483647;
-    if (floored <= -2147483648.0)
-        return -2147483647 - 1;
-    return static_cast<int>(floored);
+    return FloatToInt(ValueAsFloat(value), IntRounding::Down);
 }

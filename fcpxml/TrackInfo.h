@@ -20,6 +20,9 @@ struct TrackInfo {
     SlotIdentity slot;
     bool laidOut = false;
     std::map<int, bool> parameterItems;  // item index -> plug-in parameters to apply at layout
+    // item index -> frames the item's head gives up at layout: the part of a dropped transition
+    // that lay after its cut.
+    std::map<int, int> headTrims;
 };
 
 // index := one more than the tracks of the first video (or audio) entry of the current sequence;

@@ -1,5 +1,6 @@
 #include "aaf/import/TrackLayout.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "aaf/import/EffectEntryPoints.h"
@@ -41,6 +42,19 @@ void AdjustTransitionBefore(LayoutState& state, std::size_t i)
     FCPTransitionItemTag* transition = TransitionAt(state.track, i - 1);
     if (transition && transition->alignment == kAlignEnd)
         SetTransitionCutPoint(transition->duration / 2, *transition);
+}
+
+// An item that follows a dropped transition begins at the transition's cut.
+void ApplyHeadTrims(TrackInfo& track)
+{
+    for (const auto& [index, frames] : track.headTrims) {
+        if (index < 0 || static_cast<std::size_t>(index) >= track.items.size() || frames <= 0)
+            continue;
+        auto* trim = dynamic_cast<TrimTagBase*>(track.items[index].get());
+        if (!trim || GetItemKind(track.items[index]) == ItemKindTransitionItem)
+            continue;
+        trim->in += std::min(frames, std::max(trim->out - trim->in, 0));
+    }
 }
 
 void ClassifyItems(LayoutState& state)
@@ -249,6 +263,7 @@ void LayOutTrack(TrackInfo& track)
 {
     if (track.laidOut)
         return;
+    ApplyHeadTrims(track);
     LayoutState state{track, 0, 0, {}};
     ClassifyItems(state);
     PlaceItems(state);

@@ -93,6 +93,18 @@ bool GenericPropertiesAnswer(const fs::path& sample)
     return answers;
 }
 
+// Standard output without the lines that trace the tagged values of effect inputs as they are
+// collected ("\nCA: tag: NAME\n" each).
+std::string WithoutTagTrace(std::string out)
+{
+    const std::string head = "\nCA: tag: ";
+    for (std::size_t at = out.find(head); at != std::string::npos; at = out.find(head, at)) {
+        const std::size_t end = out.find('\n', at + head.size());
+        out.erase(at, end == std::string::npos ? std::string::npos : end + 1 - at);
+    }
+    return out;
+}
+
 QSettings Ini(const fs::path& path)
 {
     return QSettings(QString::fromStdString(path.string()), QSettings::IniFormat);
@@ -131,7 +143,7 @@ TEST(SampleRuns, ConversionAndMediaListOfEverySampleReadEverything)
             const auto result = testsupport::RunConverter(
                 {mode, sample.string(), "out.xml", "", "media.ini", "log.ini"}, dir.path());
             EXPECT_EQ(result.exitCode, 1) << mode << " " << name << result.out << result.err;
-            EXPECT_EQ(result.out, "") << mode << " " << name;
+            EXPECT_EQ(WithoutTagTrace(result.out), "") << mode << " " << name;
         }
         const std::string document = testsupport::ReadFile(dir / "out.xml");
         EXPECT_NE(document.find("<bin>"), std::string::npos) << name;

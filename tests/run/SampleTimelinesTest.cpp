@@ -15,10 +15,6 @@
 
 namespace {
 
-// Operation groups and transitions reach the timeline only once the effect translation registers
-// its entry points; until then the cases that need them are skipped.
-constexpr bool kEffectsTranslated = false;
-
 struct Element {
     std::string name;
     std::string text;
@@ -111,7 +107,6 @@ struct Track {
     std::string media;  // "video" or "audio"
     int number;         // from 1
     std::vector<Item> items;
-    bool needsEffects = false;
 };
 
 struct Sample {
@@ -135,8 +130,12 @@ void CheckTrack(const Element& track, const Track& expected)
         if (!want.element.empty()) {
             EXPECT_EQ(item.name, want.element);
         }
-        EXPECT_EQ(item.Number("start"), want.start);
-        EXPECT_EQ(item.Number("end"), want.end);
+        // The edge of a clip item that a transition covers is written as -1.
+        const bool isTransition = item.name == "transitionitem";
+        const bool startCovered = !isTransition && i > 0 && items[i - 1]->name == "transitionitem";
+        const bool endCovered = !isTransition && i + 1 < items.size() && items[i + 1]->name == "transitionitem";
+        EXPECT_EQ(item.Number("start"), startCovered ? -1 : want.start);
+        EXPECT_EQ(item.Number("end"), endCovered ? -1 : want.end);
         if (item.name != "clipitem")
             continue;
         // A clip item plays as much of its source as it lasts on the track.
@@ -162,8 +161,6 @@ void CheckSample(const Sample& sample)
     EXPECT_EQ(MarkerFrames(*sequence), sample.sequenceMarkers);
     for (const Track& track : sample.tracks) {
         SCOPED_TRACE(testing::Message() << track.media << " " << track.number);
-        if (track.needsEffects && !kEffectsTranslated)
-            continue;
         const std::vector<const Element*> tracks = Tracks(*sequence, track.media);
         ASSERT_GE(tracks.size(), static_cast<size_t>(track.number));
         CheckTrack(*tracks[track.number - 1], track);
@@ -198,26 +195,46 @@ TEST(SampleTimelines, MultitrackLayersAndGaps)
                  {{"video", 1, {{kClip, 0, 720, {375}}, {kClip, 803, 1525}, {kClip, 1957, 2677}}},
                   {"video", 2, {{kClip, 482, 962, {183}}}},
                   {"video", 3, {{kClip, 1198, 1838}}},
-                  {"audio", 1, sound, true},
-                  {"audio", 2, sound, true}}});
+                  {"audio", 1, sound},
+                  {"audio", 2, sound}}});
 }
 
 TEST(SampleTimelines, NestingTest)
 {
     REQUIRE_SHARED_DIR();
-    if (!kEffectsTranslated)
-        GTEST_SKIP() << "the operation group needs the effect translation";
     // Slot 9: a clip of 16, an operation group of 16 over a sequence of two clips of 8, a clip of 16.
     CheckSample({"nesting_test.aaf",
                  "OTIO_Nesting_Test.Exported.01",
-                 {{"video", 1, {{kClip, 0, 16}, {"", 16, 32}, {kClip, 32, 48}}, true}}});
+                 {{"video", 1, {{kClip, 0, 16}, {"", 16, 32}, {kClip, 32, 48}}}}});
+
+    // The group is a Submaster: its item plays a nested sequence of the group's length that holds
+    // the layer's two clips.
+    testsupport::TempDir dir;
+    const auto path = testsupport::SharedDir() / "aaf-samples" / "nesting_test.aaf";
+    ASSERT_EQ(testsupport::RunConverter({"2", path.string(), "out.xml", "", "", "log.ini"}, dir.path()).exitCode, 1);
+    const std::optional<Element> document = ReadDocument(testsupport::ReadFile(dir / "out.xml"));
+    ASSERT_TRUE(document);
+    const Element* timeline = FindSequence(*document, "OTIO_Nesting_Test.Exported.01");
+    ASSERT_NE(timeline, nullptr);
+    const std::vector<const Element*> tracks = Tracks(*timeline, "video");
+    ASSERT_FALSE(tracks.empty());
+    std::vector<const Element*> items;
+    for (const Element& child : tracks[0]->children)
+        if (child.name == kClip)
+            items.push_back(&child);
+    ASSERT_EQ(items.size(), 3u);
+    const Element* nested = items[1]->Child("sequence");
+    ASSERT_NE(nested, nullptr);
+    EXPECT_EQ(nested->Child("name")->text, "Nested Seq");
+    EXPECT_EQ(nested->Number("duration"), 16);
+    const std::vector<const Element*> layers = Tracks(*nested, "video");
+    ASSERT_EQ(layers.size(), 1u);
+    CheckTrack(*layers[0], {"video", 1, {{kClip, 0, 8}, {kClip, 8, 16}}});
 }
 
 TEST(SampleTimelines, TransitionsOverlapTheirNeighbours)
 {
     REQUIRE_SHARED_DIR();
-    if (!kEffectsTranslated)
-        GTEST_SKIP() << "transitions need the effect translation";
     // Slot 9: filler 12, fade up 12 (cut 0), clip 117, dissolve 48 (cut 48), clip 137, dissolve 24
     // (cut 12), filler 89, dip 48 (cut 24), clip 168, clip 130, fade down 48 (cut 48), filler 48. A
     // transition starts its length before the end of the segment before it; the next segment starts

@@ -29,6 +29,17 @@ inline std::string Describe(const ValueBase* v)
             out += " " + e.name + "=" + Describe(e.value);
         return out;
     }
+    if (auto b = dynamic_cast<const BoolValue*>(v))
+        return "bool " + std::to_string(b->value);
+    if (auto a = dynamic_cast<const ArrayValue*>(v)) {
+        std::string out = "bytes " + std::to_string(a->byteCount) + " ";
+        for (const auto& h : a->hexBytes)
+            out += h;
+        out += "|";
+        for (const auto& c : a->charBytes)
+            out += c;
+        return out;
+    }
     if (auto p = dynamic_cast<const ParamRefValue*>(v))
         return "parameter " + std::to_string(p->parameterDefinition.Data1) + "=" + Describe(p->value);
     return "other";

@@ -1,0 +1,16 @@
+#include "effects/ConstantValueR.h"
+
+#include "effects/TypedValueDecoding.h"
+#include "fcpxml/ParameterRecord.h"
+#include "fcpxml/ValueBase.h"
+
+void ConstantValueR::Read()
+{
+    if (status < 0)
+        return;
+    GetValueTypeAuid(valueInterface, typeId);
+    record->mapping.avid.typeDefId = typeId;
+    ValueBase* value = nullptr;
+    if (DecodeTypedValue(typeId, valueInterface, &value) >= 0)
+        record->constantValues.push_back(value);
+}

@@ -1,0 +1,36 @@
+#include "effects/ControlPointFrame.h"
+
+#include <cstdint>
+
+#include "aaf/FloatToInt.h"
+#include "fcpxml/TimelineBuilder.h"
+
+namespace {
+
+int AddFrames(int a, int b) { return FloatToInt(static_cast<double>(static_cast<std::int64_t>(a) + b)); }
+
+}  // namespace
+
+int ControlPointFrame(const TrimValues& item, int numerator, int denominator)
+{
+    if (numerator == 1 && denominator == 1)
+        return AddFrames(item.out, -1);
+    if (denominator == 0)
+        return -1;
+    const auto t = static_cast<float>(static_cast<double>(numerator) / denominator);
+    const float span = static_cast<float>(static_cast<std::int64_t>(item.out) - item.in);
+    return AddFrames(item.in, FloatToInt(t * span));
+}
+
+int CurrentItemFrame(std::pair<int, int>& time, int mode)
+{
+    const auto& items = GlobalTimelineBuilder.ItemStack;
+    if (items.empty() || (mode != 1 && mode != 2))
+        return -1;
+    TrimValues trim;
+    GetItemTrimValues(items.front(), trim);
+    if (mode == 2)
+        return ControlPointFrame(trim, time.first, time.second);
+    time.first = AddFrames(time.first, trim.in);
+    return time.first;
+}

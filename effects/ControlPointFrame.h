@@ -1,0 +1,15 @@
+#pragma once
+
+#include <utility>
+
+#include "fcpxml/TrimTagBase.h"
+
+// The frame of an item that a control point's time (a fraction of the effect's length, numerator
+// over denominator) falls on: 1/1 is the last frame before out, other times lie from in onward. A
+// time with denominator 0 falls on no frame: -1.
+int ControlPointFrame(const TrimValues& item, int numerator, int denominator);
+
+// The frame of the current item for a control point time: mode 2 (video) maps the fraction with
+// ControlPointFrame; mode 1 (audio) adds the item's in point to the numerator in place and returns
+// the sum. Any other mode, or no current item, gives -1 and leaves the time as it was.
+int CurrentItemFrame(std::pair<int, int>& time, int mode);

@@ -1,0 +1,145 @@
+#include "effects/EffectT.h"
+
+#include <cstdlib>
+#include <limits>
+
+#include "aaf/HeldInterface.h"
+#include "aaf/import/NestedSequences.h"
+#include "aaf/import/ParentKind.h"
+#include "aaf/import/SegmentReader.h"
+#include "aaf/import/TimelineBuilder.h"
+#include "effects/EffectIds.h"
+#include "fcpxml/CommentText.h"
+#include "fcpxml/FCPClipItemTag.h"
+#include "fcpxml/FCPSequenceTag.h"
+#include "run/config/MediaSettings.h"
+
+namespace {
+
+bool IsTitle(const Auid& operation)
+{
+    return operation == kTitleToolText || operation == kTitle2 || operation == kTitle3;
+}
+
+// The number at the start of the text, as atoi reads it; 0 for text that is no number, and held to
+// the int range.
+std::int32_t LeadingInteger(const std::string& text)
+{
+    const long long value = std::strtoll(text.c_str(), nullptr, 10);
+    if (value > std::numeric_limits<std::int32_t>::max())
+        return std::numeric_limits<std::int32_t>::max();
+    if (value < std::numeric_limits<std::int32_t>::min())
+        return std::numeric_limits<std::int32_t>::min();
+    return static_cast<std::int32_t>(value);
+}
+
+// Stores the integer of the tag's text when the map holds the tag.
+void ReadRateTag(const std::map<std::string, TaggedValueEntry>& tags, const char* tag, std::int32_t& field)
+{
+    const auto found = tags.find(tag);
+    if (found == tags.end())
+        return;
+    CommentText comment;
+    TaggedValueToCommentText(found->second, comment);
+    field = LeadingInteger(comment.text);
+}
+
+}  // namespace
+
+void SetPendingReferenceLength(std::int32_t length)
+{
+    auto& pending = GlobalImportTraversalLists.PendingSourceReferences;
+    if (!pending.empty() && pending.front().length == 0)
+        pending.front().length = length;
+}
+
+std::int32_t EffectT::Import()
+{
+    if (status < 0)
+        return status;
+    ReadParameters();
+    switch (context.parentKind) {
+    case kParentEffectInput:
+    case kParentSequenceComponent:
+        ImportEffect();
+        break;
+    case kParentClipMobSlot:
+        // Effects inside adjusted clips are not carried over; their source still is.
+        ImportLastInput(context.subKind, kParentClipMobSlot);
+        SetPendingReferenceLength(context.length);
+        break;
+    case kParentTimelineSlot:
+        OpenTrack(context);
+        ImportEffect();
+        if (!GlobalTimelineBuilder.ItemStack.empty())
+            MoveCurrentItemToTrack();
+        CloseTrack();
+        break;
+    default:
+        break;
+    }
+    return status;
+}
+
+void EffectT::ImportEffect()
+{
+    // The title's input is read as the title's clip.
+    if (IsTitle(id))
+        context.subKind = 8;
+    if (id == kSubmaster) {
+        ImportCollapsedLayers();
+    } else {
+        ImportLastInput(context.subKind, id == kMonoAudioPan ? kParentEffectInputOwnTrack : kParentEffectInput);
+        ReadMixMatchRates();
+        TranslateEffect();
+    }
+    AddCommentsToCurrentItem();
+    GlobalImportTraversalLists.TaggedValueMaps.clear();
+}
+
+void EffectT::ImportInputSegment(std::int32_t index, std::int32_t subKind, std::int32_t parentKind)
+{
+    if (index < 0 || group == nullptr)
+        return;
+    ComponentContext input = context;
+    input.parentKind = parentKind;
+    input.subKind = subKind;
+    Held<IAAFSegment> segment;
+    if (!Obtained(group->GetInputSegmentAt(static_cast<aafUInt32>(index), segment.out()), segment))
+        return;
+    ReadComponent(segment.get(), input);
+}
+
+void EffectT::ImportLastInput(std::int32_t subKind, std::int32_t parentKind)
+{
+    if (inputCount > 0)
+        ImportInputSegment(inputCount - 1, subKind, parentKind);
+}
+
+void EffectT::ReadMixMatchRates()
+{
+    const auto& maps = GlobalImportTraversalLists.TaggedValueMaps;
+    if (maps.empty() || motionEffectTags.empty())
+        return;
+    ReadRateTag(maps.front(), "_MIXMATCH_RATE_NUM", motionEffectTags.front().rateNumerator);
+    ReadRateTag(maps.front(), "_MIXMATCH_RATE_DENOM", motionEffectTags.front().rateDenominator);
+}
+
+void EffectT::ImportCollapsedLayers()
+{
+    FCPClipItemTag placeholder;
+    placeholder.InitNested(context);
+    FCPSequenceTag sequence = MakeSequenceTag(OutputMediaSettings, placeholder.id + " Seq", context.length);
+    sequence.timecode.text = sequence.timecode.displayformat == "DF" ? "00;00;00;00" : "00:00:00:00";
+    sequence.timecode.frame = 0;
+    GlobalTimelineBuilder.SequenceStack.push_front(sequence);
+    // Every layer becomes one track of the nested sequence, in input order.
+    for (std::int32_t i = 0; i < inputCount; ++i) {
+        OpenTrack(context);
+        ImportInputSegment(i, 1, kParentEffectInputOwnTrack);
+        CloseTrack();
+    }
+    PushClipItem(placeholder);
+    CloseNestedSequence();
+    AddTranslationToCurrentItem(kTranslationApplied, "Nested Sequence", "Submaster/Collapsed Layers", "Applied");
+}

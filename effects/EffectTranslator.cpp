@@ -1,0 +1,35 @@
+#include "effects/EffectTranslator.h"
+
+#include "effects/FCPEffectCatalogue.h"
+#include "fcpxml/ItemKind.h"
+#include "fcpxml/ItemSlot.h"
+#include "fcpxml/TimelineBuilder.h"
+
+EffectTranslator::EffectTranslator(const ComponentContext& effectContext, const Auid& operation,
+                                   std::map<std::string, ParameterRecord>* effectParameters)
+    : parameters(effectParameters), operationId(operation), context(effectContext)
+{
+    effect.mediatype = context.dataKind;
+}
+
+void EffectTranslator::SetName(const std::string& displayName) { name = displayName; }
+
+void EffectTranslator::SetFCPEffect(const std::string& fcpEffectId) { CopyCatalogueEffect(fcpEffectId, effect); }
+
+bool AttachFilterToCurrentItem(const EffectTranslator& translator)
+{
+    auto& items = GlobalTimelineBuilder.ItemStack;
+    if (items.empty() || GetItemKind(items.front()) == ItemKindTransitionItem)
+        return false;
+    AddFilterToItem(translator.effect, items.front());
+    return true;
+}
+
+bool AttachFilterToClipItem(const EffectTranslator& translator)
+{
+    auto& items = GlobalTimelineBuilder.ItemStack;
+    if (items.empty() || GetItemKind(items.front()) != ItemKindClipItem)
+        return false;
+    AddFilterToItem(translator.effect, items.front());
+    return true;
+}

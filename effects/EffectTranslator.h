@@ -1,0 +1,36 @@
+#pragma once
+
+#include <map>
+#include <string>
+
+#include "fcpxml/Auid.h"
+#include "fcpxml/ComponentContext.h"
+#include "fcpxml/EffectInfo.h"
+#include "fcpxml/ParameterRecord.h"
+
+// The head of every converter's record: the effect's parameters, the FCP effect being built, the
+// operation, where the effect sits and its display name.
+struct EffectTranslator {
+    // The effect takes the context's data kind as its media type.
+    EffectTranslator(const ComponentContext& effectContext, const Auid& operation,
+                     std::map<std::string, ParameterRecord>* effectParameters);
+
+    void SetName(const std::string& displayName);
+    // The effect becomes the catalogue's effect of that id, media type included; an id that is not
+    // catalogued leaves it as it is.
+    void SetFCPEffect(const std::string& fcpEffectId);
+    // Hands the effect to the converter of its operation; an effect that none takes is logged on the
+    // current item as not supported. Returns whether a converter took it.
+    bool Dispatch();
+
+    std::map<std::string, ParameterRecord>* parameters;  // the EffectT's map; not owned
+    EffectInfo effect;
+    Auid operationId;
+    ComponentContext context;
+    std::string name;
+};
+
+// The effect as a filter of the current item: false without one or when it is a transition item.
+bool AttachFilterToCurrentItem(const EffectTranslator& translator);
+// The same, only onto a clip item.
+bool AttachFilterToClipItem(const EffectTranslator& translator);

@@ -1,0 +1,269 @@
+// Operation groups through the import chain: where they sit, which converter takes them, what the
+// current item's log records, and Submasters as nested sequences.
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "aaf/import/TimelineBuilder.h"
+#include "aafsdk/com/StoredValues.h"
+#include "effects/EffectT.h"
+#include "effects/EffectFixture.h"
+#include "fcpxml/FCPFillerTag.h"
+#include "fcpxml/FCPGeneratorItemTag.h"
+#include "support/ValueText.h"
+
+namespace effecttest {
+namespace {
+
+std::vector<std::string> Records(const ItemTagBase& item)
+{
+    std::vector<std::string> out;
+    for (const TranslationRecord& r : item.log.translations)
+        out.push_back(std::to_string(r.status) + " " + r.fcpName + " / " + r.avidName + " / " + r.action);
+    return out;
+}
+
+std::vector<std::string> CurrentRecords()
+{
+    const auto& items = GlobalTimelineBuilder.ItemStack;
+    return items.empty() ? std::vector<std::string>{} : Records(*items.front().get());
+}
+
+enum class Top { None, Clip, Generator, Filler };
+
+void PushTop(Top top, int mediaType)
+{
+    FCPClipItemTag clip("Shot");
+    clip.mediaType = mediaType;
+    clip.in = 0;
+    clip.out = 50;
+    switch (top) {
+    case Top::Clip: PushClipItem(clip); break;
+    case Top::Generator: PushGeneratorItem(FCPGeneratorItemTag::FromClipItem(clip)); break;
+    case Top::Filler: PushFillerItem(FCPFillerTag(50)); break;
+    case Top::None: break;
+    }
+}
+
+class EffectDispatch : public EffectTest {
+protected:
+    // Imports the file's first operation group as a sequence component of the given data kind.
+    std::int32_t ImportFirstGroup(const EffectFile& file, int dataKind, int parentKind = 26, int length = 50)
+    {
+        FileEffects effects(file.Save(dir_, "dispatch" + std::to_string(++saved_) + ".aaf"));
+        EXPECT_FALSE(effects.groups.empty());
+        if (effects.groups.empty())
+            return -1;
+        EffectT effect(effects.groups[0], Context(length, dataKind, parentKind));
+        return effect.Import();
+    }
+
+    int saved_ = 0;
+};
+
+// The groups carry no input here, so the effect applies to the item already on top.
+TEST_F(EffectDispatch, EffectsWithoutAConverterAreLoggedOnTheCurrentItem)
+{
+    const std::string notSupported = "1 Not Supported / Blur / Ignored";
+    const struct {
+        const char* name;
+        const char* operation;
+        const char* dataDef;  // the operation definition's
+        bool timeWarp;
+        Top top;
+        int mediaType;
+        std::vector<std::string> records;
+    } cases[] = {
+        {"picture effect on a clip", kBlur, kPicture, false, Top::Clip, 2, {notSupported}},
+        {"on a generator", kBlur, kPicture, false, Top::Generator, 2, {notSupported}},
+        {"sound effect on a clip", kBlur, kSound, false, Top::Clip, 1, {notSupported}},
+        {"a filler takes no record", kBlur, kPicture, false, Top::Filler, 2, {}},
+        {"no current item: nothing", kBlur, kPicture, false, Top::None, 2, {}},
+        {"a time warp no converter takes leaves no record", kBlur, kPicture, true, Top::Clip, 2, {}},
+        {"speed control before its converter exists", kSpeedControl, kPicture, true, Top::Clip, 2, {}},
+        // The pan goes to its converter even as a time warp; until there is one, it is not supported.
+        {"pan", kPan, kSound, true, Top::Clip, 1, {notSupported}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Reset();
+        EffectFile file;
+        file.Operation(c.operation, "Blur", c.dataDef, 1, c.timeWarp);
+        file.Group(c.operation, c.dataDef);
+        PushTop(c.top, c.mediaType);
+        EXPECT_GE(ImportFirstGroup(file, 2), 0);
+        EXPECT_EQ(CurrentRecords(), c.records);
+    }
+}
+
+TEST_F(EffectDispatch, WhereTheGroupSits)
+{
+    EffectFile file;
+    file.Operation(kBlur, "Blur", kPicture, 1);
+    file.Group(kBlur);
+    const struct {
+        int parentKind;
+        std::vector<std::string> records;
+    } cases[] = {
+        {19, {"1 Not Supported / Blur / Ignored"}},
+        {26, {"1 Not Supported / Blur / Ignored"}},
+        // A layer of a nested scope, the input of a pan or a Submaster layer, a transition's effect,
+        // an event: not imported at all.
+        {17, {}},
+        {20, {}},
+        {33, {}},
+        {69, {}},
+        // Inside an adjusted clip the effect is not translated.
+        {28, {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.parentKind);
+        EmptyTimelineBuilderStacks();
+        PushTop(Top::Clip, 2);
+        EXPECT_GE(ImportFirstGroup(file, 2, c.parentKind), 0);
+        EXPECT_EQ(CurrentRecords(), c.records);
+    }
+
+    // Not an operation group: the status says so and nothing happens.
+    FileEffects effects(file.Save(dir_, "other.aaf"));
+    EffectT notAGroup(effects.file.header.get(), Context(50, 2, 26));
+    EXPECT_LT(notAGroup.Import(), 0);
+}
+
+TEST_F(EffectDispatch, AnAdjustedClipsEffectGivesItsLengthToThePendingReference)
+{
+    EffectFile file;
+    file.Group(kBlur);
+    const struct {
+        int pendingLength;
+        int expected;
+    } cases[] = {{0, 75}, {40, 40}};
+    for (const auto& c : cases) {
+        ClearImportTraversalLists();
+        SourceReference reference;
+        reference.length = c.pendingLength;
+        PushPendingSourceReference(reference);
+        EXPECT_GE(ImportFirstGroup(file, 2, 28, 75), 0);
+        EXPECT_EQ(GlobalImportTraversalLists.PendingSourceReferences.front().length, c.expected);
+    }
+    ClearImportTraversalLists();
+    EXPECT_GE(ImportFirstGroup(file, 2, 28, 75), 0);
+    EXPECT_TRUE(GlobalImportTraversalLists.PendingSourceReferences.empty());
+}
+
+TEST_F(EffectDispatch, SubmasterBecomesANestedSequence)
+{
+    for (const bool dropFrame : {false, true}) {
+        SCOPED_TRACE(dropFrame);
+        Reset();
+        OutputMediaSettings.timecode.dropFrame = dropFrame ? 1 : 0;
+        EffectFile file;
+        file.Operation(kSubmaster, "Submaster", kPicture, -1);
+        const ObjectId submaster = file.Group(kSubmaster, kPicture, 60);
+        // Each layer is a sequence of one clip; the clips' sources are not in the file.
+        for (int i = 0; i < 3; ++i)
+            file.f.AddSourceClip(file.Input(submaster, kPicture, 60), kPicture, 20 + 10 * i, fixture::MakeMobId(70 + i), 1, 0);
+        PushSequence();
+        TaggedValueEntry tag("_MIXMATCH_RATE_NUM", "24", 0);
+        GlobalImportTraversalLists.TaggedValueMaps.push_back({{tag.name, tag}});
+        EXPECT_GE(ImportFirstGroup(file, 2, 26, 60), 0);
+
+        ASSERT_EQ(GlobalTimelineBuilder.ItemStack.size(), 1u);
+        const auto* item = dynamic_cast<const FCPClipItemTag*>(GlobalTimelineBuilder.ItemStack.front().get());
+        ASSERT_NE(item, nullptr);
+        EXPECT_EQ(Records(*item), (std::vector<std::string>{
+                                      "2 Nested Sequence / Submaster/Collapsed Layers / Applied"}));
+        EXPECT_EQ(item->in, 0);
+        EXPECT_EQ(item->out, 60);
+        ASSERT_EQ(item->nestedSequences.size(), 1u);
+        const FCPSequenceTag& nested = item->nestedSequences.front();
+        EXPECT_EQ(nested.name, item->id + " Seq");
+        EXPECT_EQ(nested.duration, 60);
+        EXPECT_EQ(nested.timecode.text, dropFrame ? "00;00;00;00" : "00:00:00:00");
+        EXPECT_EQ(nested.timecode.frame, 0);
+        ASSERT_FALSE(nested.video.empty());
+        ASSERT_EQ(nested.video.front().tracks.size(), 3u);
+        for (int i = 0; i < 3; ++i) {
+            const TrackInfo& track = nested.video.front().tracks[i];
+            EXPECT_EQ(track.index, i + 1);
+            ASSERT_EQ(track.items.size(), 1u);
+            TrimValues placed;
+            GetItemTrimValues(track.items[0], placed);
+            EXPECT_EQ(placed.end - placed.start, 20 + 10 * i);
+        }
+        // The nested sequence went into the item; the timeline's is the one left.
+        EXPECT_EQ(GlobalTimelineBuilder.SequenceStack.size(), 1u);
+        EXPECT_TRUE(GlobalImportTraversalLists.TaggedValueMaps.empty());
+    }
+}
+
+TEST_F(EffectDispatch, OnlyTheLastInputIsImported)
+{
+    EffectFile file;
+    file.Operation(kBlur, "Blur", kPicture, 3);
+    const ObjectId group = file.Group(kBlur, kPicture, 30);
+    for (int i = 0; i < 3; ++i)
+        file.f.AddSourceClip(file.Input(group, kPicture, 30), kPicture, 10 * (i + 1), fixture::MakeMobId(80 + i), 1, 0);
+    PushSequence();
+    EXPECT_GE(ImportFirstGroup(file, 2, 26, 30), 0);
+    ASSERT_EQ(GlobalTimelineBuilder.ItemStack.size(), 1u);
+    const ItemSlot& item = GlobalTimelineBuilder.ItemStack.front();
+    TrimValues trim;
+    GetItemTrimValues(item, trim);
+    EXPECT_EQ(trim.out - trim.in, 30);
+    // The input's own record (its source is unknown), then the effect's.
+    const std::vector<std::string> records = CurrentRecords();
+    ASSERT_FALSE(records.empty());
+    EXPECT_EQ(records.back(), "1 Not Supported / Blur / Ignored");
+}
+
+TEST_F(EffectDispatch, ParametersUnderOneDefinitionKeepTheLater)
+{
+    EffectFile file;
+    const ObjectId group = file.Group(kBlur);
+    file.Constant(group, kLevel, kRational, RationalBytes(1, 2));
+    file.Constant(group, kLevel, kRational, RationalBytes(3, 4));
+    FileEffects effects(file.Save(dir_));
+    EffectT effect(effects.groups.at(0), Context(50, 2, 26));
+    effect.ReadParameters();
+    ASSERT_EQ(effect.parameters.size(), 1u);
+    const ParameterRecord& level = effect.parameters.begin()->second;
+    EXPECT_EQ(level.mapping.avid.name, "Level");
+    ASSERT_EQ(level.constantValues.size(), 1u);
+    EXPECT_EQ(testsupport::Describe(level.constantValues[0]), "ratio 3/4");
+}
+
+TEST_F(EffectDispatch, MixMatchRatesOfTheInput)
+{
+    EffectFile file;
+    file.Group(kBlur);
+    FileEffects effects(file.Save(dir_));
+    const struct {
+        const char* numerator;  // nullptr: the tag is absent
+        const char* denominator;
+        int rateNumerator;
+        int rateDenominator;
+    } cases[] = {
+        {"24000", "1001", 24000, 1001},
+        {"abc", nullptr, 0, 1},
+        {"99999999999", "-7x", 2147483647, -7},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.numerator);
+        EffectT effect(effects.groups.at(0), Context(50, 2, 26));
+        effect.motionEffectTags.emplace_back();
+        std::map<std::string, TaggedValueEntry> tags;
+        tags["_MIXMATCH_RATE_NUM"] = TaggedValueEntry("_MIXMATCH_RATE_NUM", c.numerator, 0);
+        if (c.denominator)
+            tags["_MIXMATCH_RATE_DENOM"] = TaggedValueEntry("_MIXMATCH_RATE_DENOM", c.denominator, 0);
+        ClearImportTraversalLists();
+        GlobalImportTraversalLists.TaggedValueMaps.push_back(tags);
+        effect.ReadMixMatchRates();
+        EXPECT_EQ(effect.motionEffectTags[0].rateNumerator, c.rateNumerator);
+        EXPECT_EQ(effect.motionEffectTags[0].rateDenominator, c.rateDenominator);
+    }
+}
+
+}  // namespace
+}  // namespace effecttest
