@@ -12,6 +12,7 @@
 #include "aafsdk/fixture/AafFileBuilder.h"
 #include "aafsdk/fixture/AafWriter.h"
 #include "support/TestSupport.h"
+#include "support/XmemlValidation.h"
 
 namespace fs = std::filesystem;
 
@@ -140,6 +141,28 @@ TEST_F(RunModes, ConversionWritesTheDocumentAndTheLog)
     EXPECT_EQ(IniKeys(dir / "log.ini"), QStringList{"Log_Num"});
     EXPECT_FALSE(fs::exists(dir / "seventh.xml"));
     EXPECT_EQ(result.err, "");
+}
+
+// The README's first command: the bundled example converts into its three clips on video and audio,
+// with the dissolve between the first two video clips.
+TEST_F(RunModes, TheBundledExampleConverts)
+{
+    const fs::path example = fs::path(__FILE__).parent_path().parent_path().parent_path() / "examples" / "example.aaf";
+    const auto result = Run(Args("2", "out.xml", example.string()));
+    ASSERT_EQ(result.exitCode, 1) << result.out << result.err;
+    const std::string document = testsupport::ReadFile(dir / "out.xml");
+    const auto count = [&document](const std::string& text) {
+        std::size_t n = 0;
+        for (std::size_t at = document.find(text); at != std::string::npos; at = document.find(text, at + 1))
+            ++n;
+        return n;
+    };
+    EXPECT_EQ(count("<sequence id="), 1u);
+    EXPECT_EQ(count("<transitionitem>"), 1u);
+    EXPECT_NE(document.find("<name>Example Sequence</name>"), std::string::npos);
+    for (const char* clip : {"Interview", "Street", "Harbour"})
+        EXPECT_NE(document.find(std::string("<name>") + clip + "</name>"), std::string::npos) << clip;
+    EXPECT_VALID_XMEML(document);
 }
 
 TEST_F(RunModes, ExistingOutputIsReplacedWhole)
