@@ -18,23 +18,6 @@ const TypeDef* Unrenamed(const TypeDef* t)
     return t;
 }
 
-std::string Quoted(std::u16string_view text)
-{
-    std::string result = "\"";
-    for (char c : Utf16ToUtf8(text)) {
-        if (c == '"' || c == '\\')
-            result += '\\';
-        if (static_cast<unsigned char>(c) < 0x20) {
-            char escaped[8];
-            std::snprintf(escaped, sizeof escaped, "\\x%02x", static_cast<unsigned char>(c));
-            result += escaped;
-        } else {
-            result += c;
-        }
-    }
-    return result + "\"";
-}
-
 std::string HexBytes(std::span<const std::uint8_t> bytes)
 {
     std::string text = "<";
@@ -108,13 +91,30 @@ std::string Join(const std::vector<std::string>& parts)
 
 }  // namespace
 
+std::string QuotedText(std::u16string_view text)
+{
+    std::string result = "\"";
+    for (char c : Utf16ToUtf8(text)) {
+        if (c == '"' || c == '\\')
+            result += '\\';
+        if (static_cast<unsigned char>(c) < 0x20) {
+            char escaped[8];
+            std::snprintf(escaped, sizeof escaped, "\\x%02x", static_cast<unsigned char>(c));
+            result += escaped;
+        } else {
+            result += c;
+        }
+    }
+    return result + "\"";
+}
+
 std::string FormatValue(const FileModel& file, const Value& v)
 {
     switch (v.kind) {
     case ValueKind::Integer:
         return Integer(v);
     case ValueKind::Character:
-        return Quoted(std::u16string(1, char16_t(v.bits)));
+        return QuotedText(std::u16string(1, char16_t(v.bits)));
     case ValueKind::Enumeration: {
         const TypeDef* t = Unrenamed(v.type);
         const EnumMember* m = t ? t->FindEnumMember(v.Int64()) : nullptr;
@@ -126,7 +126,7 @@ std::string FormatValue(const FileModel& file, const Value& v)
         return m ? m->name + " {" + v.auid.ToString() + "}" : "{" + v.auid.ToString() + "}";
     }
     case ValueKind::String:
-        return Quoted(v.text);
+        return QuotedText(v.text);
     case ValueKind::Record: {
         const TypeDef* t = Unrenamed(v.type);
         if (t && t->id == ids::kTypeAuid)
@@ -151,14 +151,14 @@ std::string FormatValue(const FileModel& file, const Value& v)
             std::u16string current;
             for (char16_t c : v.text) {
                 if (c == 0) {
-                    parts.push_back(Quoted(current));
+                    parts.push_back(QuotedText(current));
                     current.clear();
                 } else {
                     current.push_back(c);
                 }
             }
             if (!current.empty())
-                parts.push_back(Quoted(current));
+                parts.push_back(QuotedText(current));
             return Join(parts);
         }
         if (v.elements.empty() && v.count != 0)
@@ -176,7 +176,7 @@ std::string FormatValue(const FileModel& file, const Value& v)
         return (actual ? actual->name : v.auid.ToString()) + " " + FormatValue(file, v.elements[0]);
     }
     case ValueKind::Stream:
-        return "stream " + Quoted(v.text) + " (" + std::to_string(v.count) + " bytes)";
+        return "stream " + QuotedText(v.text) + " (" + std::to_string(v.count) + " bytes)";
     case ValueKind::StrongReference:
     case ValueKind::StrongReferenceVector:
     case ValueKind::StrongReferenceSet: {

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 
 #include "aafsdk/model/FileModel.h"
 
@@ -19,6 +20,10 @@ struct ModelCounts {
     std::size_t decodeFailures = 0;       // values whose bytes do not fit their type
     std::size_t unresolvedWeakReferences = 0;
 };
+
+// A text as the dump shows it: in double quotes, with quotes and backslashes escaped and control
+// characters as \xNN.
+std::string QuotedText(std::u16string_view text);
 
 // One value as text: numbers in decimal, enumerations by member name, AUIDs in text form, strings
 // quoted, records and arrays in brackets, references by the class, definition or path they lead to.

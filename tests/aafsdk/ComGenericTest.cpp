@@ -38,23 +38,6 @@ std::string WideText(aafUInt32 bytes, Getter get)
     return aafsdk::Utf16ToUtf8(text);
 }
 
-// The dump tool's quoting of a text.
-std::string Quoted(const std::string& utf8)
-{
-    std::string out = "\"";
-    for (char c : utf8) {
-        if (c == '"' || c == '\\')
-            out += '\\';
-        if (static_cast<unsigned char>(c) < 0x20) {
-            char escaped[8];
-            std::snprintf(escaped, sizeof escaped, "\\x%02x", static_cast<unsigned char>(c));
-            out += escaped;
-        } else {
-            out += c;
-        }
-    }
-    return out + "\"";
-}
 
 constexpr aafsdk::Auid kTaggedReference = "05021a00-0000-0000-060e-2b3401040101"_auid;
 
@@ -124,7 +107,7 @@ std::string TaggedText(IAAFTaggedValue* tagged)
         std::memcpy(text.data(), value.data(), text.size() * 2);
         if (!text.empty() && text.back() == 0)
             text.pop_back();
-        return name + "=String " + Quoted(aafsdk::Utf16ToUtf8(text));
+        return name + "=String " + aafsdk::QuotedText(text);
     }
     if (typeName == "Int32" && size == 4) {
         std::int32_t v = 0;
@@ -153,7 +136,8 @@ std::string Render(IAAFPropertyValue* value, IAAFTypeDef* type, std::vector<std:
     if (Query(type, IID_IAAFTypeDefString, &string) == 0) {
         aafUInt32 count = 0;
         EXPECT_EQ(string->GetCount(value, &count), 0);
-        return Quoted(WideText(count * 2, [&](aafCharacter* t, aafUInt32 n) { return string->GetElements(value, t, n); }));
+        return aafsdk::QuotedText(aafsdk::Utf8ToUtf16(
+            WideText(count * 2, [&](aafCharacter* t, aafUInt32 n) { return string->GetElements(value, t, n); })));
     }
     if (Query(type, IID_IAAFTypeDefSet, &set) == 0) {
         aafUInt32 count = 0;
