@@ -72,13 +72,11 @@ template <class I>
     if (!out)
         return AAFRESULT_NULL_PARAM;
     *out = nullptr;
-    std::vector<ObjectId> elements;
-    HRESULT hr = ReadStrongElements(*owner.stored(), pid, &elements);
+    ObjectId element = kNoObject;
+    const HRESULT hr = ReadStrongElementAt(*owner.stored(), pid, index, &element);
     if (hr == AAFRESULT_PROP_NOT_PRESENT)
         return AAFRESULT_BADINDEX;
-    if (hr == AAFRESULT_SUCCESS)
-        hr = CheckIndex(elements, index);
-    return hr != AAFRESULT_SUCCESS ? hr : HandStored(owner.file(), elements[index], out);
+    return hr != AAFRESULT_SUCCESS ? hr : HandStored(owner.file(), element, out);
 }
 
 }  // namespace aafsdk::com

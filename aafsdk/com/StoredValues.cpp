@@ -151,18 +151,48 @@ HRESULT ReadStrongElements(const StoredObject& object, std::uint16_t pid, std::v
     return AAFRESULT_SUCCESS;
 }
 
+namespace {
+
+// The elements of a strong-reference vector or set, in place.
+HRESULT StrongCollection(const StoredObject& object, std::uint16_t pid, const std::vector<StrongElement>** out)
+{
+    const StoredProperty* p = object.Find(pid);
+    if (!p)
+        return AAFRESULT_PROP_NOT_PRESENT;
+    if (p->form() != StoredForm::StrongReferenceVector && p->form() != StoredForm::StrongReferenceSet)
+        return AAFRESULT_BAD_PROP;
+    *out = &p->elements;
+    return AAFRESULT_SUCCESS;
+}
+
+}  // namespace
+
+HRESULT ReadStrongElementAt(const StoredObject& object, std::uint16_t pid, aafUInt32 index, ObjectId* out)
+{
+    const std::vector<StrongElement>* elements = nullptr;
+    const HRESULT hr = StrongCollection(object, pid, &elements);
+    if (hr != AAFRESULT_SUCCESS)
+        return hr;
+    // The reader leaves out the elements it could not load, so every stored element is an object
+    // and the index is the position in the list.
+    if (index >= elements->size() || (*elements)[index].object == kNoObject)
+        return AAFRESULT_BADINDEX;
+    *out = (*elements)[index].object;
+    return AAFRESULT_SUCCESS;
+}
+
 HRESULT CountOptionalElements(const StoredObject& object, std::uint16_t pid, aafUInt32* out)
 {
     if (!out)
         return AAFRESULT_NULL_PARAM;
-    std::vector<ObjectId> elements;
-    const HRESULT hr = ReadStrongElements(object, pid, &elements);
+    const std::vector<StrongElement>* elements = nullptr;
+    const HRESULT hr = StrongCollection(object, pid, &elements);
     if (hr == AAFRESULT_PROP_NOT_PRESENT) {
         *out = 0;
         return AAFRESULT_SUCCESS;
     }
     if (hr == AAFRESULT_SUCCESS)
-        *out = static_cast<aafUInt32>(elements.size());
+        *out = static_cast<aafUInt32>(elements->size());
     return hr;
 }
 

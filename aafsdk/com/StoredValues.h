@@ -66,6 +66,9 @@ template <class T>
 [[nodiscard]] HRESULT ReadStrongReference(const StoredObject& object, std::uint16_t pid, ObjectId* out);
 // The objects of a strong-reference vector or set, in index order.
 [[nodiscard]] HRESULT ReadStrongElements(const StoredObject& object, std::uint16_t pid, std::vector<ObjectId>* out);
+// The object at an element index of a strong-reference vector or set, without copying the
+// collection; AAFRESULT_BADINDEX past its end.
+[[nodiscard]] HRESULT ReadStrongElementAt(const StoredObject& object, std::uint16_t pid, aafUInt32 index, ObjectId* out);
 // The element count of an optional strong collection: 0 when absent.
 [[nodiscard]] HRESULT CountOptionalElements(const StoredObject& object, std::uint16_t pid, aafUInt32* out);
 // The single weak reference of a property.
