@@ -6,6 +6,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -44,6 +45,15 @@ constexpr aafsdk::Auid kTaggedReference = "05021a00-0000-0000-060e-2b3401040101"
 std::string MetaIdText(const aafUID_t& id)
 {
     return aafsdk::com::AuidFromUid(id).ToString();
+}
+
+aafUID_t UidOf(IUnknown* definition)
+{
+    Ref<IAAFDefObject> def;
+    aafUID_t id{};
+    if (Query(definition, IID_IAAFDefObject, &def) == 0)
+        (void)def->GetAUID(&id);
+    return id;
 }
 
 aafsdk::Auid MetaId(IUnknown* definition)
@@ -351,10 +361,17 @@ namespace {
 // The file built in code, opened, with the objects the tests look at.
 class ComGenericFixture : public ::testing::Test {
 protected:
-    void SetUp() override
+    void SetUp() override { Open(g_); }
+
+    // The file g written and opened in place of the one open.
+    void Open(const generic::GenericPropertyFile& g)
     {
+        clip_.Reset();
+        marker_.Reset();
+        warp_.Reset();
+        bare_.Reset();
         const auto path = dir_ / "generic.aaf";
-        aafsdk::fixture::SaveBytes(path, aafsdk::fixture::WriteAaf(g_.f.graph()).bytes);
+        aafsdk::fixture::SaveBytes(path, aafsdk::fixture::WriteAaf(g.f.graph()).bytes);
         ASSERT_EQ(file_.Open(path), 0);
         testsupport::ForEachObject(file_.header.get(), [&](IUnknown* o) {
             Ref<IAAFSourceClip> clip;
@@ -370,24 +387,29 @@ protected:
         ASSERT_TRUE(clip_ && warp_ && bare_ && marker_);
     }
 
-    // The value of an object's property found by its definition's name, with its type.
-    void Property(IUnknown* holder, const std::string& name, Ref<IAAFPropertyValue>* value, Ref<IAAFTypeDef>* type)
+    // An object's property found by its definition's name.
+    void FindProperty(IUnknown* holder, const std::string& name, Ref<IAAFProperty>* out)
     {
         Ref<IAAFObject> object;
         Ref<IEnumAAFProperties> properties;
         ASSERT_EQ(Query(holder, IID_IAAFObject, &object), 0);
         ASSERT_EQ(object->GetProperties(properties.out()), 0);
-        Ref<IAAFProperty> p;
-        while (properties->NextOne(p.out()) == 0) {
+        while (properties->NextOne(out->out()) == 0) {
             Ref<IAAFPropertyDef> definition;
-            ASSERT_EQ(p->GetDefinition(definition.out()), 0);
-            if (MetaName(definition.get()) == name) {
-                ASSERT_EQ(p->GetValue(value->out()), 0);
-                ASSERT_EQ((*value)->GetType(type->out()), 0);
+            ASSERT_EQ((*out)->GetDefinition(definition.out()), 0);
+            if (MetaName(definition.get()) == name)
                 return;
-            }
         }
         FAIL() << "no property " << name;
+    }
+
+    // The value of an object's property found by its definition's name, with its type.
+    void Property(IUnknown* holder, const std::string& name, Ref<IAAFPropertyValue>* value, Ref<IAAFTypeDef>* type)
+    {
+        Ref<IAAFProperty> p;
+        ASSERT_NO_FATAL_FAILURE(FindProperty(holder, name, &p));
+        ASSERT_EQ(p->GetValue(value->out()), 0);
+        ASSERT_EQ((*value)->GetType(type->out()), 0);
     }
 
     void Parameter(aafUInt32 index, Ref<IAAFParameter>* out)
@@ -396,6 +418,23 @@ protected:
         ASSERT_EQ(warp_->GetParameters(parameters.out()), 0);
         for (aafUInt32 i = 0; i <= index; ++i)
             ASSERT_EQ(parameters->NextOne(out->out()), 0);
+    }
+
+    // What the effect tests call on, as far as the file lets them reach it.
+    struct Reached {
+        Ref<IAAFParameter> ratio, level;
+        Ref<IAAFVaryingValue> varying;
+        Ref<IAAFControlPoint> point;
+        Ref<IAAFOperationDef> op;
+    };
+
+    void Reach(Reached* r)
+    {
+        Ref<IEnumAAFParameters> parameters;
+        if (warp_->GetParameters(parameters.out()) == 0 && parameters->NextOne(r->ratio.out()) == 0 &&
+            parameters->NextOne(r->level.out()) == 0 && Query(r->level.get(), IID_IAAFVaryingValue, &r->varying) == 0)
+            (void)r->varying->GetControlPointAt(0, r->point.out());
+        (void)warp_->GetOperationDefinition(r->op.out());
     }
 
     generic::GenericPropertyFile g_;
@@ -642,6 +681,335 @@ TEST_F(ComGenericFixture, TypeDefinitionsRefuseValuesOfOtherTypesAndShortBuffers
     aafBoolean_t defined = kAAFFalse;
     EXPECT_EQ(name->IsDefinedType(nullptr), AAFRESULT_NULL_PARAM);
     EXPECT_EQ(name->IsDefinedType(&defined), 0);
+}
+
+TEST_F(ComGenericFixture, VariableArraysAndReferencesRefuseValuesOfOtherTypes)
+{
+    Reached r;
+    Reach(&r);
+    ASSERT_TRUE(r.point);
+    Ref<IAAFPropertyValue> list, handles, name, interpolation;
+    Ref<IAAFTypeDef> listType, handlesType, nameType, weakType;
+    Property(clip_.get(), "ComponentAttributeList", &list, &listType);
+    Property(r.point.get(), "ControlPointPointProperties", &handles, &handlesType);
+    Property(marker_.get(), "CommentMarkerUSer", &name, &nameType);
+    Property(r.level.get(), "Interpolation", &interpolation, &weakType);
+    Ref<IAAFTypeDefVariableArray> array, handlesArray;
+    Ref<IAAFTypeDef> elementType;
+    Ref<IAAFTypeDefObjectRef> reference, weak;
+    Ref<IAAFPropertyValue> handle;
+    ASSERT_EQ(Query(listType.get(), IID_IAAFTypeDefVariableArray, &array), 0);
+    ASSERT_EQ(array->GetType(elementType.out()), 0);
+    ASSERT_EQ(Query(elementType.get(), IID_IAAFTypeDefObjectRef, &reference), 0);
+    ASSERT_EQ(Query(handlesType.get(), IID_IAAFTypeDefVariableArray, &handlesArray), 0);
+    ASSERT_EQ(handlesArray->GetElementValue(handles.get(), 0, handle.out()), 0);
+
+    // An array of parameters, a string, and a reference to a parameter are no tagged-value lists
+    // nor references to tagged values.
+    for (IAAFPropertyValue* other : {handles.get(), name.get(), handle.get()}) {
+        aafUInt32 count = 99;
+        Ref<IAAFPropertyValue> element;
+        Ref<IUnknown> object;
+        EXPECT_EQ(array->GetCount(other, &count), AAFRESULT_BAD_TYPE);
+        EXPECT_EQ(count, 99u);
+        EXPECT_EQ(array->GetElementValue(other, 0, element.out()), AAFRESULT_BAD_TYPE);
+        EXPECT_FALSE(element);
+        EXPECT_EQ(reference->GetObject(other, IID_IUnknown, object.out()), AAFRESULT_BAD_TYPE);
+    }
+    aafUInt32 count = 0;
+    Ref<IAAFPropertyValue> element;
+    EXPECT_EQ(array->GetType(nullptr), AAFRESULT_NULL_PARAM);
+    EXPECT_EQ(array->GetCount(nullptr, &count), AAFRESULT_NULL_PARAM);
+    EXPECT_EQ(array->GetCount(list.get(), nullptr), AAFRESULT_NULL_PARAM);
+    EXPECT_EQ(array->GetElementValue(nullptr, 0, element.out()), AAFRESULT_NULL_PARAM);
+    EXPECT_EQ(array->GetElementValue(list.get(), 0, nullptr), AAFRESULT_NULL_PARAM);
+
+    // A weak reference leads to the definition the file stores.
+    Ref<IUnknown> definition;
+    ASSERT_EQ(Query(weakType.get(), IID_IAAFTypeDefObjectRef, &weak), 0);
+    ASSERT_EQ(weak->GetObject(interpolation.get(), IID_IAAFDefObject, definition.out()), 0);
+    EXPECT_EQ(MetaIdText(UidOf(definition.get())), generic::kBezier.ToString());
+}
+
+// The name and description getters IAAFDefObject and IAAFMetaDefinition share: nothing into a
+// buffer one character short, null arguments refused.
+template <class I>
+void ExpectTextsRefuseShortBuffers(I* d, bool described)
+{
+    using BufLen = HRESULT (I::*)(aafUInt32*);
+    using Get = HRESULT (I::*)(aafCharacter*, aafUInt32);
+    const struct {
+        const char* what;
+        BufLen bufLen;
+        Get get;
+        bool present;
+    } texts[] = {
+        {"name", &I::GetNameBufLen, &I::GetName, true},
+        {"description", &I::GetDescriptionBufLen, &I::GetDescription, described},
+    };
+    EXPECT_EQ(d->GetAUID(nullptr), AAFRESULT_NULL_PARAM);
+    for (const auto& t : texts) {
+        SCOPED_TRACE(t.what);
+        aafUInt32 bytes = 0;
+        EXPECT_EQ((d->*t.bufLen)(nullptr), AAFRESULT_NULL_PARAM);
+        if (!t.present) {
+            EXPECT_EQ((d->*t.bufLen)(&bytes), AAFRESULT_PROP_NOT_PRESENT);
+            continue;
+        }
+        ASSERT_EQ((d->*t.bufLen)(&bytes), 0);
+        ASSERT_GE(bytes, 4u);
+        std::u16string text(bytes / 2, u'x');
+        EXPECT_EQ((d->*t.get)(text.data(), bytes - 2), AAFRESULT_SMALLBUF);
+        EXPECT_EQ(text, std::u16string(bytes / 2, u'x')) << "nothing written";
+        EXPECT_EQ((d->*t.get)(text.data(), 0), AAFRESULT_SMALLBUF);
+        EXPECT_EQ((d->*t.get)(nullptr, bytes), AAFRESULT_NULL_PARAM);
+        ASSERT_EQ((d->*t.get)(text.data(), bytes), 0);
+        EXPECT_EQ(text.back(), u'\0');
+    }
+}
+
+TEST_F(ComGenericFixture, DefinitionTextsRefuseShortBuffersAndNullArguments)
+{
+    Reached r;
+    Reach(&r);
+    Ref<IAAFInterpolationDef> interpolation;
+    Ref<IAAFOperationDef> dissolve;
+    ASSERT_EQ(r.varying->GetInterpolationDefinition(interpolation.out()), 0);
+    ASSERT_EQ(bare_->GetOperationDefinition(dissolve.out()), 0);
+    const struct {
+        const char* what;
+        IUnknown* definition;
+        bool described;
+    } definitions[] = {
+        {"stored", interpolation.get(), true},
+        {"built in", dissolve.get(), false},
+    };
+    for (const auto& d : definitions) {
+        SCOPED_TRACE(d.what);
+        Ref<IAAFDefObject> def;
+        ASSERT_EQ(Query(d.definition, IID_IAAFDefObject, &def), 0);
+        ExpectTextsRefuseShortBuffers(def.get(), d.described);
+    }
+
+    // A property and a type the file defines, a baseline type.
+    Ref<IAAFPropertyValue> colour;
+    Ref<IAAFTypeDef> colourType, uint16;
+    Ref<IAAFProperty> property;
+    Ref<IAAFPropertyDef> propertyDef;
+    Ref<IAAFTypeDefRecord> record;
+    Property(marker_.get(), "CommentMarkerColor", &colour, &colourType);
+    FindProperty(marker_.get(), "CommentMarkerUSer", &property);
+    ASSERT_EQ(property->GetDefinition(propertyDef.out()), 0);
+    ASSERT_EQ(Query(colourType.get(), IID_IAAFTypeDefRecord, &record), 0);
+    ASSERT_EQ(record->GetMemberType(0, uint16.out()), 0);
+    const struct {
+        const char* what;
+        IUnknown* definition;
+        bool described;
+    } metas[] = {
+        {"property", propertyDef.get(), false},
+        {"record", colourType.get(), true},
+        {"baseline type", uint16.get(), false},
+    };
+    for (const auto& m : metas) {
+        SCOPED_TRACE(m.what);
+        Ref<IAAFMetaDefinition> meta;
+        ASSERT_EQ(Query(m.definition, IID_IAAFMetaDefinition, &meta), 0);
+        ExpectTextsRefuseShortBuffers(meta.get(), m.described);
+    }
+}
+
+TEST_F(ComGenericFixture, EffectGettersRefuseNullArguments)
+{
+    Reached r;
+    Reach(&r);
+    ASSERT_TRUE(r.point && r.op);
+    Ref<IAAFParameterDef> ratioDef;
+    Ref<IAAFOperationDef> dissolve;
+    ASSERT_EQ(r.ratio->GetParameterDefinition(ratioDef.out()), 0);
+    ASSERT_EQ(bare_->GetOperationDefinition(dissolve.out()), 0);
+    const std::pair<const char*, HRESULT> calls[] = {
+        {"GetOperationDefinition", warp_->GetOperationDefinition(nullptr)},
+        {"IsValidTranOperation", warp_->IsValidTranOperation(nullptr)},
+        {"IsValidTranOperation, not stored", bare_->IsValidTranOperation(nullptr)},
+        {"GetBypassOverride", warp_->GetBypassOverride(nullptr)},
+        {"GetInterpolationDefinition", r.varying->GetInterpolationDefinition(nullptr)},
+        {"CountControlPoints", r.varying->CountControlPoints(nullptr)},
+        {"GetControlPointAt", r.varying->GetControlPointAt(0, nullptr)},
+        {"GetTime", r.point->GetTime(nullptr)},
+        {"GetEditHint", r.point->GetEditHint(nullptr)},
+        {"GetParameterDefinition", r.ratio->GetParameterDefinition(nullptr)},
+        {"GetDisplayUnitsBufLen", ratioDef->GetDisplayUnitsBufLen(nullptr)},
+        {"GetCategory", r.op->GetCategory(nullptr)},
+        {"GetBypass", r.op->GetBypass(nullptr)},
+        {"GetNumberInputs", r.op->GetNumberInputs(nullptr)},
+        {"GetDataDef", r.op->GetDataDef(nullptr)},
+        {"CountDegradeToOperations", r.op->CountDegradeToOperations(nullptr)},
+        {"GetCategory, not stored", dissolve->GetCategory(nullptr)},
+        {"GetDataDef, not stored", dissolve->GetDataDef(nullptr)},
+    };
+    for (const auto& [what, hr] : calls)
+        EXPECT_EQ(hr, AAFRESULT_NULL_PARAM) << what;
+}
+
+// Values of the effect missing from the file or stored damaged: each getter gives the code that
+// says which, and a definition the file lacks answers by what the Dictionary knows of it.
+TEST_F(ComGenericFixture, EffectValuesMissingOrDamagedInTheFile)
+{
+    using G = generic::GenericPropertyFile;
+    // What a call answers when the damage left its object out of reach.
+    constexpr HRESULT kNotReached = -1;
+    using Damage = std::function<void(G&)>;
+    const auto drop = [](aafsdk::ObjectId G::*object, std::vector<std::uint16_t> pids) -> Damage {
+        return [=](G& g) {
+            for (std::uint16_t pid : pids)
+                std::erase_if(g.f.graph().objects[g.*object].properties,
+                              [&](const aafsdk::StoredProperty& p) { return p.pid == pid; });
+        };
+    };
+    const auto asData = [](aafsdk::ObjectId G::*object, std::uint16_t pid) -> Damage {
+        return [=](G& g) {
+            g.f.builder().property(g.*object, pid).storedForm = std::uint16_t(aafsdk::StoredForm::Data);
+        };
+    };
+    const auto cut = [](aafsdk::ObjectId G::*object, std::uint16_t pid) -> Damage {
+        return [=](G& g) { g.f.builder().property(g.*object, pid).value.pop_back(); };
+    };
+    // The weak reference's key, after its tag, key pid and key size.
+    const Damage unknownInterpolation = [](G& g) {
+        auto& value = g.f.builder().property(g.level, 0x4e01).value;
+        std::copy(generic::kUnknown.bytes.begin(), generic::kUnknown.bytes.end(), value.begin() + 5);
+    };
+    const Damage builtInParameter = [](G& g) {
+        const auto wipe = "e4962323-2267-11d3-8a4c-0050040ef7d2"_auid;
+        g.f.builder().property(g.ratio, 0x4c01).value.assign(wipe.bytes.begin(), wipe.bytes.end());
+    };
+    const Damage bareDefinition = drop(&G::speed, {0x1e01, 0x1e02, 0x1e07, 0x1e08});
+    aafUInt32 n = 0;
+    aafBoolean_t flag = kAAFFalse;
+    aafRational_t time{};
+    aafInt32 inputs = 0;
+    aafUID_t id{};
+    const struct {
+        const char* what;
+        Damage damage;
+        std::function<HRESULT(Reached&)> call;
+        HRESULT expected;
+    } cases[] = {
+        {"interpolation absent", drop(&G::level, {0x4e01}),
+         [](Reached& r) {
+             Ref<IAAFInterpolationDef> d;
+             return r.varying->GetInterpolationDefinition(d.out());
+         },
+         AAFRESULT_PROP_NOT_PRESENT},
+        {"interpolation no reference", asData(&G::level, 0x4e01),
+         [](Reached& r) {
+             Ref<IAAFInterpolationDef> d;
+             return r.varying->GetInterpolationDefinition(d.out());
+         },
+         AAFRESULT_BAD_PROP},
+        {"interpolation no Dictionary holds: known by its AUID alone", unknownInterpolation,
+         [&](Reached& r) {
+             Ref<IAAFInterpolationDef> d;
+             Ref<IAAFDefObject> def;
+             if (r.varying->GetInterpolationDefinition(d.out()) != 0 || Query(d.get(), IID_IAAFDefObject, &def) != 0 ||
+                 def->GetAUID(&id) != 0 || MetaIdText(id) != generic::kUnknown.ToString())
+                 return kNotReached;
+             return def->GetNameBufLen(&n);
+         },
+         AAFRESULT_PROP_NOT_PRESENT},
+        {"interpolation no Dictionary holds, through the reference", unknownInterpolation,
+         [&](Reached& r) {
+             Ref<IAAFPropertyValue> value;
+             Ref<IAAFTypeDef> type;
+             Ref<IAAFTypeDefObjectRef> weak;
+             Ref<IUnknown> object;
+             Property(r.level.get(), "Interpolation", &value, &type);
+             if (!type || Query(type.get(), IID_IAAFTypeDefObjectRef, &weak) != 0)
+                 return kNotReached;
+             return weak->GetObject(value.get(), IID_IUnknown, object.out());
+         },
+         AAFRESULT_INVALID_OBJ},
+        {"point list absent", drop(&G::level, {0x4e02}), [&](Reached& r) { return r.varying->CountControlPoints(&n); },
+         AAFRESULT_PROP_NOT_PRESENT},
+        {"point list absent, a point", drop(&G::level, {0x4e02}),
+         [](Reached& r) {
+             Ref<IAAFControlPoint> p;
+             return r.varying->GetControlPointAt(0, p.out());
+         },
+         AAFRESULT_BADINDEX},
+        {"point list no collection", asData(&G::level, 0x4e02),
+         [&](Reached& r) { return r.varying->CountControlPoints(&n); }, AAFRESULT_BAD_PROP},
+        {"point list no collection, a point", asData(&G::level, 0x4e02),
+         [](Reached& r) {
+             Ref<IAAFControlPoint> p;
+             return r.varying->GetControlPointAt(0, p.out());
+         },
+         AAFRESULT_BAD_PROP},
+        {"time absent", drop(&G::firstPoint, {0x1a03}),
+         [&](Reached& r) { return r.point ? r.point->GetTime(&time) : kNotReached; }, AAFRESULT_PROP_NOT_PRESENT},
+        {"time cut short", cut(&G::firstPoint, 0x1a03),
+         [&](Reached& r) { return r.point ? r.point->GetTime(&time) : kNotReached; }, AAFRESULT_BAD_PROP},
+        {"operation no reference", asData(&G::warp, 0x0b01),
+         [this](Reached&) {
+             Ref<IAAFOperationDef> op;
+             return warp_->GetOperationDefinition(op.out());
+         },
+         AAFRESULT_BAD_PROP},
+        {"operation no reference, time warp", asData(&G::warp, 0x0b01),
+         [&](Reached&) { return warp_->IsATimeWarp(&flag); }, AAFRESULT_BAD_PROP},
+        {"definition without its values, category", bareDefinition,
+         [&](Reached& r) { return r.op ? r.op->GetCategory(&id) : kNotReached; }, AAFRESULT_PROP_NOT_PRESENT},
+        {"definition without its values, data kind", bareDefinition,
+         [](Reached& r) {
+             Ref<IAAFDataDef> data;
+             return r.op ? r.op->GetDataDef(data.out()) : kNotReached;
+         },
+         AAFRESULT_PROP_NOT_PRESENT},
+        {"definition without its values, inputs", bareDefinition,
+         [&](Reached& r) { return r.op ? r.op->GetNumberInputs(&inputs) : kNotReached; }, AAFRESULT_PROP_NOT_PRESENT},
+        {"definition without its values, bypass", bareDefinition,
+         [&](Reached& r) { return r.op ? r.op->GetBypass(&n) : kNotReached; }, AAFRESULT_PROP_NOT_PRESENT},
+        {"definition without its values: no time warp", bareDefinition,
+         [&](Reached&) {
+             const HRESULT hr = warp_->IsATimeWarp(&flag);
+             return hr == 0 && flag != kAAFFalse ? kNotReached : hr;
+         },
+         0},
+        {"parameter defined only built in, units", builtInParameter,
+         [&](Reached& r) {
+             Ref<IAAFParameterDef> def;
+             const HRESULT hr = r.ratio->GetParameterDefinition(def.out());
+             return hr != 0 ? hr : def->GetDisplayUnitsBufLen(&n);
+         },
+         AAFRESULT_PROP_NOT_PRESENT},
+        {"parameter defined only built in, units text", builtInParameter,
+         [](Reached& r) {
+             Ref<IAAFParameterDef> def;
+             aafCharacter units[8];
+             const HRESULT hr = r.ratio->GetParameterDefinition(def.out());
+             return hr != 0 ? hr : def->GetDisplayUnits(units, sizeof units);
+         },
+         AAFRESULT_PROP_NOT_PRESENT},
+        {"marker colour cut short", cut(&G::marker, generic::kPidMarkerColour),
+         [this](Reached&) {
+             Ref<IAAFProperty> p;
+             Ref<IAAFPropertyValue> value;
+             FindProperty(marker_.get(), "CommentMarkerColor", &p);
+             return p ? p->GetValue(value.out()) : kNotReached;
+         },
+         AAFRESULT_BAD_PROP},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        G damaged;
+        c.damage(damaged);
+        ASSERT_NO_FATAL_FAILURE(Open(damaged));
+        Reached r;
+        Reach(&r);
+        ASSERT_TRUE(r.ratio && r.varying);
+        EXPECT_EQ(c.call(r), c.expected);
+    }
 }
 
 }  // namespace

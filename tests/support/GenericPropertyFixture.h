@@ -134,7 +134,7 @@ public:
         b_.AddU16(p, 0x000d, pid);
     }
 
-    void Record(const Auid& id, std::string_view name, const std::vector<std::pair<std::string, Auid>>& members)
+    ObjectId Record(const Auid& id, std::string_view name, const std::vector<std::pair<std::string, Auid>>& members)
     {
         const ObjectId t = b_.AddSetElement(meta_, 0x0004, kClassTypeDefinitionRecord, id.bytes);
         b_.AddString(t, 0x0006, name);
@@ -146,6 +146,7 @@ public:
             names.insert(names.end(), bytes.begin(), bytes.end());
         }
         b_.AddData(t, 0x001d, names);
+        return t;
     }
 
 private:
@@ -176,12 +177,15 @@ class GenericPropertyFile {
 public:
     AafFileBuilder f;
     ObjectId mob = 0, clip = 0, warp = 0, bare = 0, firstPoint = 0, marker = 0;
+    // The time warp's definition and its constant and varying parameters.
+    ObjectId speed = 0, ratio = 0, level = 0;
 
     GenericPropertyFile()
     {
         GraphBuilder& b = f.builder();
         MetaDictionary meta(f);
-        meta.Record(kRgbColour, "RGBColor", {{"red", kUInt16}, {"green", kUInt16}, {"blue", kUInt16}});
+        b.AddString(meta.Record(kRgbColour, "RGBColor", {{"red", kUInt16}, {"green", kUInt16}, {"blue", kUInt16}}),
+                    0x0007, "Colour of a marker");
         meta.Property(meta.Class(kClassComponent, "Component", kClassInterchangeObject), kComponentAttributes,
                       "ComponentAttributeList", kPidComponentAttributes, kTaggedValueVector);
         meta.Property(meta.Class(kClassMob, "Mob", kClassInterchangeObject), kMobAttributes, "MobAttributeList",
@@ -194,7 +198,7 @@ public:
         meta.Property(meta.Class(kClassControlPoint, "ControlPoint", kClassInterchangeObject), kPointHandles,
                       "ControlPointPointProperties", kPidPointHandles, kParameterVector);
 
-        const ObjectId speed = f.AddOperationDefinition(kSpeedControl, "Motion Control", aafsdk::fixture::ids::kDataDefPicture, 1);
+        speed = f.AddOperationDefinition(kSpeedControl, "Motion Control", aafsdk::fixture::ids::kDataDefPicture, 1);
         b.property(speed, 0x1e02).value = {1};
         b.AddU32(speed, 0x1e08, 0);
         AddParameterDefinition(kSpeedRatio, "Speed_Ratio", "ratio");
@@ -227,10 +231,10 @@ public:
         b.AddI64(input, 0x0202, 10);
         b.AddU32(input, 0x1102, 1);
         b.AddStrongVector(warp, 0x0b03, StorageName("Parameters", 0x0b03, true));
-        const ObjectId ratio = b.AddVectorElement(warp, 0x0b03, kClassConstantValue);
+        ratio = b.AddVectorElement(warp, 0x0b03, kClassConstantValue);
         b.AddAuid(ratio, 0x4c01, kSpeedRatio);
         b.AddData(ratio, 0x4d01, Typed(kRational, RationalBytes(2, 1)));
-        const ObjectId level = b.AddVectorElement(warp, 0x0b03, kClassVaryingValue);
+        level = b.AddVectorElement(warp, 0x0b03, kClassVaryingValue);
         b.AddAuid(level, 0x4c01, kLevel);
         b.AddWeakReference(level, 0x4e01, interpolationTag_, 0x1b01, kBezier.bytes);
         b.AddStrongVector(level, 0x4e02, StorageName("PointList", 0x4e02, true));
