@@ -227,29 +227,36 @@ TEST_F(TimelineBuilderTest, NestedSequenceGoesIntoAClipItemOnly)
 
 TEST_F(TimelineBuilderTest, PopSequenceLogsItemsWithTheirPlace)
 {
-    FCPSequenceTag& sequence = PushSequence("Cut 3");
-    sequence.timecode.frame = 1000;
-    OutputMediaSettings.timecode.dropFrame = 1;
-    OpenTrack(Context(300, 2));
-    PushFillerItem(FCPFillerTag(120));
-    MoveItemToTrack();
-    FCPClipItemTag logged = Clip("A", 0, 30);
-    logged.AddTranslation("", "Blur", "Ignored", kTranslationIgnored);
-    PushClipItem(logged);
-    MoveItemToTrack();
-    PushClipItem(Clip("Plain", 0, 30));
-    MoveItemToTrack();
-    CloseTrack();
-    PopSequence();
+    // {sequence timecode start frame, logged start frame}: a sequence without a start timecode (-1)
+    // logs its items at their bare position.
+    const int cases[][2] = {{1000, 1120}, {-1, 120}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c[0]);
+        TranslationLog.clear();
+        FCPSequenceTag& sequence = PushSequence("Cut 3");
+        sequence.timecode.frame = c[0];
+        OutputMediaSettings.timecode.dropFrame = 1;
+        OpenTrack(Context(300, 2));
+        PushFillerItem(FCPFillerTag(120));
+        MoveItemToTrack();
+        FCPClipItemTag logged = Clip("A", 0, 30);
+        logged.AddTranslation("", "Blur", "Ignored", kTranslationIgnored);
+        PushClipItem(logged);
+        MoveItemToTrack();
+        PushClipItem(Clip("Plain", 0, 30));
+        MoveItemToTrack();
+        CloseTrack();
+        PopSequence();
 
-    EXPECT_TRUE(B().SequenceStack.empty());
-    ASSERT_EQ(TranslationLog.size(), 1u);
-    const TranslationLogEntry& entry = TranslationLog[0];
-    EXPECT_EQ(entry.clipName, "A");
-    EXPECT_EQ(entry.trackName, "V1");
-    EXPECT_EQ(entry.sequenceName, "Cut 3");
-    EXPECT_EQ(entry.timecode.startFrame, 1120);
-    EXPECT_EQ(entry.timecode.dropFrame, 1);
+        EXPECT_TRUE(B().SequenceStack.empty());
+        ASSERT_EQ(TranslationLog.size(), 1u);
+        const TranslationLogEntry& entry = TranslationLog[0];
+        EXPECT_EQ(entry.clipName, "A");
+        EXPECT_EQ(entry.trackName, "V1");
+        EXPECT_EQ(entry.sequenceName, "Cut 3");
+        EXPECT_EQ(entry.timecode.startFrame, c[1]);
+        EXPECT_EQ(entry.timecode.dropFrame, 1);
+    }
 }
 
 TEST_F(TimelineBuilderTest, ResetsAndPendingReferences)

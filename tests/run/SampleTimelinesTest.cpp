@@ -1,8 +1,13 @@
-// The sequences that run mode 2 writes for a few reviewed samples, read back: every track's items at
-// the places the AAF file gives them (worked out by hand from the dump tool's listing of each file),
-// and the markers of the sequences and items. Clip media is not looked at: what a clip item plays
-// depends on the master clips, not on the timeline.
+// The documents that run mode 2 writes for a few reviewed samples, read back: every track's items at
+// the places and with the source ranges the AAF file gives them, the master clips they name, the
+// clips of the bins, and the markers of the sequences, items and clips (all worked out by hand from
+// the dump tool's listing of each file). A source clip plays from its start time in the mob it names
+// for its length; its place is the sum of the lengths before it on its track. Clip media is not looked
+// at.
+#include <algorithm>
+#include <map>
 #include <optional>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -17,6 +22,7 @@ namespace {
 
 struct Element {
     std::string name;
+    std::string attributeId;  // the "id" attribute
     std::string text;
     std::vector<Element> children;
 
@@ -36,7 +42,8 @@ struct Element {
 
 Element ReadElement(QXmlStreamReader& reader)
 {
-    Element element{reader.name().toString().toStdString(), {}, {}};
+    Element element{reader.name().toString().toStdString(),
+                    reader.attributes().value("id").toString().toStdString(), {}, {}};
     while (!reader.atEnd()) {
         reader.readNext();
         if (reader.isStartElement())
@@ -73,6 +80,16 @@ const Element* FindSequence(const Element& element, const std::string& name)
     return nullptr;
 }
 
+bool HoldsSequence(const Element& element)
+{
+    if (element.name == "sequence")
+        return true;
+    for (const Element& child : element.children)
+        if (HoldsSequence(child))
+            return true;
+    return false;
+}
+
 std::vector<const Element*> Tracks(const Element& sequence, const std::string& media)
 {
     std::vector<const Element*> tracks;
@@ -94,12 +111,39 @@ std::vector<int> MarkerFrames(const Element& element)
     return frames;
 }
 
+// The clips of the document's bins, nested bins included, by id.
+void CollectBinClips(const Element& bin, std::map<std::string, const Element*>& clips)
+{
+    const Element* children = bin.Child("children");
+    if (!children)
+        return;
+    for (const Element& child : children->children) {
+        if (child.name == "clip" && child.Child("name"))
+            clips[child.attributeId] = &child;
+        else if (child.name == "bin")
+            CollectBinClips(child, clips);
+    }
+}
+
+std::map<std::string, const Element*> BinClips(const Element& document)
+{
+    std::map<std::string, const Element*> clips;
+    for (const Element& child : document.children)
+        if (child.name == "bin")
+            CollectBinClips(child, clips);
+    return clips;
+}
+
 // One item: its element ("clipitem", "transitionitem"; empty: any), its place on the track, and for
-// clip items the markers as offsets from the item's in point.
+// clip items the source range it plays, the name of the bin's master clip it names (empty: none) and
+// the markers as offsets from the item's in point.
 struct Item {
     std::string element;
     int start;
     int end;
+    int in = -1;
+    int out = -1;
+    std::string master = {};
     std::vector<int> markerOffsets = {};
 };
 
@@ -109,14 +153,35 @@ struct Track {
     std::vector<Item> items;
 };
 
-struct Sample {
-    std::string file;
-    std::string sequence;
-    std::vector<Track> tracks;
-    std::vector<int> sequenceMarkers = {};
+// A clip of the bins: its name, length, marked range and marker frames.
+struct MasterClip {
+    std::string name;
+    int duration;
+    int in = -1;
+    int out = -1;
+    std::vector<int> markers = {};
 };
 
-void CheckTrack(const Element& track, const Track& expected)
+std::string Describe(const MasterClip& clip)
+{
+    std::ostringstream text;
+    text << clip.name << " duration " << clip.duration << " in " << clip.in << " out " << clip.out << " markers";
+    for (int frame : clip.markers)
+        text << ' ' << frame;
+    return text.str();
+}
+
+using Bin = std::vector<MasterClip>;
+
+struct Sample {
+    std::string file;
+    std::string sequence;  // empty: the document holds no sequence
+    std::vector<Track> tracks;
+    std::vector<int> sequenceMarkers = {};
+    std::optional<Bin> binClips = std::nullopt;  // in any order; unset: not checked
+};
+
+void CheckTrack(const Element& track, const Track& expected, const std::map<std::string, const Element*>& binClips)
 {
     std::vector<const Element*> items;
     for (const Element& child : track.children)
@@ -138,8 +203,17 @@ void CheckTrack(const Element& track, const Track& expected)
         EXPECT_EQ(item.Number("end"), endCovered ? -1 : want.end);
         if (item.name != "clipitem")
             continue;
-        // A clip item plays as much of its source as it lasts on the track.
-        EXPECT_EQ(item.Number("out") - item.Number("in"), want.end - want.start);
+        EXPECT_EQ(item.Number("in"), want.in);
+        EXPECT_EQ(item.Number("out"), want.out);
+        const Element* masterId = item.Child("masterclipid");
+        if (want.master.empty()) {
+            EXPECT_EQ(masterId, nullptr);
+        } else {
+            ASSERT_NE(masterId, nullptr);
+            const auto clip = binClips.find(masterId->text);
+            ASSERT_NE(clip, binClips.end()) << masterId->text << " is in no bin";
+            EXPECT_EQ(clip->second->Child("name")->text, want.master);
+        }
         std::vector<int> offsets;
         for (int frame : MarkerFrames(item))
             offsets.push_back(frame - item.Number("in"));
@@ -147,15 +221,42 @@ void CheckTrack(const Element& track, const Track& expected)
     }
 }
 
-void CheckSample(const Sample& sample)
+std::optional<Element> Convert(const std::string& file)
+{
+    testsupport::TempDir dir;
+    const auto path = testsupport::SharedDir() / "aaf-samples" / file;
+    const auto result = testsupport::RunConverter({"2", path.string(), "out.xml", "", "", "log.ini"}, dir.path());
+    EXPECT_EQ(result.exitCode, 1) << result.err;
+    return ReadDocument(testsupport::ReadFile(dir / "out.xml"));
+}
+
+// Checks the sample's conversion against the table; the document read back goes to *written.
+void CheckSample(const Sample& sample, Element* written = nullptr)
 {
     SCOPED_TRACE(sample.file);
-    testsupport::TempDir dir;
-    const auto path = testsupport::SharedDir() / "aaf-samples" / sample.file;
-    const auto result = testsupport::RunConverter({"2", path.string(), "out.xml", "", "", "log.ini"}, dir.path());
-    ASSERT_EQ(result.exitCode, 1) << result.err;
-    const std::optional<Element> document = ReadDocument(testsupport::ReadFile(dir / "out.xml"));
+    const std::optional<Element> document = Convert(sample.file);
     ASSERT_TRUE(document);
+    if (written)
+        *written = *document;
+    const std::map<std::string, const Element*> binClips = BinClips(*document);
+    if (sample.binClips) {
+        std::vector<std::string> found;
+        for (const auto& [id, clip] : binClips) {
+            std::vector<int> markers = MarkerFrames(*clip);
+            found.push_back(Describe({clip->Child("name")->text, clip->Number("duration"), clip->Number("in"),
+                                      clip->Number("out"), markers}));
+        }
+        std::vector<std::string> wanted;
+        for (const MasterClip& clip : *sample.binClips)
+            wanted.push_back(Describe(clip));
+        std::sort(found.begin(), found.end());
+        std::sort(wanted.begin(), wanted.end());
+        EXPECT_EQ(found, wanted);
+    }
+    if (sample.sequence.empty()) {
+        EXPECT_FALSE(HoldsSequence(*document));
+        return;
+    }
     const Element* sequence = FindSequence(*document, sample.sequence);
     ASSERT_NE(sequence, nullptr);
     EXPECT_EQ(MarkerFrames(*sequence), sample.sequenceMarkers);
@@ -163,58 +264,83 @@ void CheckSample(const Sample& sample)
         SCOPED_TRACE(testing::Message() << track.media << " " << track.number);
         const std::vector<const Element*> tracks = Tracks(*sequence, track.media);
         ASSERT_GE(tracks.size(), static_cast<size_t>(track.number));
-        CheckTrack(*tracks[track.number - 1], track);
+        CheckTrack(*tracks[track.number - 1], track, binClips);
     }
 }
 
 const std::string kClip = "clipitem";
 const std::string kTransition = "transitionitem";
 
+// The master mobs of the OTIO test files, by name.
+const std::string kTechFux = "tech.fux (loop)-HD.mp4";    // 720 frames
+const std::string kOutB = "out-b (loop)-HD.mp4";          // 722
+const std::string kBrokchrd = "brokchrd (loop)-HD.mp4";   // 720
+const std::string kTHawk = "t-hawk (loop)-HD.mp4";        // 480
+const std::string kKoll = "KOLL-HD.mp4";                  // 640
+
 TEST(SampleTimelines, OneClip)
 {
     REQUIRE_SHARED_DIR();
-    // Picture slot 9 and sound slot 10 hold one clip of 10 frames each; sound slot 11 only a filler.
-    // The marker at 0 describes slot 9.
+    // Picture slot 9 and sound slot 10 hold one clip of 10 frames each from 0 of the master mob's
+    // slots 1 and 2; sound slot 11 only a filler. The marker at 0 describes slot 9; the master mob's
+    // own marker at 0 describes its slot 1.
+    const std::string master = "ppjoshm_1 (SIM1)";
     CheckSample({"one_clip.aaf",
                  "OTIO_Test_ppjoshm1.Exported.01",
-                 {{"video", 1, {{kClip, 0, 10, {0}}}}, {"audio", 1, {{kClip, 0, 10}}}, {"audio", 2, {}}}});
+                 {{"video", 1, {{kClip, 0, 10, 0, 10, master, {0}}}},
+                  {"audio", 1, {{kClip, 0, 10, 0, 10, master}}},
+                  {"audio", 2, {}}},
+                 {},
+                 Bin{{master, 10, -1, -1, {0}}}});
 }
 
 TEST(SampleTimelines, MultitrackLayersAndGaps)
 {
     REQUIRE_SHARED_DIR();
-    // Slot 9 is a nested scope of three layers: clips of 720, 722 and 720 with fillers of 83, 432 and
-    // 605 between and after; scope references of 482 and 2320 around a clip of 480; of 1198 and 1444
-    // around a clip of 640. Markers describe slot 9 at 375 (event slot 1), 665 (2) and 1100 (3, over
-    // a gap). The two sound slots are pans over eight clips each.
-    const std::vector<Item> sound = {{kClip, 0, 482},       {kClip, 482, 962},   {kClip, 962, 1200},
-                                     {kClip, 1200, 1283},   {kClip, 1283, 1761}, {kClip, 1761, 2318},
-                                     {kClip, 2318, 2562},   {kClip, 2562, 3282}};
+    // Slot 9 is a nested scope of three layers: clips of 720, 722 and 720 from 0 with fillers of 83,
+    // 432 and 605 between and after; scope references of 482 and 2320 around a clip of 480 from 0; of
+    // 1198 and 1444 around a clip of 640 from 0. Markers describe slot 9 at 375 (event slot 1), 665
+    // (2) and 1100 (3, over a gap). The two sound slots are pans over eight clips each, some starting
+    // inside their master mob (tech.fux at 482, KOLL at 83, out-b at 478).
+    const std::vector<Item> sound = {{kClip, 0, 482, 0, 482, kTechFux},      {kClip, 482, 962, 0, 480, kTHawk},
+                                     {kClip, 962, 1200, 482, 720, kTechFux}, {kClip, 1200, 1283, 0, 83, kKoll},
+                                     {kClip, 1283, 1761, 0, 478, kOutB},     {kClip, 1761, 2318, 83, 640, kKoll},
+                                     {kClip, 2318, 2562, 478, 722, kOutB},   {kClip, 2562, 3282, 0, 720, kBrokchrd}};
     CheckSample({"multitrack.aaf",
                  "OTIO TEST - multitrack.Exported.01",
-                 {{"video", 1, {{kClip, 0, 720, {375}}, {kClip, 803, 1525}, {kClip, 1957, 2677}}},
-                  {"video", 2, {{kClip, 482, 962, {183}}}},
-                  {"video", 3, {{kClip, 1198, 1838}}},
+                 {{"video",
+                   1,
+                   {{kClip, 0, 720, 0, 720, kTechFux, {375}},
+                    {kClip, 803, 1525, 0, 722, kOutB},
+                    {kClip, 1957, 2677, 0, 720, kBrokchrd}}},
+                  {"video", 2, {{kClip, 482, 962, 0, 480, kTHawk, {183}}}},
+                  {"video", 3, {{kClip, 1198, 1838, 0, 640, kKoll}}},
                   {"audio", 1, sound},
-                  {"audio", 2, sound}}});
+                  {"audio", 2, sound}},
+                 {},
+                 Bin{{kTechFux, 720}, {kOutB, 722}, {kBrokchrd, 720}, {kTHawk, 480}, {kKoll, 640}}});
 }
 
 TEST(SampleTimelines, NestingTest)
 {
     REQUIRE_SHARED_DIR();
-    // Slot 9: a clip of 16, an operation group of 16 over a sequence of two clips of 8, a clip of 16.
+    // Slot 9: a clip of 16 from 24, an operation group of 16 over a sequence of two clips of 8 (from
+    // 40 and from 24), a clip of 16 from 32.
+    const std::string first = "Frame Debugger 0h.mov";
+    const std::string second = "Frame Debugger 1h.mov";
+    Element document;
     CheckSample({"nesting_test.aaf",
                  "OTIO_Nesting_Test.Exported.01",
-                 {{"video", 1, {{kClip, 0, 16}, {"", 16, 32}, {kClip, 32, 48}}}}});
+                 {{"video", 1, {{kClip, 0, 16, 24, 40, first}, {"", 16, 32, 0, 16}, {kClip, 32, 48, 32, 48, second}}}},
+                 {},
+                 Bin{{first, 480}, {second, 480}}},
+                &document);
+    if (HasFatalFailure())
+        return;
 
     // The group is a Submaster: its item plays a nested sequence of the group's length that holds
     // the layer's two clips.
-    testsupport::TempDir dir;
-    const auto path = testsupport::SharedDir() / "aaf-samples" / "nesting_test.aaf";
-    ASSERT_EQ(testsupport::RunConverter({"2", path.string(), "out.xml", "", "", "log.ini"}, dir.path()).exitCode, 1);
-    const std::optional<Element> document = ReadDocument(testsupport::ReadFile(dir / "out.xml"));
-    ASSERT_TRUE(document);
-    const Element* timeline = FindSequence(*document, "OTIO_Nesting_Test.Exported.01");
+    const Element* timeline = FindSequence(document, "OTIO_Nesting_Test.Exported.01");
     ASSERT_NE(timeline, nullptr);
     const std::vector<const Element*> tracks = Tracks(*timeline, "video");
     ASSERT_FALSE(tracks.empty());
@@ -229,29 +355,87 @@ TEST(SampleTimelines, NestingTest)
     EXPECT_EQ(nested->Number("duration"), 16);
     const std::vector<const Element*> layers = Tracks(*nested, "video");
     ASSERT_EQ(layers.size(), 1u);
-    CheckTrack(*layers[0], {"video", 1, {{kClip, 0, 8}, {kClip, 8, 16}}});
+    CheckTrack(*layers[0], {"video", 1, {{kClip, 0, 8, 40, 48, first}, {kClip, 8, 16, 24, 32, second}}},
+               BinClips(document));
 }
 
 TEST(SampleTimelines, TransitionsOverlapTheirNeighbours)
 {
     REQUIRE_SHARED_DIR();
-    // Slot 9: filler 12, fade up 12 (cut 0), clip 117, dissolve 48 (cut 48), clip 137, dissolve 24
-    // (cut 12), filler 89, dip 48 (cut 24), clip 168, clip 130, fade down 48 (cut 48), filler 48. A
-    // transition starts its length before the end of the segment before it; the next segment starts
-    // with it.
+    // Slots 9, 19 and 20: filler 12, fade up 12 (cut 0), clip 117 from 0, dissolve 48 (cut 48), clip
+    // 137 from 75, dissolve 24 (cut 12), filler 89, dip 48 (cut 24), clip 168 from 31, clip 130 from
+    // 0, fade down 48 (cut 48), filler 48. A transition starts its length before the end of the
+    // segment before it; the next segment starts with it.
+    const std::vector<Item> items = {{kTransition, 0, 12},
+                                     {kClip, 0, 117, 0, 117, kTechFux},
+                                     {kTransition, 69, 117},
+                                     {kClip, 69, 206, 75, 212, kTHawk},
+                                     {kTransition, 182, 206},
+                                     {kTransition, 223, 271},
+                                     {kClip, 223, 391, 31, 199, kKoll},
+                                     {kClip, 391, 521, 0, 130, kBrokchrd},
+                                     {kTransition, 473, 521}};
     CheckSample({"transitions.aaf",
                  "OTIO TEST - transitions.Exported.01",
-                 {{"video",
-                   1,
-                   {{kTransition, 0, 12},
-                    {kClip, 0, 117},
-                    {kTransition, 69, 117},
-                    {kClip, 69, 206},
-                    {kTransition, 182, 206},
-                    {kTransition, 223, 271},
-                    {kClip, 223, 391},
-                    {kClip, 391, 521},
-                    {kTransition, 473, 521}}}}});
+                 {{"video", 1, items}, {"audio", 1, items}, {"audio", 2, items}},
+                 {},
+                 Bin{{kTechFux, 720}, {kTHawk, 480}, {kKoll, 640}, {kBrokchrd, 720}}});
+}
+
+TEST(SampleTimelines, TrimmedClips)
+{
+    REQUIRE_SHARED_DIR();
+    // Slots 9, 19 and 20: clips of 720 from 0, 359 from 121, 400 from 123, 559 from 0, a filler of
+    // 108, a clip of 651 from 69.
+    const std::vector<Item> items = {{kClip, 0, 720, 0, 720, kTechFux},      {kClip, 720, 1079, 121, 480, kTHawk},
+                                     {kClip, 1079, 1479, 123, 523, kOutB},   {kClip, 1479, 2038, 0, 559, kKoll},
+                                     {kClip, 2146, 2797, 69, 720, kBrokchrd}};
+    CheckSample({"trims.aaf",
+                 "OTIO TEST 1.Exported.01 - trims.Exported.02",
+                 {{"video", 1, items}, {"audio", 1, items}, {"audio", 2, items}},
+                 {},
+                 Bin{{kTechFux, 720}, {kTHawk, 480}, {kOutB, 722}, {kKoll, 640}, {kBrokchrd, 720}}});
+}
+
+TEST(SampleTimelines, ClipOfASubclip)
+{
+    REQUIRE_SHARED_DIR();
+    // The master mob "subclip" has one sound slot of 1429 marked in at 1102 and its own marker at 1101.
+    // The subclip composition "Subclip.BREATH" cuts 194 frames from 1101 of it, is marked in at 1 and
+    // has its own marker at 0. The sequence's sound slot 9 (physical track 2) plays 192 frames from 1
+    // of the subclip, with a marker at 0 on event slot 2 describing slot 9. The item plays the
+    // subclip's clip; both clips are in the bin, each with its own markers.
+    const std::string subclip = "Subclip.BREATH";
+    Element document;
+    CheckSample({"subclip_sourceclip_references_compositionmob_with_mastermob.aaf",
+                 "SubclipTSVNoData_NoVideo.Exported.02",
+                 {{"audio", 1, {{kClip, 0, 192, 1, 193, subclip, {0}}}}},
+                 {},
+                 Bin{{subclip, 194, 1, 194, {0}}, {"subclip", 1429, 1102, 1429, {1101}}}},
+                &document);
+    if (HasFatalFailure())
+        return;
+
+    // The item keeps where the subclip lies in its master's 1429 frames: 1101 after its start and
+    // 1429 - 1101 - 194 = 134 before its end.
+    const Element* sequence = FindSequence(document, "SubclipTSVNoData_NoVideo.Exported.02");
+    ASSERT_NE(sequence, nullptr);
+    const std::vector<const Element*> tracks = Tracks(*sequence, "audio");
+    ASSERT_FALSE(tracks.empty());
+    const Element* item = tracks[0]->Child(kClip);
+    ASSERT_NE(item, nullptr);
+    const Element* range = item->Child("subclipinfo");
+    ASSERT_NE(range, nullptr);
+    EXPECT_EQ(range->Number("startoffset"), 1101);
+    EXPECT_EQ(range->Number("endoffset"), 134);
+}
+
+TEST(SampleTimelines, MasterMobThatNoCompositionUses)
+{
+    REQUIRE_SHARED_DIR();
+    // The file holds one master mob (240 frames of sound, markers at 50, 103 and 166) and no
+    // composition: nothing names its clip, so no bin holds it and the document has no sequence.
+    CheckSample({"marker-over-audio.aaf", "", {}, {}, Bin{}});
 }
 
 TEST(SampleTimelines, MarkersWithoutDescribedSlotsAreSequenceMarkers)
