@@ -147,13 +147,14 @@ public:
         return p->value[0];
     }
 
-private:
+    // The stored bytes of a property ("" without it).
     std::string Bytes(ObjectId object, std::uint16_t pid) const
     {
         const aafsdk::StoredProperty* p = graph_->object(object).Find(pid);
         return p == nullptr ? std::string() : std::string(p->value.begin(), p->value.end());
     }
 
+    // A string property, decoded from UTF-16 without its trailing nulls.
     std::string Text(ObjectId object, std::uint16_t pid) const
     {
         const aafsdk::StoredProperty* p = graph_->object(object).Find(pid);
@@ -166,6 +167,7 @@ private:
         return aafsdk::Utf16ToUtf8(text);
     }
 
+    // The objects a strong reference, vector or set holds, in order.
     std::vector<ObjectId> Elements(ObjectId object, std::uint16_t pid) const
     {
         std::vector<ObjectId> out;
@@ -183,6 +185,7 @@ private:
         return elements.empty() ? aafsdk::kNoObject : elements.front();
     }
 
+private:
     ObjectId MobNamedBy(ObjectId clip) const
     {
         if (clip == aafsdk::kNoObject)
