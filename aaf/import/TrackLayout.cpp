@@ -57,6 +57,36 @@ void ApplyHeadTrims(TrackInfo& track)
     }
 }
 
+TrimTagBase* TimedItemAt(TrackInfo& track, std::size_t i)
+{
+    const int kind = GetItemKind(track.items[i]);
+    if (kind != ItemKindClipItem && kind != ItemKindGeneratorItem)
+        return nullptr;
+    return dynamic_cast<TrimTagBase*>(track.items[i].get());
+}
+
+// A transition cut at its start lies wholly after the cut, so the clip or generator before it must
+// end at the cut: the file overlaps that item's tail with the transition, and keeping the tail would
+// push everything after the transition its length late. (A gap before such a transition was
+// already shortened when the transition was read.) With nothing before it on the track, a
+// transition can only lie over the head of the item after it.
+void EndItemsAtTheirCuts(TrackInfo& track)
+{
+    for (std::size_t i = 0; i < track.items.size(); ++i) {
+        FCPTransitionItemTag* transition = TransitionAt(track, i);
+        if (!transition)
+            continue;
+        if (i == 0) {
+            SetTransitionCutPoint(0, *transition);
+            continue;
+        }
+        TrimTagBase* before = TimedItemAt(track, i - 1);
+        if (!before || transition->alignment != kAlignStart || transition->duration <= 0)
+            continue;
+        before->out -= std::min(transition->duration, std::max(before->out - before->in, 0));
+    }
+}
+
 void ClassifyItems(LayoutState& state)
 {
     for (std::size_t i = 0; i < state.track.items.size(); ++i) {
@@ -266,6 +296,7 @@ void LayOutTrack(TrackInfo& track)
     ApplyHeadTrims(track);
     LayoutState state{track, 0, 0, {}};
     ClassifyItems(state);
+    EndItemsAtTheirCuts(track);
     PlaceItems(state);
     track.laidOut = true;
     ResolveDeferredParameters(track);

@@ -237,5 +237,60 @@ TEST_F(Transitions, ADroppedWipeOnATimeline)
     }
 }
 
+// A kept transition on a timeline built in code: clip 50, dissolve, clip 40, clip 30. The file has
+// the dissolve over the tail of the first clip and the head of the second, so the second starts the
+// dissolve's length before the first ends, wherever the cut lies. One that opens the track lies over
+// the head of the clip after it.
+TEST_F(Transitions, ClipsAfterADissolveLandWhereTheFileHasThem)
+{
+    const struct {
+        const char* name;
+        bool first;  // the dissolve opens the track
+        int length;
+        int cutPoint;
+        std::vector<std::string> placed;
+    } cases[] = {
+        {"cut at the start", false, 10, 0, {"0..50", "40..50", "40..80", "80..110"}},
+        {"cut in the middle", false, 10, 5, {"0..50", "40..50", "40..80", "80..110"}},
+        {"cut at the end", false, 10, 10, {"0..50", "40..50", "40..80", "80..110"}},
+        {"one frame, cut at the start", false, 1, 0, {"0..49", "49..50", "49..89", "89..119"}},
+        {"one frame, cut at the end", false, 1, 1, {"0..49", "49..50", "49..89", "89..119"}},
+        {"opening the track, cut at the start", true, 10, 0, {"0..10", "0..40", "40..70"}},
+        {"opening the track, cut in the middle", true, 10, 5, {"0..10", "0..40", "40..70"}},
+        {"opening the track, cut at the end", true, 10, 10, {"0..10", "0..40", "40..70"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Reset();
+        EffectFile file;
+        if (!c.first)
+            file.f.AddSourceClip(file.sequence, kPicture, 50, fixture::MakeMobId(90), 1, 0);
+        file.Transition(kVideoDissolve, c.length, c.cutPoint);
+        file.f.AddSourceClip(file.sequence, kPicture, 40, fixture::MakeMobId(91), 1, 0);
+        file.f.AddSourceClip(file.sequence, kPicture, 30, fixture::MakeMobId(92), 1, 0);
+        testsupport::OpenedFile opened;
+        ASSERT_EQ(opened.Open(file.Save(dir_, "kept" + std::to_string(++saved_) + ".aaf")), 0);
+        Ref<IAAFSequence> sequence;
+        testsupport::ForEachObject(opened.header.get(), [&](IUnknown* o) {
+            if (!sequence)
+                (void)testsupport::Query(o, IID_IAAFSequence, &sequence);
+        });
+        ASSERT_TRUE(sequence);
+
+        FCPSequenceTag& timeline = PushSequence();
+        ComponentContext slot = Context(100, 2, 71);
+        ReadComponent(sequence.get(), slot);
+        ASSERT_FALSE(timeline.video.empty());
+        ASSERT_EQ(timeline.video.front().tracks.size(), 1u);
+        std::vector<std::string> placed;
+        for (const ItemSlot& item : timeline.video.front().tracks[0].items) {
+            TrimValues t;
+            GetItemTrimValues(item, t);
+            placed.push_back(IntToString(t.start) + ".." + IntToString(t.end));
+        }
+        EXPECT_EQ(placed, c.placed);
+    }
+}
+
 }  // namespace
 }  // namespace effecttest

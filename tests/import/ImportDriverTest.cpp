@@ -345,6 +345,13 @@ TEST_F(HeaderDouble, AFailingMobCountEndsTheRun)
     EXPECT_EQ(RaisedOutput(kAafCallFailed, [] { ImportProject(); }), expected);
     EXPECT_TRUE(XmemlDocument.bins.empty());
     EXPECT_EQ(RaisedOutput(kAafCallFailed, [] { ReadProjectFormat(); }), expected);
+    // The media list of run mode 1 counts the source mobs first.
+    EXPECT_EQ(RaisedOutput(kAafCallFailed, [] {
+                  MobLists lists;
+                  CollectMasterMobMedia(lists);
+              }),
+              expected);
+    EXPECT_TRUE(MobRegistry::entries.empty());
     ON_CALL(header, GetMobs(_, _)).WillByDefault(Return(AAFRESULT_INVALID_PARAM));
     ON_CALL(header, CountMobs(_, _)).WillByDefault(DoAll(SetArgPointee<1>(0u), Return(AAFRESULT_SUCCESS)));
     EXPECT_EQ(RaisedOutput(kAafCallFailed, [] { ImportProject(); }),

@@ -24,11 +24,13 @@
 #include "support/AafMocks.h"
 #include "support/CaptureRaise.h"
 #include "support/DefinitionDoubles.h"
+#include "support/GenericPropertyFixture.h"
 
 namespace {
 
 using namespace importtest;
 namespace ids = fixture::ids;
+namespace generic = testsupport::generic;
 
 constexpr std::uint32_t kMissingMob = 7;  // no mob of the file: every clip becomes a slug
 
@@ -168,6 +170,52 @@ TEST_F(SegmentTraversal, NestedScopeLayersGetTracksNumberedFromThePhysicalNumber
             layers.push_back(track.items.front().get()->layerIndex);
         EXPECT_EQ(layers, physical == 1 ? (std::vector<int>{1, 2, 3}) : (std::vector<int>{-1, 0, 1}));
     }
+}
+
+// A group as a layer stands on its own track as its chosen clip, as a clip layer would.
+TEST_F(SegmentTraversal, AnEssenceGroupLayerIsItsChosenClip)
+{
+    const auto scope = AddNestedScope(f, Slot(2), 30);
+    AddEssenceGroup(f, scope, 30, {fixture::MakeMobId(kMissingMob), fixture::MakeMobId(8)});
+    Clip(scope, 30);
+    EndNestedScope(f, scope);
+
+    const FCPSequenceTag& sequence = Build();
+    EXPECT_EQ(VideoTracks(sequence), (std::vector<std::string>{"clip 0-30", "clip 0-30"}));
+    std::vector<int> layers;
+    for (const TrackInfo& track : sequence.video.front().tracks)
+        layers.push_back(track.items.front().get()->layerIndex);
+    EXPECT_EQ(layers, (std::vector<int>{1, 2}));
+}
+
+// A sequence read as an effect's input hands its items to the effect and its attributes to the
+// effect's translation.
+TEST_F(SegmentTraversal, ASequenceAsEffectInputKeepsItsTaggedValues)
+{
+    generic::GenericPropertyFile g;
+    const auto composition = g.f.AddMob("CompositionMob", "Input", fixture::MakeMobId(2));
+    const auto sequence = g.f.AddSequence(g.f.AddTimelineSlot(composition, 1, "V1", 25, 1), ids::kDataDefPicture, 10);
+    g.AddTagged(sequence, generic::kPidComponentAttributes, "ComponentAttributeList",
+                {{"_MIXMATCH_RATE_NUM", generic::kInt32, generic::Int32Bytes(24)}});
+    g.f.AddSourceClip(sequence, ids::kDataDefPicture, 10, fixture::MakeMobId(kMissingMob), 1, 0);
+    Open(g.f);
+    const MobtT input(IdOf(2));
+    TimelineMobSlotT slot(input.mob, 0u);
+    ASSERT_GE(slot.status, 0);
+    testing::internal::CaptureStdout();  // the attribute trace
+    slot.ImportSegment(kParentEffectInput);
+    testing::internal::GetCapturedStdout();
+
+    const auto& maps = GlobalImportTraversalLists.TaggedValueMaps;
+    ASSERT_EQ(maps.size(), 1u);
+    ASSERT_TRUE(maps.front().contains("_MIXMATCH_RATE_NUM"));
+    const auto* rate = dynamic_cast<const IntValue*>(maps.front().at("_MIXMATCH_RATE_NUM").value);
+    ASSERT_NE(rate, nullptr);
+    EXPECT_EQ(rate->value, 24);
+    ASSERT_EQ(GlobalTimelineBuilder.ItemStack.size(), 1u);
+    EXPECT_EQ(GetItemKind(GlobalTimelineBuilder.ItemStack.front()), ItemKindClipItem);
+    EXPECT_EQ(Trim(GlobalTimelineBuilder.ItemStack.front()).out - Trim(GlobalTimelineBuilder.ItemStack.front()).in, 10);
+    EXPECT_TRUE(GlobalTimelineBuilder.TrackStack.empty());
 }
 
 TEST_F(SegmentTraversal, AClipOfAMobWithoutClipIsASlugWithAnErrorRecord)

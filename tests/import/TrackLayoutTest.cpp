@@ -72,9 +72,10 @@ TEST_F(TrackLayoutTest, ItemsAndTransitionsLandWhereTheCutsAre)
     const TransitionEdge none{};
     const Case cases[] = {
         {"two clips", {{'C', 50}, {'C', 30}}, {{0, 50}, {50, 80}}, {}},
+        // The clip before ends at the cut, the transition's start: the file overlaps its tail.
         {"cut at the transition's start",
          {{'C', 50}, {'T', 10, 0}, {'C', 30}},
-         {{0, 50, none, none}, {50, 60}, {50, 80, {1, 10}, none}},
+         {{0, 40, none, none}, {40, 50}, {40, 70, {1, 10}, none}},
          {kAlignStart}},
         {"cut inside",
          {{'C', 50}, {'T', 10, 5}, {'C', 30}},
@@ -86,7 +87,7 @@ TEST_F(TrackLayoutTest, ItemsAndTransitionsLandWhereTheCutsAre)
          {kAlignCentre}},
         {"a one-frame transition's middle is its start",
          {{'C', 50}, {'T', 1, 1}, {'C', 30}},
-         {{0, 50, none, none}, {50, 51}, {50, 80, {1, 1}, none}},
+         {{0, 49, none, none}, {49, 50}, {49, 79, {1, 1}, none}},
          {kAlignStart}},
         {"cut at the end, last on the track",
          {{'C', 50}, {'T', 10, 10}},
@@ -123,6 +124,56 @@ TEST_F(TrackLayoutTest, ItemsAndTransitionsLandWhereTheCutsAre)
                 alignments.push_back(t->alignment);
         }
         EXPECT_EQ(alignments, c.alignments);
+    }
+}
+
+// In the file a transition of length t overlaps the tail of the segment before it and the head of
+// the one after it, so the next segment starts t before the previous one ends, wherever the cut
+// lies: clip 50, transition 10, clip 40, clip 30 is 110 long. A transition that opens the track
+// has nothing before it to overlap and lies over the head of the clip after it.
+TEST_F(TrackLayoutTest, ItemsAfterATransitionLandWhereTheFileHasThem)
+{
+    struct Case {
+        const char* what;
+        std::vector<Spec> items;
+        std::vector<std::pair<int, int>> placed;  // start, end
+        int alignment;
+        int clipBeforeOut;  // the first clip's out (from 100); -1 when it opens no track
+    };
+    const Case cases[] = {
+        {"cut at the start", {{'C', 50}, {'T', 10, 0}, {'C', 40}, {'C', 30}},
+         {{0, 40}, {40, 50}, {40, 80}, {80, 110}}, kAlignStart, 140},
+        {"cut in the middle", {{'C', 50}, {'T', 10, 5}, {'C', 40}, {'C', 30}},
+         {{0, 50}, {40, 50}, {40, 80}, {80, 110}}, kAlignCentre, 150},
+        {"cut at the end", {{'C', 50}, {'T', 10, 10}, {'C', 40}, {'C', 30}},
+         {{0, 50}, {40, 50}, {40, 80}, {80, 110}}, kAlignCentre, 150},
+        {"a one-frame transition", {{'C', 50}, {'T', 1, 0}, {'C', 40}, {'C', 30}},
+         {{0, 49}, {49, 50}, {49, 89}, {89, 119}}, kAlignStart, 149},
+        {"into a generator", {{'G', 50}, {'T', 10, 0}, {'G', 40}, {'C', 30}},
+         {{0, 40}, {40, 50}, {40, 80}, {80, 110}}, kAlignStart, -1},
+        {"opening the track, cut at the start", {{'T', 10, 0}, {'C', 40}, {'C', 30}},
+         {{0, 10}, {0, 40}, {40, 70}}, kAlignStart, -1},
+        {"opening the track, cut in the middle", {{'T', 10, 5}, {'C', 40}, {'C', 30}},
+         {{0, 10}, {0, 40}, {40, 70}}, kAlignStart, -1},
+        {"opening the track, cut at the end", {{'T', 10, 10}, {'C', 40}, {'C', 30}},
+         {{0, 10}, {0, 40}, {40, 70}}, kAlignStart, -1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        TrackInfo track = MakeTrack(c.items);
+        LayOutTrack(track);
+        ASSERT_EQ(track.items.size(), c.placed.size());
+        for (std::size_t i = 0; i < c.placed.size(); ++i) {
+            SCOPED_TRACE(i);
+            EXPECT_EQ(TrimOf(track.items[i])->start, c.placed[i].first);
+            EXPECT_EQ(TrimOf(track.items[i])->end, c.placed[i].second);
+            if (auto* t = dynamic_cast<const FCPTransitionItemTag*>(track.items[i].get())) {
+                EXPECT_EQ(t->alignment, c.alignment);
+            }
+        }
+        if (c.clipBeforeOut != -1) {
+            EXPECT_EQ(TrimOf(track.items[0])->out, c.clipBeforeOut);
+        }
     }
 }
 

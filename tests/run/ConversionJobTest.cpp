@@ -242,6 +242,36 @@ TEST_F(InProcessRun, ProjectFormatQueryReplacesTheMediaSettings)
               "[General]\nOther=1\n[FileName0]\nFilePath=x\n");
 }
 
+// A close that fails too while a failed query unwinds must not turn the run into a success, nor
+// let either query write the media settings.
+TEST_F(InProcessRun, AFailingCloseAfterAFailedQueryStillFailsTheRun)
+{
+    const std::string before = "[General]\nOther=1\n[FileName0]\nFilePath=x\n";
+    int closes = 0;
+    JobQuerySource.open = [](const std::string&) {};
+    JobQuerySource.close = [&] {
+        ++closes;
+        throw -50;
+    };
+    JobQuerySource.readProjectFormat = [] {
+        SetProjectFormatCode(7);
+        throw -50;
+    };
+    JobQuerySource.collectMediaPaths = [] {
+        RememberSourcePath("/media/clip 1.mov");
+        throw -50;
+    };
+    for (const char* mode : {"0", "1"}) {
+        SCOPED_TRACE(mode);
+        closes = 0;
+        testsupport::WriteFile(dir / "media.ini", before);
+        EXPECT_EQ(Run(mode), kExitFailure);
+        EXPECT_EQ(closes, 1);
+        EXPECT_EQ(testsupport::ReadFile(dir / "media.ini"), before);
+        EXPECT_TRUE(SourcePathMap.empty());
+    }
+}
+
 TEST_F(InProcessRun, MediaListLeavesSourcePathsEmpty)
 {
     for (bool fail : {false, true}) {
