@@ -74,6 +74,8 @@ inline constexpr const char* kWipe = "0c3bea44-fc05-11d2-8a29-0050040ef7d2";
 inline constexpr const char* kSubmaster = "f1db0f3d-8d64-11d3-80df-006008143e6f";
 inline constexpr const char* kPan = "9d2ea893-0968-11d3-8a38-0050040ef7d2";
 inline constexpr const char* kSpeedControl = "9d2ea890-0968-11d3-8a38-0050040ef7d2";
+inline constexpr const char* kAudioSpeedControl = "f1db0f27-8d64-11d3-80df-006008143e6f";
+inline constexpr const char* kRepeat = "9d2ea891-0968-11d3-8a38-0050040ef7d2";
 inline constexpr const char* kBlur = "5a1b0c2d-0000-4000-8000-00000000b1a2";  // no converter knows it
 
 // The bytes of an indirect value: byte order, type, value. (Element by element: the inlined range
