@@ -186,14 +186,15 @@ public:
         return p;
     }
 
-    // The editing system's byte-array type, stated in the file's MetaDictionary.
-    void DefineBagOfBits()
+    // The editing system's byte-array type, stated in the file's MetaDictionary; a file may state it
+    // over another element type.
+    void DefineBagOfBits(const aafsdk::Auid& element = kUInt8)
     {
         fixture::GraphBuilder& b = f.builder();
         const ObjectId meta = b.graph().object(aafsdk::StoredGraph::root()).Find(0x0001)->elements[0].object;
         const ObjectId t = b.AddSetElement(meta, 0x0004, "0d010101-0209-0000-060e-2b3402060101"_auid, kBagOfBits.bytes);
         b.AddString(t, 0x0006, "AvidBagOfBits");
-        b.AddWeakReference(t, 0x0019, typeTag_, 0x0005, kUInt8.bytes);
+        b.AddWeakReference(t, 0x0019, typeTag_, 0x0005, element.bytes);
     }
 
     std::filesystem::path Save(const testsupport::TempDir& dir, const std::string& name = "effects.aaf") const
