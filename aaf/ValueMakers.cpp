@@ -1,6 +1,6 @@
 #include "aaf/ValueMakers.h"
 
-#include "aaf/FloatToInt.h"
+#include "fcpxml/FloatToInt.h"
 
 void MakeIntValue(int value, ValueBase** out) { *out = new IntValue(value); }
 

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "aaf/FloatToInt.h"
+#include "fcpxml/FloatToInt.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "aaf/FloatToInt.h"
+#include "fcpxml/FloatToInt.h"
 #include "fcpxml/TimelineBuilder.h"
 
 namespace {

@@ -1,11 +1,11 @@
 #include "effects/ConvertParameterValue.h"
 
-#include "aaf/FloatToInt.h"
 #include "aaf/ValueMakers.h"
 #include "aaf/import/EffectEntryPoints.h"
 #include "effects/ApplyConversionRule.h"
 #include "effects/EffectIds.h"
 #include "effects/ResolveClipParameter.h"
+#include "fcpxml/FloatToInt.h"
 #include "fcpxml/NumberText.h"
 #include "fcpxml/PluginParameterKind.h"
 #include "fcpxml/TimelineBuilder.h"

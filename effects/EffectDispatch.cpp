@@ -67,6 +67,16 @@ constexpr TimeConverterRow kTimeRows[] = {
     {kVideoRepeat, nullptr},         // freeze frame
 };
 
+// A speed control or a repeat, whether or not its converter is built.
+bool IsKnownTimeWarp(const Auid& operation)
+{
+    for (const TimeConverterRow& row : kTimeRows) {
+        if (row.operation == operation)
+            return true;
+    }
+    return false;
+}
+
 bool RunFirstRow(std::span<const ConverterRow> rows, EffectTranslator& translator)
 {
     for (const ConverterRow& row : rows) {
@@ -111,7 +121,7 @@ bool EffectTranslator::Dispatch()
     auto& items = GlobalTimelineBuilder.ItemStack;
     if (items.empty())
         return false;
-    if (GetItemKind(items.front()) != ItemKindNone) {
+    if (const int kind = GetItemKind(items.front()); kind >= ItemKindClipItem && kind <= ItemKindFiller) {
         if (TranslateGeneratorEffect(*this))
             return true;
         if (context.dataKind == kDataKindPicture && TranslateVideoEffect(*this))
@@ -133,8 +143,10 @@ void EffectT::TranslateEffect()
         if (!TranslateAudioEffect(translator))
             translator.Dispatch();
     } else if (isTimeWarp) {
-        // A time warp that no converter takes leaves no record.
-        TranslateTimeEffect(translator, motionEffectTags);
+        // A speed control or repeat is not supported until its converter is built; any other time
+        // warp leaves no record.
+        if (!TranslateTimeEffect(translator, motionEffectTags) && IsKnownTimeWarp(id))
+            AddTranslationToCurrentItem(kTranslationIgnored, "Not Supported", name, "Ignored");
     } else {
         translator.Dispatch();
     }

@@ -1,24 +1,13 @@
 #include "fcpxml/EffectInfo.h"
 
-#include <cmath>
-
+#include "fcpxml/FloatToInt.h"
 #include "fcpxml/NumberText.h"
 #include "fcpxml/XmlWriter.h"
 
 namespace {
 
-// A ratio as the whole number it is written as, truncated toward zero. The value may come from
-// the AAF file; one that does not fit an int is written at the nearest end of the range.
-int WholeRatio(float ratio)
-{
-    if (std::isnan(ratio))
-        return 0;
-    if (ratio <= -2147483648.0f)
-        return -2147483647 - 1;
-    if (ratio >= 2147483648.0f)
-        return 2147483647;
-    return static_cast<int>(ratio);
-}
+// A ratio is written as a whole number, truncated toward zero; the value may come from the AAF file.
+int WholeRatio(float ratio) { return FloatToInt(ratio); }
 
 void WriteWipeValues(const EffectInfo& effect)
 {

@@ -9,8 +9,10 @@
 #include "aafsdk/com/StoredValues.h"
 #include "effects/EffectT.h"
 #include "effects/EffectFixture.h"
+#include "effects/EffectTranslator.h"
 #include "fcpxml/FCPFillerTag.h"
 #include "fcpxml/FCPGeneratorItemTag.h"
+#include "fcpxml/FCPTransitionItemTag.h"
 #include "support/ValueText.h"
 
 namespace effecttest {
@@ -30,7 +32,7 @@ std::vector<std::string> CurrentRecords()
     return items.empty() ? std::vector<std::string>{} : Records(*items.front().get());
 }
 
-enum class Top { None, Clip, Generator, Filler };
+enum class Top { None, Clip, Generator, Transition, Filler };
 
 void PushTop(Top top, int mediaType)
 {
@@ -41,6 +43,7 @@ void PushTop(Top top, int mediaType)
     switch (top) {
     case Top::Clip: PushClipItem(clip); break;
     case Top::Generator: PushGeneratorItem(FCPGeneratorItemTag::FromClipItem(clip)); break;
+    case Top::Transition: PushTransitionItem(FCPTransitionItemTag(10, 5)); break;
     case Top::Filler: PushFillerItem(FCPFillerTag(50)); break;
     case Top::None: break;
     }
@@ -80,8 +83,14 @@ TEST_F(EffectDispatch, EffectsWithoutAConverterAreLoggedOnTheCurrentItem)
         {"sound effect on a clip", kBlur, kSound, false, Top::Clip, 1, {notSupported}},
         {"a filler takes no record", kBlur, kPicture, false, Top::Filler, 2, {}},
         {"no current item: nothing", kBlur, kPicture, false, Top::None, 2, {}},
-        {"a time warp no converter takes leaves no record", kBlur, kPicture, true, Top::Clip, 2, {}},
-        {"speed control before its converter exists", kSpeedControl, kPicture, true, Top::Clip, 2, {}},
+        {"a time warp that is neither speed control nor repeat leaves no record", kBlur, kPicture, true, Top::Clip,
+         2, {}},
+        // Speed controls and repeats are not supported until their converters exist.
+        {"speed control before its converter exists", kSpeedControl, kPicture, true, Top::Clip, 2, {notSupported}},
+        {"sound speed control", kAudioSpeedControl, kSound, true, Top::Clip, 1, {notSupported}},
+        {"repeat, under its own name", kRepeat, kPicture, true, Top::Clip, 2,
+         {"1 Not Supported / Video Repeat / Ignored"}},
+        {"speed control without a current item: nothing", kSpeedControl, kPicture, true, Top::None, 2, {}},
         // The pan goes to its converter even as a time warp; until there is one, it is not supported.
         {"pan", kPan, kSound, true, Top::Clip, 1, {notSupported}},
     };
@@ -94,6 +103,47 @@ TEST_F(EffectDispatch, EffectsWithoutAConverterAreLoggedOnTheCurrentItem)
         PushTop(c.top, c.mediaType);
         EXPECT_GE(ImportFirstGroup(file, 2), 0);
         EXPECT_EQ(CurrentRecords(), c.records);
+    }
+}
+
+TEST_F(EffectDispatch, FiltersGoOntoTheCurrentItem)
+{
+    const struct {
+        const char* name;
+        Top top;
+        bool onCurrentItem;  // what AttachFilterToCurrentItem answers
+        bool onClipItem;     // what AttachFilterToClipItem answers
+        bool takesFilters;
+    } cases[] = {
+        {"clip item", Top::Clip, true, true, true},
+        {"generator item", Top::Generator, true, false, true},
+        {"transition item", Top::Transition, false, false, false},
+        // A filler is a current item but holds no filters.
+        {"filler", Top::Filler, true, false, false},
+        {"empty stack", Top::None, false, false, false},
+    };
+    for (const auto& c : cases) {
+        for (const bool clipOnly : {false, true}) {
+            SCOPED_TRACE(std::string(c.name) + (clipOnly ? ", clip items only" : ", current item"));
+            EmptyTimelineBuilderStacks();
+            PushTop(c.top, 2);
+            EffectTranslator translator(Context(50, 2, 26), Auid{}, nullptr);
+            translator.effect.effectid = "probe";
+            const bool attached = clipOnly ? AttachFilterToClipItem(translator) : AttachFilterToCurrentItem(translator);
+            EXPECT_EQ(attached, clipOnly ? c.onClipItem : c.onCurrentItem);
+            std::vector<std::string> filters;
+            if (!GlobalTimelineBuilder.ItemStack.empty()) {
+                const ItemTagBase* item = GlobalTimelineBuilder.ItemStack.front().get();
+                if (const auto* clip = dynamic_cast<const FCPClipItemTag*>(item))
+                    for (const FilterInfo& f : clip->filters)
+                        filters.push_back(f.effect.effectid);
+                if (const auto* generator = dynamic_cast<const FCPGeneratorItemTag*>(item))
+                    for (const FilterInfo& f : generator->filters)
+                        filters.push_back(f.effect.effectid);
+            }
+            EXPECT_EQ(filters, attached && c.takesFilters ? std::vector<std::string>{"probe"}
+                                                          : std::vector<std::string>{});
+        }
     }
 }
 
@@ -129,6 +179,75 @@ TEST_F(EffectDispatch, WhereTheGroupSits)
     FileEffects effects(file.Save(dir_, "other.aaf"));
     EffectT notAGroup(effects.file.header.get(), Context(50, 2, 26));
     EXPECT_LT(notAGroup.Import(), 0);
+}
+
+std::string TagsText(const MotionEffectTags& t)
+{
+    return "graph " + std::to_string(t.graphEnabled) + " view " + std::to_string(t.speedViewTop) + "/" +
+           std::to_string(t.speedViewBottom) + " ratio " + std::to_string(t.numerator) + "/" +
+           std::to_string(t.denominator) + " adapter " + std::to_string(t.motionAdapter) + " match " +
+           std::to_string(t.portableMatch);
+}
+
+// The time warp of the generic-property file, with its speed ratio 3/2 and the tags of each case.
+TEST_F(EffectDispatch, MotionEffectTagsAndCommentsOfATimeWarp)
+{
+    namespace generic = testsupport::generic;
+    const struct {
+        const char* name;
+        std::vector<generic::TaggedInput> tags;
+        const char* expected;
+    } cases[] = {
+        {"every tag",
+         {{"_MFX_GRAPH_ENABLED", kInt32, Int32Bytes(1)},
+          {"_MFX_VIEW_SPD_TOP", kInt32, Int32Bytes(300)},
+          {"_MFX_VIEW_SPD_BOTTOM", kInt32, Int32Bytes(-100)},
+          {"_MIXMATCH_MOTIONADAPTER", kInt32, Int32Bytes(2)},
+          {"_MATCH", kString, generic::TextBytes("__PortableObject")}},
+         "graph 1 view 300/-100 ratio 3/2 adapter 2 match 1"},
+        {"names and texts compare exactly; values of other types are skipped",
+         {{"_mfx_graph_enabled", kInt32, Int32Bytes(1)},
+          {"_MFX_VIEW_SPD_TOP", kString, generic::TextBytes("300")},
+          {"_MIXMATCH_MOTIONADAPTER ", kInt32, Int32Bytes(2)},
+          {"_MATCH", kString, generic::TextBytes("__PortableObjects")},
+          {"_MATCH", kInt32, Int32Bytes(1)}},
+         "graph 0 view 0/0 ratio 3/2 adapter 0 match 0"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        generic::GenericPropertyFile built;
+        built.AddTagged(built.warp, generic::kPidComponentAttributes, "ComponentAttributeList", c.tags);
+        const auto path = dir_ / "tags.aaf";
+        fixture::SaveBytes(path, fixture::WriteAaf(built.f.graph()).bytes);
+        FileEffects effects(path);
+        ASSERT_EQ(effects.groups.size(), 2u);
+        EffectT warp(effects.groups[0], Context(10, 2, 26));
+        ASSERT_EQ(warp.motionEffectTags.size(), 1u);
+        EXPECT_EQ(TagsText(warp.motionEffectTags[0]), c.expected);
+    }
+
+    // The comments of a time warp go to the item it applies to; those of another effect do not.
+    generic::GenericPropertyFile built;
+    const std::vector<generic::TaggedInput> comment{{"_COMMENT", kString, generic::TextBytes("Slow here")}};
+    built.AddTagged(built.warp, generic::kPidComponentAttributes, "ComponentAttributeList", comment);
+    built.AddTagged(built.bare, generic::kPidComponentAttributes, "ComponentAttributeList", comment);
+    const auto path = dir_ / "comments.aaf";
+    fixture::SaveBytes(path, fixture::WriteAaf(built.f.graph()).bytes);
+    FileEffects effects(path);
+    ASSERT_EQ(effects.groups.size(), 2u);
+    for (const bool timeWarp : {true, false}) {
+        SCOPED_TRACE(timeWarp);
+        EmptyTimelineBuilderStacks();
+        PushSequence();
+        PushTop(Top::Clip, 2);
+        EffectT effect(effects.groups[timeWarp ? 0 : 1], Context(10, 2, 26));
+        ASSERT_EQ(effect.isTimeWarp, timeWarp);
+        EXPECT_GE(effect.Import(), 0);
+        ASSERT_FALSE(GlobalTimelineBuilder.ItemStack.empty());
+        const auto* item = dynamic_cast<const FCPClipItemTag*>(GlobalTimelineBuilder.ItemStack.front().get());
+        ASSERT_NE(item, nullptr);
+        EXPECT_EQ(item->comments.clipcommenta, timeWarp ? "Slow here" : "");
+    }
 }
 
 TEST_F(EffectDispatch, AnAdjustedClipsEffectGivesItsLengthToThePendingReference)
@@ -198,24 +317,35 @@ TEST_F(EffectDispatch, SubmasterBecomesANestedSequence)
     }
 }
 
+// The clip an effect or a time warp applies to keeps its place; the effect's record goes onto it.
 TEST_F(EffectDispatch, OnlyTheLastInputIsImported)
 {
-    EffectFile file;
-    file.Operation(kBlur, "Blur", kPicture, 3);
-    const ObjectId group = file.Group(kBlur, kPicture, 30);
-    for (int i = 0; i < 3; ++i)
-        file.f.AddSourceClip(file.Input(group, kPicture, 30), kPicture, 10 * (i + 1), fixture::MakeMobId(80 + i), 1, 0);
-    PushSequence();
-    EXPECT_GE(ImportFirstGroup(file, 2, 26, 30), 0);
-    ASSERT_EQ(GlobalTimelineBuilder.ItemStack.size(), 1u);
-    const ItemSlot& item = GlobalTimelineBuilder.ItemStack.front();
-    TrimValues trim;
-    GetItemTrimValues(item, trim);
-    EXPECT_EQ(trim.out - trim.in, 30);
-    // The input's own record (its source is unknown), then the effect's.
-    const std::vector<std::string> records = CurrentRecords();
-    ASSERT_FALSE(records.empty());
-    EXPECT_EQ(records.back(), "1 Not Supported / Blur / Ignored");
+    const struct {
+        const char* operation;
+        const char* name;
+        bool timeWarp;
+    } cases[] = {{kBlur, "Blur", false}, {kSpeedControl, "Motion Control", true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Reset();
+        EffectFile file;
+        file.Operation(c.operation, c.name, kPicture, 3, c.timeWarp);
+        const ObjectId group = file.Group(c.operation, kPicture, 30);
+        for (int i = 0; i < 3; ++i)
+            file.f.AddSourceClip(file.Input(group, kPicture, 30), kPicture, 10 * (i + 1), fixture::MakeMobId(80 + i),
+                                 1, 0);
+        PushSequence();
+        EXPECT_GE(ImportFirstGroup(file, 2, 26, 30), 0);
+        ASSERT_EQ(GlobalTimelineBuilder.ItemStack.size(), 1u);
+        const ItemSlot& item = GlobalTimelineBuilder.ItemStack.front();
+        TrimValues trim;
+        GetItemTrimValues(item, trim);
+        EXPECT_EQ(trim.out - trim.in, 30);
+        // The input's own record (its source is unknown), then the effect's.
+        const std::vector<std::string> records = CurrentRecords();
+        ASSERT_FALSE(records.empty());
+        EXPECT_EQ(records.back(), std::string("1 Not Supported / ") + c.name + " / Ignored");
+    }
 }
 
 TEST_F(EffectDispatch, ParametersUnderOneDefinitionKeepTheLater)

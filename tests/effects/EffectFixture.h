@@ -74,6 +74,8 @@ inline constexpr const char* kWipe = "0c3bea44-fc05-11d2-8a29-0050040ef7d2";
 inline constexpr const char* kSubmaster = "f1db0f3d-8d64-11d3-80df-006008143e6f";
 inline constexpr const char* kPan = "9d2ea893-0968-11d3-8a38-0050040ef7d2";
 inline constexpr const char* kSpeedControl = "9d2ea890-0968-11d3-8a38-0050040ef7d2";
+inline constexpr const char* kAudioSpeedControl = "f1db0f27-8d64-11d3-80df-006008143e6f";
+inline constexpr const char* kRepeat = "9d2ea891-0968-11d3-8a38-0050040ef7d2";
 inline constexpr const char* kBlur = "5a1b0c2d-0000-4000-8000-00000000b1a2";  // no converter knows it
 
 // The bytes of an indirect value: byte order, type, value. (Element by element: the inlined range
@@ -184,14 +186,15 @@ public:
         return p;
     }
 
-    // The editing system's byte-array type, stated in the file's MetaDictionary.
-    void DefineBagOfBits()
+    // The editing system's byte-array type, stated in the file's MetaDictionary; a file may state it
+    // over another element type.
+    void DefineBagOfBits(const aafsdk::Auid& element = kUInt8)
     {
         fixture::GraphBuilder& b = f.builder();
         const ObjectId meta = b.graph().object(aafsdk::StoredGraph::root()).Find(0x0001)->elements[0].object;
         const ObjectId t = b.AddSetElement(meta, 0x0004, "0d010101-0209-0000-060e-2b3402060101"_auid, kBagOfBits.bytes);
         b.AddString(t, 0x0006, "AvidBagOfBits");
-        b.AddWeakReference(t, 0x0019, typeTag_, 0x0005, kUInt8.bytes);
+        b.AddWeakReference(t, 0x0019, typeTag_, 0x0005, element.bytes);
     }
 
     std::filesystem::path Save(const testsupport::TempDir& dir, const std::string& name = "effects.aaf") const

@@ -7,7 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include "aaf/FloatToInt.h"
 #include "aaf/ValueMakers.h"
 #include "aaf/import/TimelineBuilder.h"
 #include "effects/ApplyConversionRule.h"
@@ -19,6 +18,7 @@
 #include "fcpxml/FCPClipTag.h"
 #include "fcpxml/FCPFillerTag.h"
 #include "fcpxml/FCPGeneratorItemTag.h"
+#include "fcpxml/FloatToInt.h"
 #include "fcpxml/FCPTransitionItemTag.h"
 #include "fcpxml/PluginParameterKind.h"
 

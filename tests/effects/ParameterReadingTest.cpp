@@ -109,6 +109,32 @@ TEST_F(ParameterReading, ConstantValuesOfEveryType)
     }
     EXPECT_EQ(ParameterR(parameters.get()).status, AAFRESULT_NO_MORE_OBJECTS);
 
+    // Variable arrays of these element types are known by their array types, which decode to
+    // nothing; each file states its byte-array type over one element type.
+    const struct {
+        aafsdk::Auid element;
+        aafsdk::Auid array;
+    } arrays[] = {
+        {kUInt32, "04010900-0000-0000-060e-2b3401040101"_auid},
+        {kInt32, "04010300-0000-0000-060e-2b3401040101"_auid},
+        {kInt64, "04010400-0000-0000-060e-2b3401040101"_auid},
+    };
+    for (const auto& a : arrays) {
+        SCOPED_TRACE(AuidToText(SystemAuid(a.array)));
+        EffectFile arrayFile;
+        arrayFile.DefineBagOfBits(a.element);
+        arrayFile.Constant(arrayFile.Group(kBlur), CaseDefinition(1), kBagOfBits, Little64(7));
+        FileEffects arrayEffects(arrayFile.Save(dir_, "array.aaf"));
+        ASSERT_EQ(arrayEffects.groups.size(), 1u);
+        Ref<IEnumAAFParameters> arrayParameters;
+        ASSERT_EQ(arrayEffects.groups[0]->GetParameters(arrayParameters.out()), 0);
+        ParameterR parameter(arrayParameters.get());
+        ASSERT_GE(parameter.ReadValue(), 0);
+        EXPECT_EQ(parameter.record.mapping.avid.typeDefId, SystemAuid(a.array));
+        ASSERT_EQ(parameter.record.constantValues.size(), 1u);
+        EXPECT_EQ(Describe(parameter.record.constantValues.front()), "null");
+    }
+
     ValueBase* none = nullptr;
     EXPECT_EQ(DecodeTypedValue(SystemAuid(kRational), static_cast<IAAFConstantValue*>(nullptr), &none),
               AAFRESULT_BADINDEX);

@@ -9,6 +9,10 @@
 #include "effects/FxPlugUuidMap.h"
 #include "effects/PluginEffectName.h"
 #include "effects/TranslationTables.h"
+#include "fcpxml/CodecColorSpaceMap.h"
+#include "fcpxml/MarkerColorTables.h"
+#include "fcpxml/QtCodecTable.h"
+#include "run/config/TranslationLog.h"
 
 namespace {
 
@@ -82,11 +86,23 @@ TEST_F(FxPlugUuids, ConfiguredRowsAreWellFormedAndSurviveTheTableClear)
         }
     }
 
-    // The identifiers outlive a run; the catalogue does not.
+    // The identifiers outlive a run; the log, the catalogue, the colour and the codec tables do not.
     StoreFxPlugUuidRows(std::to_array<FxPlugUuidRow>({{kOperationA, kShared}}));
+    TranslationLog.emplace_back();
     BuildEffectCatalogue();
+    BuildMarkerColorTables();
+    BuildQtCodecTable();
+    BuildCodecColorSpaceMap();
+    ASSERT_FALSE(FCPEffectCatalogue.empty() || LabelColorTable.empty() || AvidMarkerColorTable.empty() ||
+                 AvidToFcpColorNames.empty() || QtCodecTable.empty() || CodecColorSpaceMap.empty());
     ClearTranslationTables();
+    EXPECT_TRUE(TranslationLog.empty());
     EXPECT_TRUE(FCPEffectCatalogue.empty());
+    EXPECT_TRUE(LabelColorTable.empty());
+    EXPECT_TRUE(AvidMarkerColorTable.empty());
+    EXPECT_TRUE(AvidToFcpColorNames.empty());
+    EXPECT_TRUE(QtCodecTable.empty());
+    EXPECT_TRUE(CodecColorSpaceMap.empty());
     std::string id;
     LookupFxPlugUuid(kOperationA, id);
     EXPECT_EQ(id, kShared);

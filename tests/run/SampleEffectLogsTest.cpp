@@ -1,6 +1,6 @@
 // The log file of run mode 2 over samples whose effects and transitions are listed beside them:
-// each one appears once, as applied or as not supported. Time warps and track pans have no record
-// until their converters exist; effects in a selector's alternates are not on the timeline.
+// each one appears once, as applied or as not supported. A track pan has no current item and leaves
+// no record; effects in a selector's alternates are not on the timeline.
 #include <filesystem>
 #include <map>
 #include <string>
@@ -59,16 +59,22 @@ TEST(SampleEffectLogs, EveryEffectAndTransitionIsLogged)
           {{"Dip to Color Dissolve", "Fade from Color", "Applied"}, 1},
           {{"Dip to Color Dissolve", "Fade to Color", "Applied"}, 1}}},
         // Transitions: Audio Dissolve x2, VideoDissolve_2 x3; Audio Gain x2, PaintResize_v2 x2,
-        // RGBColorCorrect_2, Title_2 x2 (and 16 time warps).
+        // RGBColorCorrect_2, Title_2 x2, and 16 time warps.
         {"test_file_01.aaf",
          {{videoDissolve, 3},
           {audioDissolve, 2},
           {ignored("Audio Gain"), 2},
           {ignored("Resize"), 2},
           {ignored("Color Correction"), 1},
-          {ignored("Title_2"), 2}}},
+          {ignored("Title_2"), 2},
+          {ignored("Motion Control"), 16}}},
         {"keyframed_properties.aaf",
-         {{ignored("MaskImage_2"), 1}, {ignored("SBlend_v2"), 4}, {ignored("Timecode Burn-In"), 1}}},
+         {{ignored("MaskImage_2"), 1},
+          {ignored("Motion Control"), 5},
+          {ignored("SBlend_v2"), 4},
+          {ignored("Timecode Burn-In"), 1}}},
+        {"linear_speed_effects.aaf", {{ignored("Motion Control"), 19}}},
+        {"MC_Audio_Warp.aaf", {{ignored("Audio Warp"), 8}, {ignored("Motion Control"), 1}}},
         // Audio Gain x24, two of them in selector alternates; the track pan has no current item.
         {"Resolve 18.5.aaf",
          {{audioDissolve, 26}, {ignored("Audio Channel Combiner"), 6}, {ignored("Audio Gain"), 22}}},

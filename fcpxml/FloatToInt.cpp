@@ -1,4 +1,4 @@
-#include "aaf/FloatToInt.h"
+#include "fcpxml/FloatToInt.h"
 
 #include <cmath>
 #include <limits>
