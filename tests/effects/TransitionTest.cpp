@@ -69,6 +69,37 @@ protected:
         return transition.Import();
     }
 
+    // Reads the file's sequence as a timeline slot of the given length and gives where the items of
+    // its one video track landed, each as "start..end", with " in N" when withIn is set.
+    std::vector<std::string> PlaceSequence(const EffectFile& file, const std::string& name, int length, bool withIn)
+    {
+        testsupport::OpenedFile opened;
+        EXPECT_EQ(opened.Open(file.Save(dir_, name)), 0);
+        Ref<IAAFSequence> sequence;
+        testsupport::ForEachObject(opened.header.get(), [&](IUnknown* o) {
+            if (!sequence)
+                (void)testsupport::Query(o, IID_IAAFSequence, &sequence);
+        });
+        if (!sequence) {
+            ADD_FAILURE() << "no sequence in " << name;
+            return {};
+        }
+        FCPSequenceTag& timeline = PushSequence();
+        ComponentContext slot = Context(length, 2, 71);
+        ReadComponent(sequence.get(), slot);
+        if (timeline.video.empty() || timeline.video.front().tracks.size() != 1u) {
+            ADD_FAILURE() << "not one video track";
+            return {};
+        }
+        std::vector<std::string> placed;
+        for (const ItemSlot& item : timeline.video.front().tracks[0].items) {
+            TrimValues t;
+            GetItemTrimValues(item, t);
+            placed.push_back(IntToString(t.start) + ".." + IntToString(t.end) + (withIn ? " in " + IntToString(t.in) : ""));
+        }
+        return placed;
+    }
+
     int saved_ = 0;
 };
 
@@ -214,23 +245,7 @@ TEST_F(Transitions, ADroppedWipeOnATimeline)
         file.f.AddSourceClip(file.sequence, kPicture, 50, fixture::MakeMobId(90), 1, 0);
         file.Transition(kWipe, 10, 0);
         file.f.AddSourceClip(file.sequence, kPicture, 30, fixture::MakeMobId(91), 1, 0);
-        testsupport::OpenedFile opened;
-        ASSERT_EQ(opened.Open(file.Save(dir_, replace ? "replaced.aaf" : "dropped.aaf")), 0);
-        Ref<IAAFSequence> sequence;
-        testsupport::ForEachObject(opened.header.get(), [&](IUnknown* o) {
-            if (!sequence)
-                (void)testsupport::Query(o, IID_IAAFSequence, &sequence);
-        });
-        ASSERT_TRUE(sequence);
-
-        FCPSequenceTag& timeline = PushSequence();
-        ComponentContext slot = Context(80, 2, 71);
-        ReadComponent(sequence.get(), slot);
-        ASSERT_FALSE(timeline.video.empty());
-        ASSERT_EQ(timeline.video.front().tracks.size(), 1u);
-        std::vector<std::string> placed;
-        for (const ItemSlot& item : timeline.video.front().tracks[0].items)
-            placed.push_back(Placed(item));
+        const std::vector<std::string> placed = PlaceSequence(file, replace ? "replaced.aaf" : "dropped.aaf", 80, true);
         const std::vector<std::string> kept = {"0..50 in 0", "40..50 in 0", "40..70 in 0"};
         const std::vector<std::string> cut = {"0..45 in 0", "45..70 in 5"};
         EXPECT_EQ(placed, replace ? kept : cut);
@@ -268,26 +283,8 @@ TEST_F(Transitions, ClipsAfterADissolveLandWhereTheFileHasThem)
         file.Transition(kVideoDissolve, c.length, c.cutPoint);
         file.f.AddSourceClip(file.sequence, kPicture, 40, fixture::MakeMobId(91), 1, 0);
         file.f.AddSourceClip(file.sequence, kPicture, 30, fixture::MakeMobId(92), 1, 0);
-        testsupport::OpenedFile opened;
-        ASSERT_EQ(opened.Open(file.Save(dir_, "kept" + std::to_string(++saved_) + ".aaf")), 0);
-        Ref<IAAFSequence> sequence;
-        testsupport::ForEachObject(opened.header.get(), [&](IUnknown* o) {
-            if (!sequence)
-                (void)testsupport::Query(o, IID_IAAFSequence, &sequence);
-        });
-        ASSERT_TRUE(sequence);
-
-        FCPSequenceTag& timeline = PushSequence();
-        ComponentContext slot = Context(100, 2, 71);
-        ReadComponent(sequence.get(), slot);
-        ASSERT_FALSE(timeline.video.empty());
-        ASSERT_EQ(timeline.video.front().tracks.size(), 1u);
-        std::vector<std::string> placed;
-        for (const ItemSlot& item : timeline.video.front().tracks[0].items) {
-            TrimValues t;
-            GetItemTrimValues(item, t);
-            placed.push_back(IntToString(t.start) + ".." + IntToString(t.end));
-        }
+        const std::vector<std::string> placed =
+            PlaceSequence(file, "kept" + std::to_string(++saved_) + ".aaf", 100, false);
         EXPECT_EQ(placed, c.placed);
     }
 }

@@ -7,7 +7,6 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
@@ -16,6 +15,7 @@
 
 #include "aafsdk/fixture/AafWriter.h"
 #include "aafsdk/fixture/ExampleFile.h"
+#include "tools/bench/AafSampleFiles.h"
 
 namespace {
 
@@ -133,14 +133,7 @@ int main(int argc, char** argv)
         fs::remove_all(work, ec);
         return failures ? 1 : 0;
     }
-    std::vector<fs::path> files;
-    for (const auto& entry : fs::directory_iterator(samples)) {
-        std::string ext = entry.path().extension().string();
-        std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-        if (entry.is_regular_file() && ext == ".aaf")
-            files.push_back(entry.path());
-    }
-    std::sort(files.begin(), files.end());
+    const std::vector<fs::path> files = bench::AafSampleFiles(samples);
     std::printf("samples (%zu files):\n", files.size());
     const auto start = std::chrono::steady_clock::now();
     for (const fs::path& f : files)

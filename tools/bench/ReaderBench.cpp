@@ -4,7 +4,6 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -15,6 +14,7 @@
 #include "aafsdk/fixture/AafWriter.h"
 #include "aafsdk/fixture/ExampleFile.h"
 #include "aafsdk/stored/StoredGraph.h"
+#include "tools/bench/AafSampleFiles.h"
 
 namespace {
 
@@ -126,14 +126,7 @@ int main(int argc, char** argv)
         std::printf("no samples folder at %s\n", samples.string().c_str());
         return failures ? 1 : 0;
     }
-    std::vector<fs::path> files;
-    for (const auto& entry : fs::directory_iterator(samples)) {
-        std::string ext = entry.path().extension().string();
-        std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-        if (entry.is_regular_file() && ext == ".aaf")
-            files.push_back(entry.path());
-    }
-    std::sort(files.begin(), files.end());
+    const std::vector<fs::path> files = bench::AafSampleFiles(samples);
     std::printf("samples (%zu files):\n", files.size());
     const auto start = std::chrono::steady_clock::now();
     for (const fs::path& f : files)
