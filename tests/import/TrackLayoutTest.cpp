@@ -17,7 +17,7 @@ using TrackLayoutTest = ImportTest;
 
 // One item of a track: C clip and G generator of length n, T transition of duration n with the
 // cut point given, F filler of length n.
-struct Spec {
+struct Planned {
     char kind;
     int length;
     int cut = 0;
@@ -31,18 +31,18 @@ struct Placed {
     TransitionEdge endTransition = {};
 };
 
-TrackInfo MakeTrack(const std::vector<Spec>& specs)
+TrackInfo MakeTrack(const std::vector<Planned>& planned)
 {
     TrackInfo track(2);
     int n = 0;
-    for (const Spec& spec : specs) {
+    for (const Planned& p : planned) {
         track.items.emplace_back();
-        const std::string name = std::string(1, spec.kind) + std::to_string(n++);
-        switch (spec.kind) {
-        case 'C': NewClipItemCopy(track.items.back(), Clip(name, 100, 100 + spec.length)); break;
-        case 'G': NewGeneratorItemCopy(track.items.back(), ToGeneratorItem(Clip(name, 0, spec.length))); break;
-        case 'T': NewTransitionItemCopy(track.items.back(), FCPTransitionItemTag(spec.length, spec.cut)); break;
-        default: NewFillerCopy(track.items.back(), FCPFillerTag(spec.length)); break;
+        const std::string name = std::string(1, p.kind) + std::to_string(n++);
+        switch (p.kind) {
+        case 'C': NewClipItemCopy(track.items.back(), Clip(name, 100, 100 + p.length)); break;
+        case 'G': NewGeneratorItemCopy(track.items.back(), ToGeneratorItem(Clip(name, 0, p.length))); break;
+        case 'T': NewTransitionItemCopy(track.items.back(), FCPTransitionItemTag(p.length, p.cut)); break;
+        default: NewFillerCopy(track.items.back(), FCPFillerTag(p.length)); break;
         }
         track.items.back().get()->name = name;
         if (auto* clip = dynamic_cast<FCPClipItemTag*>(track.items.back().get()))
@@ -65,7 +65,7 @@ TEST_F(TrackLayoutTest, ItemsAndTransitionsLandWhereTheCutsAre)
 {
     struct Case {
         const char* what;
-        std::vector<Spec> items;
+        std::vector<Planned> items;
         std::vector<Placed> placed;
         std::vector<int> alignments;  // of the transitions, in order, after the layout
     };
@@ -135,7 +135,7 @@ TEST_F(TrackLayoutTest, ItemsAfterATransitionLandWhereTheFileHasThem)
 {
     struct Case {
         const char* what;
-        std::vector<Spec> items;
+        std::vector<Planned> items;
         std::vector<std::pair<int, int>> placed;  // start, end
         int alignment;
         int clipBeforeOut;  // the first clip's out (from 100); -1 when it opens no track
