@@ -1,5 +1,6 @@
 #include "aaf/import/ReadEventMarkers.h"
 
+#include "aaf/HeldInterface.h"
 #include "aaf/import/EventMobSlotT.h"
 #include "aaf/import/EventT.h"
 #include "aaf/import/SequenceT.h"
@@ -15,13 +16,13 @@ bool ReadEventSequence(IUnknown* holder, EventMarkerLists& map, std::int32_t slo
     if (sequence.status < 0)
         return false;
     for (std::int32_t i = 0; i < sequence.componentCount; ++i) {
-        IAAFComponent* component = nullptr;
-        if (sequence.sequence->GetComponentAt(static_cast<aafUInt32>(i), &component) < 0 || component == nullptr)
+        // Held, so that a required read of the event that raises still releases the component.
+        Held<IAAFComponent> component;
+        if (!Obtained(sequence.sequence->GetComponentAt(static_cast<aafUInt32>(i), component.out()), component))
             continue;
         EventT event;
-        if (event.Read(component) >= 0)
+        if (event.Read(component.get()) >= 0)
             event.AddToMarkerMap(map, slotKey);
-        component->Release();
     }
     return true;
 }
