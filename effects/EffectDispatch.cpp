@@ -67,16 +67,6 @@ constexpr TimeConverterRow kTimeRows[] = {
     {kVideoRepeat, nullptr},         // freeze frame
 };
 
-// A speed control or a repeat, whether or not its converter is built.
-bool IsKnownTimeWarp(const Auid& operation)
-{
-    for (const TimeConverterRow& row : kTimeRows) {
-        if (row.operation == operation)
-            return true;
-    }
-    return false;
-}
-
 bool RunFirstRow(std::span<const ConverterRow> rows, EffectTranslator& translator)
 {
     for (const ConverterRow& row : rows) {
@@ -108,10 +98,15 @@ bool TranslateAudioEffect(EffectTranslator& translator) { return RunFirstRow(kAu
 bool TranslateTimeEffect(EffectTranslator& translator, const std::vector<MotionEffectTags>& tags)
 {
     for (const TimeConverterRow& row : kTimeRows) {
-        if (row.convert != nullptr && row.operation == translator.operationId) {
-            row.convert(translator, tags.empty() ? nullptr : &tags.front());
-            return true;
+        if (row.operation != translator.operationId)
+            continue;
+        if (row.convert == nullptr) {
+            // A speed control or repeat is not supported until its converter is built.
+            AddTranslationToCurrentItem(kTranslationIgnored, "Not Supported", translator.name, "Ignored");
+            return false;
         }
+        row.convert(translator, tags.empty() ? nullptr : &tags.front());
+        return true;
     }
     return false;
 }
@@ -143,10 +138,8 @@ void EffectT::TranslateEffect()
         if (!TranslateAudioEffect(translator))
             translator.Dispatch();
     } else if (isTimeWarp) {
-        // A speed control or repeat is not supported until its converter is built; any other time
-        // warp leaves no record.
-        if (!TranslateTimeEffect(translator, motionEffectTags) && IsKnownTimeWarp(id))
-            AddTranslationToCurrentItem(kTranslationIgnored, "Not Supported", name, "Ignored");
+        // A time warp that is neither a speed control nor a repeat leaves no record.
+        TranslateTimeEffect(translator, motionEffectTags);
     } else {
         translator.Dispatch();
     }

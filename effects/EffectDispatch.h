@@ -15,5 +15,6 @@ bool TranslateGeneratorEffect(EffectTranslator& translator);
 bool TranslateVideoEffect(EffectTranslator& translator);
 // Sound effects: levels and pan.
 bool TranslateAudioEffect(EffectTranslator& translator);
-// Time warps: speed control (handed the first motion-effect record, when there is one), then repeat.
+// Time warps: speed control (handed the first motion-effect record, when there is one), then repeat;
+// one of those without its converter is logged as not supported on the current item.
 bool TranslateTimeEffect(EffectTranslator& translator, const std::vector<MotionEffectTags>& tags);
