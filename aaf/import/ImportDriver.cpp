@@ -15,6 +15,7 @@
 #include "aaf/import/ImportBins.h"
 #include "aaf/import/ImportMasterMob.h"
 #include "aaf/import/ImportSubclipMob.h"
+#include "aaf/import/MasterClipLinks.h"
 #include "aaf/import/MobRegistry.h"
 #include "aaf/import/MobtT.h"
 #include "aaf/import/SourceClipReferences.h"
@@ -55,7 +56,9 @@ void BuildProjectFromMobs(MobLists& lists)
     ImportSubclipMobs(lists);
     AddBin(kImportBinName);
     ImportTopLevelMobs(lists);
+    MarkMasterClipsNamedByItems();
     AddMasterClipsToBin();
+    ClearMasterClipIdsWithoutClip();
 }
 
 void SortMobsByKind(MobLists& lists)

@@ -150,7 +150,8 @@ FCPClipItemTag SourceT::MakeTitleClipItem()
     }
     item.AssignIdFromName();
     item.mediaType = context.dataKind;
-    item.sourcetracks.push_back(SourceTrackInfo{item.mediaType, 1});
+    // The master clip's slot item brings a source track of its own; an item plays one track.
+    item.sourcetracks.assign(1, SourceTrackInfo{item.mediaType, 1});
     item.layerIndex = context.layerIndex;
     item.duration = reference.length;
     PlayRange(item, reference);
