@@ -71,6 +71,19 @@ aafsdk::StoredGraph EffectOverSequence()
     return std::move(f.graph());
 }
 
+// A clip, then a clip of a mob the file does not hold: a slug stands in for it.
+aafsdk::StoredGraph MissingSource()
+{
+    fixture::AafFileBuilder f;
+    std::uint32_t nextId = 1;
+    const auto masters = AddMasters(f, nextId);
+    const ObjectId comp = f.AddMob("CompositionMob", "Missing Source", fixture::MakeMobId(nextId++));
+    const ObjectId video = f.AddSequence(f.AddTimelineSlot(comp, 1, "V1", kRate, 1), kDataDefPicture, 70);
+    f.AddSourceClip(video, kDataDefPicture, 30, masters[0], 1, 0);
+    f.AddSourceClip(video, kDataDefPicture, 40, fixture::MakeMobId(99), 1, 0);
+    return std::move(f.graph());
+}
+
 }  // namespace
 
 std::optional<aafsdk::StoredGraph> BuildCaseFile(const std::string& name)
@@ -81,6 +94,8 @@ std::optional<aafsdk::StoredGraph> BuildCaseFile(const std::string& name)
         return ClipsAndGaps();
     if (name == "effect-over-sequence")
         return EffectOverSequence();
+    if (name == "missing-source")
+        return MissingSource();
     return std::nullopt;
 }
 
