@@ -1,6 +1,7 @@
 // Prints the object tree of an AAF file: one line an object (storage path, class AUID), one line a
 // property (pid, stored form, size, what it references), then the object count of each class and
-// any damage the reader worked around. The output depends only on the file.
+// any damage the reader worked around; with --model, every property decoded by its type (byte
+// arrays cut at 64 bytes unless --all-bytes). The output depends only on the file.
 
 #include <cstdio>
 #include <map>
