@@ -43,7 +43,8 @@ for f in ../shared/aaf-samples/*.aaf ../shared/aaf-samples/*.AAF; do
     awk '/Definition: AUID = \{1fdd2907-e48c-11d3-a078-006094eb75cb\}/ && prev ~ /</ {
            sub(/^[^<]*</, "", prev); sub(/>.*$/, "", prev); print prev } { prev = $0 }' |
     while read -r hex; do
-      printf '%s' "$hex" | xxd -r -p > "$titles/$(printf '%s' "$hex" | md5sum | cut -c1-16)"
+      printf '%b' "$(printf '%s' "$hex" | sed 's/\([0-9a-f][0-9a-f]\) */\\x\1/g')" \
+        > "$titles/$(printf '%s' "$hex" | md5sum | cut -c1-16)"
     done
 done
 ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=1} \
