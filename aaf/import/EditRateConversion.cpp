@@ -38,6 +38,10 @@ void ResetProjectFrameRate()
 
 void MobFrameRate::See(const SlotInfo& slot)
 {
+    // A slot that counts samples gives no frame rate, whatever its kind (some systems write their
+    // timecode slot at the sample rate).
+    if (IsSampleRate(slot.editRate.numerator, slot.editRate.denominator))
+        return;
     const bool isPicture = slot.dataKind == kDataKindPicture || slot.dataKind == kDataKindPictureWithMatte;
     if (isPicture && !pictureFound) {
         this->picture = slot.editRate;

@@ -19,7 +19,7 @@ void SetProjectFrameRate(const SlotInfo::EditRate& rate);
 void ResetProjectFrameRate();
 
 // A mob's frame rate from its slots, in order: the edit rate of its first picture slot, else of its
-// first timecode slot, else the project's.
+// first timecode slot, else the project's. A slot at a sample rate is passed over.
 struct MobFrameRate {
     void See(const SlotInfo& slot);
     SlotInfo::EditRate Rate() const;
