@@ -1,22 +1,20 @@
 // Sound tracks that a system stores at the audio sample rate: their positions, lengths, source
 // starts, transitions, markers and master clip durations land on frames of the composition, and a
 // track whose clips meet at odd samples keeps them meeting. Slots at frame rates read as they stand.
-#include <memory>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
 #include "aaf/import/EditRateConversion.h"
-#include "aaf/import/FileT.h"
 #include "aaf/import/ImportBins.h"
 #include "aaf/import/ImportDriver.h"
 #include "aaf/import/MasterClipMap.h"
-#include "aaf/import/MobRegistry.h"
 #include "effects/EffectFixture.h"
 #include "fcpxml/FCPTransitionItemTag.h"
 #include "fcpxml/NumberText.h"
 #include "fcpxml/XmemlDocument.h"
+#include "import/ImportFileSupport.h"
 #include "import/SourceFixtures.h"
 #include "import/TraversalFixtures.h"
 
@@ -55,28 +53,20 @@ std::vector<std::string> Items(const TrackInfo& track)
     return out;
 }
 
-class SampleRateTracks : public EffectTest {
+// The import of built files with the effect translation installed.
+class SampleRateTracks : public importtest::ImportFileTest {
 protected:
     void SetUp() override
     {
-        EffectTest::SetUp();
-        ResetImport();
+        ImportFileTest::SetUp();
+        ClearTranslationTables();
+        BuildEffectCatalogue();
+        InstallEffectTranslation();
     }
     void TearDown() override
     {
-        if (file_)
-            file_->CloseFile();
-        file_.reset();
-        ResetImport();
-        EffectTest::TearDown();
-    }
-    static void ResetImport()
-    {
-        MobRegistry::Clear();
-        ClearMasterClipMaps();
-        ReleaseFileHeaderAndDictionary();
-        ClearXmemlDocument();
-        ResetProjectFrameRate();
+        ImportFileTest::TearDown();
+        ClearTranslationTables();
     }
 
     // A composition with a picture and a timecode slot where their rates are given, and a sound
@@ -97,9 +87,7 @@ protected:
 
     const FCPSequenceTag& Import()
     {
-        const auto path = dir_ / ("rates" + std::to_string(++count_) + ".aaf");
-        fixture::SaveBytes(path, fixture::WriteAaf(f_.graph()).bytes);
-        file_ = std::make_unique<FileT>(path.string().c_str());
+        Open(f_);
         ImportProject();
         static const FCPSequenceTag none(OutputMediaSettings);
         if (XmemlDocument.bins.empty() || FirstBin().children->sequences.empty()) {
@@ -119,8 +107,6 @@ protected:
     fixture::AafFileBuilder f_;
     ObjectId mob_ = 0;
     ObjectId picture_ = 0;
-    std::unique_ptr<FileT> file_;
-    int count_ = 0;
 };
 
 // Clip A 0..100100, clip B right after it (100100..200201, from sample 12345), a gap of 99799 and
