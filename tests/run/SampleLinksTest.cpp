@@ -36,7 +36,7 @@ DocumentProblems ReadBack(const std::string& document)
     std::set<std::string> clipIds;
     std::vector<std::pair<std::string, std::string>> named;  // item id, master clip id
     std::vector<std::string> path;                           // the open elements
-    std::vector<std::pair<std::string, int>> clipItems;      // open clip items: id, source tracks
+    std::vector<std::pair<std::string, int>> items;          // open clip and generator items: id, source tracks
     QXmlStreamReader reader(QString::fromStdString(document));
     const auto parent = [&]() { return path.size() >= 2 ? path[path.size() - 2] : std::string(); };
     while (!reader.atEnd()) {
@@ -46,25 +46,25 @@ DocumentProblems ReadBack(const std::string& document)
             const std::string id = reader.attributes().value("id").toString().toStdString();
             if (path.back() == "clip")
                 clipIds.insert(id);
-            else if (path.back() == "clipitem")
-                clipItems.emplace_back(id, 0);
+            else if (path.back() == "clipitem" || path.back() == "generatoritem")
+                items.emplace_back(id, 0);
             else if (path.back() == "sourcetrack" && parent() == "clipitem")
-                ++clipItems.back().second;
+                ++items.back().second;
         } else if (reader.isCharacters() && !reader.isWhitespace() && !path.empty()) {
             const std::string text = reader.text().toString().toStdString();
             if (path.back() == "masterclipid" && (parent() == "clipitem" || parent() == "generatoritem"))
-                named.emplace_back(clipItems.empty() ? "generator" : clipItems.back().first, text);
+                named.emplace_back(items.back().first, text);
             if (path.back() == "string" && parent() == "timecode") {
                 const int hours = TimecodeHours(text);
                 if (hours < 0 || hours >= 24)
                     problems.Add("timecode " + text);
             }
         } else if (reader.isEndElement()) {
-            if (path.back() == "clipitem") {
-                if (clipItems.back().second > 1)
-                    problems.Add("clip item " + clipItems.back().first + ": " +
-                                 std::to_string(clipItems.back().second) + " source tracks");
-                clipItems.pop_back();
+            if (path.back() == "clipitem" || path.back() == "generatoritem") {
+                if (items.back().second > 1)
+                    problems.Add("clip item " + items.back().first + ": " + std::to_string(items.back().second) +
+                                 " source tracks");
+                items.pop_back();
             }
             path.pop_back();
         }
