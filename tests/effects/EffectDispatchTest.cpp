@@ -317,15 +317,18 @@ TEST_F(EffectDispatch, SubmasterBecomesANestedSequence)
     }
 }
 
+// An effect and a time warp, each without a converter.
+struct CoveringEffect {
+    const char* operation;
+    const char* name;
+    bool timeWarp;
+};
+const CoveringEffect kEffectAndTimeWarp[] = {{kBlur, "Blur", false}, {kSpeedControl, "Motion Control", true}};
+
 // The clip an effect or a time warp applies to keeps its place; the effect's record goes onto it.
 TEST_F(EffectDispatch, OnlyTheLastInputIsImported)
 {
-    const struct {
-        const char* operation;
-        const char* name;
-        bool timeWarp;
-    } cases[] = {{kBlur, "Blur", false}, {kSpeedControl, "Motion Control", true}};
-    for (const auto& c : cases) {
+    for (const auto& c : kEffectAndTimeWarp) {
         SCOPED_TRACE(c.name);
         Reset();
         EffectFile file;
@@ -354,12 +357,7 @@ TEST_F(EffectDispatch, AnInputOfSeveralComponentsIsCoveredClipByClip)
 {
     const std::vector<std::string> unknown = {
         "3 --- / Error: Unknown Mob Ref (type: Unknown, usage: Unknown) / Clip replaced with Slug"};
-    const struct {
-        const char* operation;
-        const char* name;
-        bool timeWarp;
-    } cases[] = {{kBlur, "Blur", false}, {kSpeedControl, "Motion Control", true}};
-    for (const auto& c : cases) {
+    for (const auto& c : kEffectAndTimeWarp) {
         SCOPED_TRACE(c.name);
         Reset();
         EffectFile file;
