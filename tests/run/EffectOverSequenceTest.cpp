@@ -34,6 +34,7 @@ constexpr const char* kPaint = "e48d1f45-c61a-476d-8e2d-c969b626650a";        //
 constexpr const char* kColorCorrect = "b9c8dabb-e216-420c-aede-be698fb02001";  // "Color Correction"
 constexpr const char* kMaskImage = "61875cf7-fdea-329f-8e71-152ef1599f39";     // its stored name
 constexpr const char* kVideoDissolve = "0c3bea40-fc05-11d2-8a29-0050040ef7d2";
+constexpr const char* kUnknownTransition = "5a1b0c2d-0000-4000-8000-00000000b1a2";  // dropped
 
 constexpr std::uint32_t kMaster = 10;  // the composition is mob 1
 const std::string kShots = "Shots";
@@ -50,6 +51,32 @@ aafsdk::ObjectId AddEffectOver(EffectFile& file, aafsdk::ObjectId owner, const c
 {
     const aafsdk::ObjectId group = file.f.AddOperationGroup(owner, kPicture, length, operation);
     return file.Input(group, kPicture, length);
+}
+
+// Run mode 2 on the file; the written document.
+std::optional<Element> Convert(const EffectFile& file, const testsupport::TempDir& dir)
+{
+    file.Save(dir, "in.aaf");
+    const auto result = testsupport::RunConverter({"2", "in.aaf", "out.xml", "", "", "log.ini"}, dir.path());
+    EXPECT_EQ(result.exitCode, 1) << result.err;
+    return ReadDocument(testsupport::ReadFile(dir / "out.xml"));
+}
+
+// The only video track of the built composition.
+const Element* VideoTrack(const Element& document)
+{
+    const Element* sequence = FindSequence(document, "Effects");
+    if (sequence == nullptr)
+        return nullptr;
+    const std::vector<const Element*> tracks = Tracks(*sequence, "video");
+    return tracks.size() == 1 ? tracks[0] : nullptr;
+}
+
+void SetLength(EffectFile& file, aafsdk::ObjectId segment, std::int64_t length)
+{
+    std::vector<std::uint8_t>& stored = file.f.builder().property(segment, 0x0202).value;
+    for (size_t i = 0; i < stored.size(); ++i)
+        stored[i] = static_cast<std::uint8_t>(length >> (8 * i));
 }
 
 // A clip of 40 from 10; Paint over ColorCorrect over MaskImage over three clips of one master (26
@@ -77,10 +104,7 @@ EffectFile BuildFile(bool dissolves)
         file.Transition(kVideoDissolve, 10, 5);
     AddShot(f, file.sequence, 30, 600);
     AddShot(f, file.sequence, 20, 900);
-    const std::int64_t length = dissolves ? 546 : 566;
-    std::vector<std::uint8_t>& stored = f.builder().property(file.sequence, 0x0202).value;
-    for (size_t i = 0; i < stored.size(); ++i)
-        stored[i] = static_cast<std::uint8_t>(length >> (8 * i));
+    SetLength(file, file.sequence, dissolves ? 546 : 566);
     return file;
 }
 
@@ -145,22 +169,17 @@ TEST(EffectOverSequence, EveryClipOfTheInputKeepsItsPlaceAndIsLoggedOnce)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         testsupport::TempDir dir;
-        BuildFile(c.dissolves).Save(dir, "in.aaf");
-        const auto result = testsupport::RunConverter({"2", "in.aaf", "out.xml", "", "", "log.ini"}, dir.path());
-        ASSERT_EQ(result.exitCode, 1) << result.err;
-        const std::optional<Element> document = ReadDocument(testsupport::ReadFile(dir / "out.xml"));
+        const std::optional<Element> document = Convert(BuildFile(c.dissolves), dir);
         ASSERT_TRUE(document);
-        const Element* sequence = FindSequence(*document, "Effects");
-        ASSERT_NE(sequence, nullptr);
-        const std::vector<const Element*> tracks = Tracks(*sequence, "video");
-        ASSERT_EQ(tracks.size(), 1u);
-        CheckTrack(*tracks[0], {"video", 1, c.items}, BinClips(*document));
+        const Element* track = VideoTrack(*document);
+        ASSERT_NE(track, nullptr);
+        CheckTrack(*track, {"video", 1, c.items}, BinClips(*document));
 
         // The three clips of the group carry the three effects, innermost first; the clips around
         // it carry none, the dissolves (which have no id) their own.
         std::vector<LoggedItem> expected;
         int clip = 0;
-        for (const Element& child : tracks[0]->children) {
+        for (const Element& child : track->children) {
             if (child.name == kClip && ++clip >= 2 && clip <= 4)
                 expected.push_back({child.attributeId, covered});
             else if (child.name == kTransition)
@@ -168,6 +187,59 @@ TEST(EffectOverSequence, EveryClipOfTheInputKeepsItsPlaceAndIsLoggedOnce)
         }
         const std::vector<LoggedItem> logged = LoggedItems(dir / "log.ini");
         EXPECT_EQ(logged, expected);
+    }
+}
+
+// Inside the input, a transition's neighbours still wait on the item stack: it meets them there, and
+// the gap before the group keeps its length.
+TEST(EffectOverSequence, ATransitionInsideTheInputMeetsItsNeighbours)
+{
+    const std::string paint = "Not Supported / Resize / Ignored";
+    const struct {
+        const char* name;
+        const char* transition;
+        std::vector<Item> items;
+    } cases[] = {
+        {"dissolve",
+         kVideoDissolve,
+         {{kClip, 20, 46, 250, 276, kShots},
+          {kTransition, 36, 46},
+          {kClip, 36, 63, 50, 77, kShots},
+          {kClip, 63, 93, 600, 630, kShots}}},
+        // Dropped: the clip after it is not read yet, so the clip before gives up the whole overlap.
+        {"dropped transition",
+         kUnknownTransition,
+         {{kClip, 20, 36, 250, 266, kShots}, {kClip, 36, 63, 50, 77, kShots}, {kClip, 63, 93, 600, 630, kShots}}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        // A gap of 20; Paint over a clip of 26 from 250, the transition (10, cut at 5) and a clip of
+        // 27 from 50; a clip of 30 from 600.
+        EffectFile file;
+        fixture::AafFileBuilder& f = file.f;
+        importtest::AddPictureFile(f, 11, "Shots.mov", 1000, "file:///media/Shots.mov");
+        importtest::AddMasterMob(f, kMaster, kShots, 1000, {{1, kPicture, 11}});
+        file.Operation(kPaint, "PaintResize_v2", kPicture, 1);
+        file.Operation(c.transition, "", kPicture, 2);
+        f.AddFiller(file.sequence, kPicture, 20);
+        const aafsdk::ObjectId input = AddEffectOver(file, file.sequence, kPaint, 43);
+        AddShot(f, input, 26, 250);
+        f.AddTransition(input, kPicture, 10, 5, c.transition);
+        AddShot(f, input, 27, 50);
+        AddShot(f, file.sequence, 30, 600);
+        SetLength(file, file.sequence, 93);
+
+        testsupport::TempDir dir;
+        const std::optional<Element> document = Convert(file, dir);
+        ASSERT_TRUE(document);
+        const Element* track = VideoTrack(*document);
+        ASSERT_NE(track, nullptr);
+        CheckTrack(*track, {"video", 1, c.items}, BinClips(*document));
+        std::vector<std::string> paintedClips;
+        for (const LoggedItem& item : LoggedItems(dir / "log.ini"))
+            if (item.second == std::vector<std::string>{paint})
+                paintedClips.push_back(item.first);
+        EXPECT_EQ(paintedClips.size(), 2u);
     }
 }
 
