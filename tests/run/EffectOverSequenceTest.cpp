@@ -62,10 +62,10 @@ std::optional<Element> Convert(const EffectFile& file, const testsupport::TempDi
     return ReadDocument(testsupport::ReadFile(dir / "out.xml"));
 }
 
-// The only video track of the built composition.
-const Element* VideoTrack(const Element& document)
+// The only video track of the built composition of that name.
+const Element* VideoTrack(const Element& document, const std::string& composition = "Effects")
 {
-    const Element* sequence = FindSequence(document, "Effects");
+    const Element* sequence = FindSequence(document, composition);
     if (sequence == nullptr)
         return nullptr;
     const std::vector<const Element*> tracks = Tracks(*sequence, "video");
@@ -188,6 +188,30 @@ TEST(EffectOverSequence, EveryClipOfTheInputKeepsItsPlaceAndIsLoggedOnce)
         const std::vector<LoggedItem> logged = LoggedItems(dir / "log.ini");
         EXPECT_EQ(logged, expected);
     }
+}
+
+// A group that is a slot's whole segment fills that slot's track with the clips of its input.
+TEST(EffectOverSequence, AGroupOnASlotOfItsOwnFillsItsTrack)
+{
+    EffectFile file;
+    fixture::AafFileBuilder& f = file.f;
+    importtest::AddPictureFile(f, 11, "Shots.mov", 1000, "file:///media/Shots.mov");
+    importtest::AddMasterMob(f, kMaster, kShots, 1000, {{1, kPicture, 11}});
+    file.Operation(kPaint, "PaintResize_v2", kPicture, 1);
+    const aafsdk::ObjectId mob = f.AddMob("CompositionMob", "Slot group", fixture::MakeMobId(2));
+    const aafsdk::ObjectId slot = f.AddTimelineSlot(mob, 1, "V1", 25, 1);
+    const aafsdk::ObjectId input = AddEffectOver(file, slot, kPaint, 53);
+    AddShot(f, input, 26, 250);
+    AddShot(f, input, 27, 50);
+
+    testsupport::TempDir dir;
+    const std::optional<Element> document = Convert(file, dir);
+    ASSERT_TRUE(document);
+    const Element* track = VideoTrack(*document, "Slot group");
+    ASSERT_NE(track, nullptr);
+    CheckTrack(*track, {"video", 1, {{kClip, 0, 26, 250, 276, kShots}, {kClip, 26, 53, 50, 77, kShots}}},
+               BinClips(*document));
+    EXPECT_EQ(LoggedItems(dir / "log.ini").size(), 2u);
 }
 
 // Inside the input, a transition's neighbours still wait on the item stack: it meets them there, and
