@@ -54,7 +54,6 @@ protected:
     {
         savedImport_ = DocumentImportSource;
         savedQuery_ = JobQuerySource;
-        savedPrefs_ = ImportPrefs;
         testsupport::WriteFile(dir / "in.aaf", "input");
         testsupport::WriteFile(dir / "media.ini", "[General]\nOther=1\n");
     }
@@ -62,11 +61,7 @@ protected:
     {
         DocumentImportSource = savedImport_;
         JobQuerySource = savedQuery_;
-        ImportPrefs = savedPrefs_;
-        NamedParameters.clear();
-        PrefFilePath.clear();
-        ResetJobState();
-        ClearSourcePathMap();
+        ResetRunState();
         std::setlocale(LC_ALL, "C");
     }
 
@@ -143,7 +138,6 @@ protected:
 private:
     AafImportSource savedImport_;
     AafQuerySource savedQuery_;
-    ImportPreferences savedPrefs_;
 };
 
 TEST_F(InProcessRun, FailedConversionsLeaveWhatWasWrittenAndNoLog)
