@@ -1,5 +1,6 @@
 #include "aaf/import/ImportState.h"
 
+#include "aaf/import/EditRateConversion.h"
 #include "aaf/import/EventMarkers.h"
 #include "aaf/import/FileT.h"
 #include "aaf/import/MasterClipMap.h"
@@ -14,4 +15,5 @@ void ResetImportState()
     ClearEventMarkerMap();
     EmptyTimelineBuilderStacks();
     ClearImportTraversalLists();
+    ResetProjectFrameRate();
 }

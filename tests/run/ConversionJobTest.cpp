@@ -11,6 +11,7 @@
 #include <QStringList>
 
 #include "aaf/CheckHResult.h"
+#include "aaf/import/EditRateConversion.h"
 #include "aaf/import/EventMarkers.h"
 #include "aaf/import/FileT.h"
 #include "aaf/import/MasterClipMap.h"
@@ -252,6 +253,10 @@ TEST_F(InProcessRun, ARunStartsFromTheStartUpStateOfEveryLayer)
     LastErrorText = "GetHeader (FileT: GetHeader)";
     FcpFormatNameMap["stale"] = "x";
     FxPlugUuidMap["stale"] = "x";
+    SlotInfo::EditRate oddRate;
+    oddRate.numerator = 7;
+    oddRate.denominator = 3;
+    SetProjectFrameRate(oddRate);
     XmlOutputFile.setFileName(QString::fromStdString(Path("old.xml")));
     ASSERT_TRUE(XmlOutputFile.open(QIODevice::WriteOnly));
 
@@ -271,6 +276,8 @@ TEST_F(InProcessRun, ARunStartsFromTheStartUpStateOfEveryLayer)
     EXPECT_FALSE(XmlOutputFile.isOpen());
     EXPECT_TRUE(XmlOutputFile.fileName().isEmpty());
     EXPECT_EQ(XmemlDocument.version, 5);
+    EXPECT_EQ(ProjectFrameRate().numerator, OutputMediaSettings.timecode.rateNumerator);
+    EXPECT_EQ(ProjectFrameRate().denominator, OutputMediaSettings.timecode.rateDenominator);
 }
 
 TEST_F(InProcessRun, ProjectFormatQueryReplacesTheMediaSettings)
