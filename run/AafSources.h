@@ -4,3 +4,6 @@
 // (DocumentImportSource) and the query jobs (JobQuerySource). The program installs them once at
 // start; tests may replace them afterwards.
 void InstallAafSources();
+
+// Drops the AAF file a run left open (none does: every road closes it) without closing it again.
+void ForgetOpenAafFile();

@@ -13,6 +13,7 @@
 #include <QVariant>
 
 #include "run/ConversionJob.h"
+#include "run/RunState.h"
 #include "run/config/ImportPreferences.h"
 #include "run/config/IniFile.h"
 #include "run/config/NamedParameters.h"
@@ -202,6 +203,8 @@ int RunConverterMain(int argc, char** argv)
 {
     if (argc < 2)
         return kExitNoArguments;
+    // What an earlier run in this process left behind must not reach this one.
+    ResetRunState();
     const int last = std::min(argc - 1, 6);
     for (int position = 2; position <= last; ++position)
         SetNamedParameter(kParameterNames[position - 2], argv[position]);

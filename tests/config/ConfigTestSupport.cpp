@@ -2,6 +2,7 @@
 
 #include <atomic>
 
+#include "run/config/ConfigurationState.h"
 #include "run/config/IniFile.h"
 
 namespace configtest {
@@ -21,13 +22,7 @@ std::string Text(const QSettings& settings, const char* key)
 
 void ResetConfiguration()
 {
-    ImportPrefs = ImportPreferences();
-    OutputMediaSettings = MediaSettings();
-    FcpFormatNameMap.clear();
-    SourcePathMap.clear();
-    TranslationLog.clear();
-    PrefFilePath.clear();
-    NamedParameters.erase("logFilePath");
+    ResetConfigurationState();
 }
 
 }  // namespace configtest

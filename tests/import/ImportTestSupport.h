@@ -3,13 +3,16 @@
 #include <gtest/gtest.h>
 
 #include "aaf/import/EventMarkers.h"
+#include "aaf/import/ImportState.h"
 #include "aaf/import/TimelineBuilder.h"
 #include "fcpxml/FCPClipItemTag.h"
 #include "fcpxml/FCPFillerTag.h"
 #include "fcpxml/FCPGeneratorItemTag.h"
 #include "fcpxml/FCPSequenceTag.h"
 #include "fcpxml/FCPTransitionItemTag.h"
+#include "fcpxml/DocumentState.h"
 #include "fcpxml/IDTagBase.h"
+#include "run/config/ConfigurationState.h"
 #include "run/config/ImportPreferences.h"
 #include "run/config/MediaSettings.h"
 #include "run/config/TranslationLog.h"
@@ -25,14 +28,9 @@ protected:
 
     static void Reset()
     {
-        EmptyTimelineBuilderStacks();
-        ClearImportTraversalLists();
-        ClearEventMarkerMap();
-        ClearTranslationLog();
-        UsedNameCounts.clear();
-        UsedItemIds.clear();
-        ImportPrefs = ImportPreferences();
-        OutputMediaSettings = MediaSettings();
+        ResetConfigurationState();
+        ResetDocumentState();
+        ResetImportState();
     }
 };
 

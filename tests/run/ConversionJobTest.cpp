@@ -10,6 +10,8 @@
 #include <QSettings>
 #include <QStringList>
 
+#include "aaf/CheckHResult.h"
+#include "aaf/import/EditRateConversion.h"
 #include "aaf/import/EventMarkers.h"
 #include "aaf/import/FileT.h"
 #include "aaf/import/MasterClipMap.h"
@@ -18,6 +20,7 @@
 #include "aafsdk/fixture/AafFileBuilder.h"
 #include "aafsdk/fixture/AafWriter.h"
 #include "effects/FCPEffectCatalogue.h"
+#include "effects/FxPlugUuidMap.h"
 #include "fcpxml/CodecColorSpaceMap.h"
 #include "fcpxml/FCPFileTag.h"
 #include "fcpxml/IDTagBase.h"
@@ -27,6 +30,8 @@
 #include "fcpxml/XmlWriter.h"
 #include "run/ConversionJob.h"
 #include "run/Converter.h"
+#include "run/RunState.h"
+#include "run/config/MediaSettings.h"
 #include "run/config/ImportPreferences.h"
 #include "run/config/NamedParameters.h"
 #include "run/config/ProjectFormat.h"
@@ -50,7 +55,6 @@ protected:
     {
         savedImport_ = DocumentImportSource;
         savedQuery_ = JobQuerySource;
-        savedPrefs_ = ImportPrefs;
         testsupport::WriteFile(dir / "in.aaf", "input");
         testsupport::WriteFile(dir / "media.ini", "[General]\nOther=1\n");
     }
@@ -58,11 +62,7 @@ protected:
     {
         DocumentImportSource = savedImport_;
         JobQuerySource = savedQuery_;
-        ImportPrefs = savedPrefs_;
-        NamedParameters.clear();
-        PrefFilePath.clear();
-        ResetJobState();
-        ClearSourcePathMap();
+        ResetRunState();
         std::setlocale(LC_ALL, "C");
     }
 
@@ -139,7 +139,6 @@ protected:
 private:
     AafImportSource savedImport_;
     AafQuerySource savedQuery_;
-    ImportPreferences savedPrefs_;
 };
 
 TEST_F(InProcessRun, FailedConversionsLeaveWhatWasWrittenAndNoLog)
@@ -210,6 +209,75 @@ TEST_F(InProcessRun, ConversionStartsAndEndsWithEmptyPerRunState)
     EXPECT_TRUE(fs::exists(dir / "log.ini"));
     EXPECT_TRUE(PerRunStateIsEmpty());
     EXPECT_FALSE(XmlOutputFile.isOpen());
+}
+
+// The job's own reset empties the lists and rebuilds the tables, and keeps the settings the driver
+// read before it built the job.
+TEST_F(InProcessRun, EveryConversionJobEmptiesAndRebuildsTheTranslationTables)
+{
+    for (int job = 0; job < 2; ++job) {
+        SCOPED_TRACE(job);
+        FillPerRunState();
+        ImportPrefs.ignoreAudio = true;
+        ImportPrefs.mediaPreset.width = "1920";
+        {
+            ConversionJob conversion(Path("in.aaf").c_str(), Path("out.xml").c_str());
+            EXPECT_TRUE(XmemlDocument.bins.empty() && TranslationLog.empty() && MobRegistry::entries.empty() &&
+                        UsedItemIds.empty() && FileHeader == nullptr);
+            EXPECT_EQ(FCPEffectCatalogue.size(), 69u);
+            EXPECT_FALSE(FCPEffectCatalogue.contains("stale") || LabelColorTable.contains("stale") ||
+                         AvidMarkerColorTable.contains("stale") || AvidToFcpColorNames.contains("stale") ||
+                         QtCodecTable.contains("codec"));
+            EXPECT_FALSE(LabelColorTable.empty() || AvidMarkerColorTable.empty() || AvidToFcpColorNames.empty() ||
+                         QtCodecTable.empty() || CodecColorSpaceMap.empty());
+            EXPECT_TRUE(ImportPrefs.ignoreAudio);
+            EXPECT_EQ(OutputMediaSettings.width, 1920);
+        }
+        EXPECT_TRUE(PerRunStateIsEmpty());
+    }
+}
+
+// A run begins where a fresh process begins, settings included.
+TEST_F(InProcessRun, ARunStartsFromTheStartUpStateOfEveryLayer)
+{
+    FillPerRunState();
+    GlobalTimelineBuilder.ItemStack.emplace_back();
+    ImportPrefs.ignoreAudio = true;
+    ImportPrefs.addMediaToBin = false;
+    ImportPrefs.projectFormatCode = 7;
+    ImportPrefs.mediaPreset.width = "1920";
+    OutputMediaSettings.width = 1920;
+    OutputMediaSettings.sampleRate = 96000;
+    NamedParameters["xmlFilePath"] = "old.xml";
+    PrefFilePath = "old.ini";
+    LastErrorText = "GetHeader (FileT: GetHeader)";
+    FcpFormatNameMap["stale"] = "x";
+    FxPlugUuidMap["stale"] = "x";
+    SlotInfo::EditRate oddRate;
+    oddRate.numerator = 7;
+    oddRate.denominator = 3;
+    SetProjectFrameRate(oddRate);
+    XmlOutputFile.setFileName(QString::fromStdString(Path("old.xml")));
+    ASSERT_TRUE(XmlOutputFile.open(QIODevice::WriteOnly));
+
+    ResetRunState();
+
+    EXPECT_TRUE(PerRunStateIsEmpty());
+    EXPECT_TRUE(GlobalTimelineBuilder.ItemStack.empty() && GlobalTimelineBuilder.SequenceStack.empty());
+    const ImportPreferences defaults;
+    EXPECT_EQ(ImportPrefs.ignoreAudio, defaults.ignoreAudio);
+    EXPECT_EQ(ImportPrefs.addMediaToBin, defaults.addMediaToBin);
+    EXPECT_EQ(ImportPrefs.projectFormatCode, defaults.projectFormatCode);
+    EXPECT_EQ(ImportPrefs.GetWidth(), defaults.GetWidth());
+    EXPECT_EQ(OutputMediaSettings.width, MediaSettings().width);
+    EXPECT_EQ(OutputMediaSettings.sampleRate, MediaSettings().sampleRate);
+    EXPECT_TRUE(NamedParameters.empty() && PrefFilePath.empty() && LastErrorText.empty());
+    EXPECT_TRUE(FcpFormatNameMap.empty() && FxPlugUuidMap.empty());
+    EXPECT_FALSE(XmlOutputFile.isOpen());
+    EXPECT_TRUE(XmlOutputFile.fileName().isEmpty());
+    EXPECT_EQ(XmemlDocument.version, 5);
+    EXPECT_EQ(ProjectFrameRate().numerator, OutputMediaSettings.timecode.rateNumerator);
+    EXPECT_EQ(ProjectFrameRate().denominator, OutputMediaSettings.timecode.rateDenominator);
 }
 
 TEST_F(InProcessRun, ProjectFormatQueryReplacesTheMediaSettings)

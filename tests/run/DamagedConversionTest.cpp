@@ -20,7 +20,7 @@
 #include "effects/InstallEffectTranslation.h"
 #include "run/AafSources.h"
 #include "run/Converter.h"
-#include "run/ConversionJob.h"
+#include "run/RunState.h"
 #include "run/config/NamedParameters.h"
 #include "run/config/SourcePaths.h"
 #include "support/GenericPropertyFixture.h"
@@ -56,9 +56,7 @@ protected:
     }
     void TearDown() override
     {
-        NamedParameters.clear();
-        ResetJobState();
-        ClearSourcePathMap();
+        ResetRunState();
         std::setlocale(LC_ALL, "C");
     }
 
