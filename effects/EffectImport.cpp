@@ -44,6 +44,19 @@ void ReadRateTag(const std::map<std::string, TaggedValueEntry>& tags, const char
     field = LeadingInteger(comment.text);
 }
 
+// Whether the group's input at index is a sequence.
+bool InputIsSequence(IAAFOperationGroup* group, std::int32_t index)
+{
+    if (group == nullptr || index < 0)
+        return false;
+    Held<IAAFSegment> segment;
+    if (!Obtained(group->GetInputSegmentAt(static_cast<aafUInt32>(index), segment.out()), segment))
+        return false;
+    Held<IAAFSequence> sequence;
+    return segment->QueryInterface(IID_IAAFSequence, reinterpret_cast<void**>(sequence.out())) >= 0 &&
+           static_cast<bool>(sequence);
+}
+
 }  // namespace
 
 void SetPendingReferenceLength(std::int32_t length)
@@ -89,7 +102,12 @@ void EffectT::ImportEffect()
     if (id == kSubmaster) {
         ImportCollapsedLayers();
     } else {
-        ImportLastInput(context.subKind, id == kMonoAudioPan ? kParentEffectInputOwnTrack : kParentEffectInput);
+        // A pan over a sequence at track level fills the track opened for it, gaps and
+        // transitions in place. Anywhere else a pan's input is read like any effect's, so its
+        // clips stay on the track that holds the pan, where the file puts them.
+        const bool ownTrack = id == kMonoAudioPan && context.parentKind == kParentTimelineSlot &&
+                              InputIsSequence(group, inputCount - 1);
+        ImportLastInput(context.subKind, ownTrack ? kParentEffectInputOwnTrack : kParentEffectInput);
         ReadMixMatchRates();
         TranslateEffect();
     }

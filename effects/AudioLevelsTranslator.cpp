@@ -1,0 +1,49 @@
+#include "effects/AudioLevelsTranslator.h"
+
+#include "effects/AudioParameterMapping.h"
+#include "effects/EffectIds.h"
+#include "effects/ParameterBinding.h"
+#include "effects/ParameterLookup.h"
+#include "fcpxml/BasicMotionBase.h"
+#include "run/config/TranslationLog.h"
+#include "aaf/import/TimelineBuilder.h"
+
+namespace {
+
+// The level is the AAF gain itself.
+constexpr ValueConversionRule kLevelRule{1.0f, 1.0f, 0};
+
+void ReadLevelParameter(AudioLevelsTranslator& translator, ParameterMap& local)
+{
+    if (translator.parameters == nullptr)
+        return;
+    if (!MapParameter(*translator.parameters, local, kAudioGainParameter, "level", kLevelRule))
+        MapParameter(*translator.parameters, local, kAmplitudeParameter, "level", kLevelRule);
+}
+
+void BuildLevelParameter(AudioLevelsTranslator& translator, ParameterRecord& record)
+{
+    UseAudioValueMapping(record.mapping);
+    ParameterBinding binding(&record, ParameterInfo("level", "level", "0", "3.98109"));
+    FillParameterValues(binding);
+    BasicMotionBase::AddParameterIfSet(binding.parameter, translator.effect);
+}
+
+}  // namespace
+
+AudioLevelsTranslator::AudioLevelsTranslator(const ComponentContext& effectContext, const Auid& operation,
+                                             std::map<std::string, ParameterRecord>* effectParameters)
+    : EffectTranslator(effectContext, operation, effectParameters)
+{
+    SetFCPEffect("audiolevels");
+}
+
+void TranslateAudioLevels(AudioLevelsTranslator& translator)
+{
+    ParameterMap local;
+    ReadLevelParameter(translator, local);
+    if (const auto level = local.find("level"); level != local.end())
+        BuildLevelParameter(translator, level->second);
+    if (AttachFilterToClipItem(translator))
+        AddTranslationToCurrentItem(kTranslationApplied, "Audio Levels", "Audio Levels/Gain", "Applied");
+}
