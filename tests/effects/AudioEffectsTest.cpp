@@ -54,15 +54,6 @@ ParameterRecord Constant(ValueBase* value)
     return record;
 }
 
-ControlPointInfo At(int numerator, int denominator, ValueBase* value)
-{
-    ControlPointInfo point;
-    point.timeNumerator = numerator;
-    point.timeDenominator = denominator;
-    point.value = value;
-    return point;
-}
-
 class AudioEffects : public EffectTest {
 protected:
     const FCPClipItemTag& Current() const
@@ -97,8 +88,8 @@ TEST_F(AudioEffects, LevelsOfAClip)
     const std::string amplitude = AuidToText(kAmplitudeParameter);
     const std::string applied = " {Audio Levels/Audio Levels/Gain/Applied}";
     ParameterRecord ramp;
-    ramp.controlPoints = {At(0, 30, new RatioValue(1, 1)), At(13, 30, new RatioValue(1, 4)),
-                          At(30, 30, new RatioValue(2, 1))};
+    ramp.controlPoints = {ControlPointAt(0, 30, new RatioValue(1, 1)), ControlPointAt(13, 30, new RatioValue(1, 4)),
+                          ControlPointAt(30, 30, new RatioValue(2, 1))};
     const struct {
         const char* name;
         ParameterMap parameters;
@@ -147,8 +138,8 @@ TEST_F(AudioEffects, PanValuesOfAClip)
     const std::string pan = AuidToText(kPanParameter);
     const std::string applied = " {Audio Pan/Audio Pan/Applied}";
     ParameterRecord sweep;
-    sweep.controlPoints = {At(0, 30, new RatioValue(0, 1)), At(15, 30, new RatioValue(1, 2)),
-                           At(31, 30, new RatioValue(1, 1))};
+    sweep.controlPoints = {ControlPointAt(0, 30, new RatioValue(0, 1)), ControlPointAt(15, 30, new RatioValue(1, 2)),
+                           ControlPointAt(31, 30, new RatioValue(1, 1))};
     const struct {
         const char* name;
         ParameterMap parameters;
@@ -174,8 +165,8 @@ TEST_F(AudioEffects, TrackPanCoversEachClipOfTheTrack)
 {
     ParameterMap parameters;
     ParameterRecord& curve = parameters[AuidToText(kPanParameter)];
-    curve.controlPoints = {At(0, 100, new RatioValue(0, 1)), At(50, 100, new RatioValue(1, 2)),
-                           At(100, 100, new RatioValue(1, 1))};
+    curve.controlPoints = {ControlPointAt(0, 100, new RatioValue(0, 1)), ControlPointAt(50, 100, new RatioValue(1, 2)),
+                           ControlPointAt(100, 100, new RatioValue(1, 1))};
     const auto placed = [](FCPClipItemTag clip, int start, int end) {
         clip.start = start;
         clip.end = end;

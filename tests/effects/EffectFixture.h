@@ -20,6 +20,7 @@
 #include "effects/FCPEffectCatalogue.h"
 #include "effects/InstallEffectTranslation.h"
 #include "effects/TranslationTables.h"
+#include "fcpxml/ControlPointInfo.h"
 #include "import/ImportTestSupport.h"
 #include "support/GenericPropertyFixture.h"
 #include "support/InterfaceWalk.h"
@@ -277,6 +278,16 @@ struct FileEffects {
     FileEffects(const FileEffects&) = delete;
     FileEffects& operator=(const FileEffects&) = delete;
 };
+
+// A control point at numerator/denominator of the effect; it owns value.
+inline ControlPointInfo ControlPointAt(int numerator, int denominator, ValueBase* value)
+{
+    ControlPointInfo point;
+    point.timeNumerator = numerator;
+    point.timeDenominator = denominator;
+    point.value = value;
+    return point;
+}
 
 // The state a conversion starts from, with the catalogue built and the effect translation installed.
 class EffectTest : public importtest::ImportTest {
