@@ -1,5 +1,7 @@
 #include "effects/AudioLevelsTranslator.h"
 
+#include <cstdint>
+
 #include "effects/AudioParameterMapping.h"
 #include "effects/EffectIds.h"
 #include "effects/ParameterBinding.h"
@@ -7,6 +9,9 @@
 #include "fcpxml/BasicMotionBase.h"
 #include "run/config/TranslationLog.h"
 #include "aaf/import/TimelineBuilder.h"
+#include "fcpxml/FloatToInt.h"
+#include "fcpxml/ItemSlot.h"
+#include "fcpxml/TimelineBuilder.h"
 
 namespace {
 
@@ -21,9 +26,21 @@ void ReadLevelParameter(AudioLevelsTranslator& translator, ParameterMap& local)
         MapParameter(*translator.parameters, local, kAmplitudeParameter, "level", kLevelRule);
 }
 
+// On an audio item a point's numerator counts edit units from the effect's start; for one of several
+// items the effect covers, it counts from where that item starts.
+void CountFromCoveredItem(const AudioLevelsTranslator& translator, ParameterRecord& record)
+{
+    const auto& items = GlobalTimelineBuilder.ItemStack;
+    if (translator.coveredStart == 0 || items.empty() || GetItemMediaType(items.front()) != 1)
+        return;
+    for (ControlPointInfo& point : record.controlPoints)
+        point.timeNumerator = FloatToInt(static_cast<double>(std::int64_t{point.timeNumerator} - translator.coveredStart));
+}
+
 void BuildLevelParameter(AudioLevelsTranslator& translator, ParameterRecord& record)
 {
     UseAudioValueMapping(record.mapping);
+    CountFromCoveredItem(translator, record);
     ParameterBinding binding(&record, ParameterInfo("level", "level", "0", "3.98109"));
     FillParameterValues(binding);
     BasicMotionBase::AddParameterIfSet(binding.parameter, translator.effect);

@@ -60,11 +60,12 @@ void TranslateAudioPan(AudioPanTranslator& translator)
                 ApplyPanToClipItem(translator, *item, item->start, item->end);
         return;
     }
-    // Anywhere else the pan covers the item its input left on the stack, which starts with it.
+    // Anywhere else the pan covers the current item, from where that starts within the pan.
     if (builder.ItemStack.empty())
         return;
     if (auto* item = dynamic_cast<FCPClipItemTag*>(builder.ItemStack.front().get()))
-        ApplyPanToClipItem(translator, *item, 0, Sum(std::int64_t{item->out} - item->in));
+        ApplyPanToClipItem(translator, *item, translator.coveredStart,
+                           Sum(std::int64_t{translator.coveredStart} + item->out - item->in));
 }
 
 void ApplyPanToClipItem(const AudioPanTranslator& translator, FCPClipItemTag& item, int start, int end)

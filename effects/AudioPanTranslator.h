@@ -20,7 +20,8 @@ void ReadPanParameter(AudioPanTranslator& translator);
 
 // The pan onto the clip items it covers. A pan that fills a track of its own (a track-level pan over
 // a sequence) covers every clip item of that track, each at its place on the track; any other pan
-// covers the current item, when that is a clip item, from its start. Nothing without pan data.
+// covers the current item, when that is a clip item, from where it starts within the pan
+// (coveredStart). Nothing without pan data.
 void TranslateAudioPan(AudioPanTranslator& translator);
 
 // The part of the pan that falls within start..end of the pan's time (both included) onto the clip

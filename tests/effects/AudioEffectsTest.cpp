@@ -61,20 +61,22 @@ protected:
         return dynamic_cast<const FCPClipItemTag&>(*GlobalTimelineBuilder.ItemStack.front().get());
     }
 
-    std::string Levels(ParameterMap parameters, int mediaType = 1)
+    std::string Levels(ParameterMap parameters, int mediaType = 1, int coveredStart = 0)
     {
         EmptyTimelineBuilderStacks();
         PushClipItem(Clip("A", 10, 40, mediaType));
         AudioLevelsTranslator levels(Context(30, 1, 26), Auid{}, &parameters);
+        levels.coveredStart = coveredStart;
         TranslateAudioLevels(levels);
         return FiltersAndRecords(Current());
     }
 
-    std::string Pan(ParameterMap parameters)
+    std::string Pan(ParameterMap parameters, int coveredStart = 0)
     {
         EmptyTimelineBuilderStacks();
         PushClipItem(Clip("A", 10, 40, 1));
         AudioPanTranslator pan(Context(30, 1, 26), Auid{}, &parameters);
+        pan.coveredStart = coveredStart;
         pan.panParameterIds.push_back(kPanParameter);
         ReadPanParameter(pan);
         TranslateAudioPan(pan);
@@ -95,6 +97,7 @@ TEST_F(AudioEffects, LevelsOfAClip)
         ParameterMap parameters;
         int mediaType;
         std::string out;
+        int coveredStart = 0;
     } cases[] = {
         {"a constant gain", {{gain, Constant(new RatioValue(1, 2))}}, 1, " [audiolevels: 0.5]" + applied},
         {"an integer gain", {{gain, Constant(new IntValue(3))}}, 1, " [audiolevels: 3]" + applied},
@@ -107,11 +110,14 @@ TEST_F(AudioEffects, LevelsOfAClip)
         {"a varying gain on the item's own frames", {{gain, ramp}}, 1, " [audiolevels: 10=1 23=0.25 40=2]" + applied},
         // On a picture item the time is a fraction of the item.
         {"a varying gain on a picture item", {{gain, ramp}}, 2, " [audiolevels: 10=1 23=0.25 40=2]" + applied},
+        // The second of several clips a gain covers, 13 units into the gain: its points count
+        // from there (one before the clip is left out).
+        {"a gain over several clips", {{gain, ramp}}, 1, " [audiolevels: 10=0.25 27=2]" + applied, 13},
         // The clip item refuses a filter without data, and then nothing is logged.
         {"no gain parameter", {}, 1, ""},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(Levels(c.parameters, c.mediaType), c.out) << c.name;
+        EXPECT_EQ(Levels(c.parameters, c.mediaType, c.coveredStart), c.out) << c.name;
 
     const ParameterRecord& level = Constant(new RatioValue(1, 2));
     ParameterMap parameters{{gain, level}};
@@ -144,6 +150,7 @@ TEST_F(AudioEffects, PanValuesOfAClip)
         const char* name;
         ParameterMap parameters;
         std::string out;
+        int coveredStart = 0;
     } cases[] = {
         {"hard left", {{pan, Constant(new RatioValue(0, 1))}}, " [audiopan: -1]" + applied},
         {"a quarter", {{pan, Constant(new RatioValue(1, 4))}}, " [audiopan: -0.5]" + applied},
@@ -152,11 +159,13 @@ TEST_F(AudioEffects, PanValuesOfAClip)
         {"hard right", {{pan, Constant(new RatioValue(1, 1))}}, " [audiopan: 1]" + applied},
         // A pan on one clip starts with it; a point after its end is left out.
         {"varying over the clip", {{pan, sweep}}, " [audiopan: 10=-1 25=0]" + applied},
+        // The clip a pan covers starts 15 units into it: the points from there to its end.
+        {"the second clip of a pan", {{pan, sweep}}, " [audiopan: 10=0 26=1]" + applied, 15},
         {"no pan value", {{pan, Constant(nullptr)}}, ""},
         {"no pan parameter", {}, ""},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(Pan(c.parameters), c.out) << c.name;
+        EXPECT_EQ(Pan(c.parameters, c.coveredStart), c.out) << c.name;
 }
 
 // The pan of a track covers every clip item on it, each with the part of the curve in its place on
