@@ -64,14 +64,14 @@ TEST(SampleEffectLogs, EveryEffectAndTransitionIsLogged)
           {{"Dip to Color Dissolve", "Fade to Color", "Applied"}, 1},
           {pan, 8}}},  // two track pans over four clips each
         // Transitions: Audio Dissolve x2, VideoDissolve_2 x3; Audio Gain x2, PaintResize_v2 x2,
-        // RGBColorCorrect_2, Title_2 x2, and 16 time warps.
+        // RGBColorCorrect_2, Title_2 x2 (without title data, so slugs), and 16 time warps.
         {"test_file_01.aaf",
          {{videoDissolve, 3},
           {audioDissolve, 2},
           {levels, 2},
           {ignored("Resize"), 2},
           {ignored("Color Correction"), 1},
-          {ignored("Title_2"), 2},
+          {{"Text Generator", "Title Tool", "Invalid Title Info - Clip replaced with Slug"}, 2},
           {ignored("Motion Control"), 16}}},
         {"keyframed_properties.aaf",
          {{ignored("MaskImage_2"), 1},
@@ -107,6 +107,8 @@ TEST(SampleEffectLogs, EveryEffectAndTransitionIsLogged)
         {"preflattened.aaf", {{pan, 16}}},
         {"simple.aaf", {{pan, 10}}},
         {"trims.aaf", {{pan, 10}}},
+        // One title with one text box becomes a Text generator.
+        {"essence_group.aaf", {{{"Text Generator", "Title Tool", "Applied"}, 1}}},
         {"nesting_test.aaf", {{{"Nested Sequence", "Submaster/Collapsed Layers", "Applied"}, 1}}},
     };
     testsupport::TempDir dir;
