@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "effects/AudioParameterMapping.h"
+#include "effects/ControlPointFrame.h"
 #include "effects/EffectIds.h"
 #include "effects/ParameterBinding.h"
 #include "effects/ParameterLookup.h"
@@ -26,13 +27,15 @@ void ReadLevelParameter(AudioLevelsTranslator& translator, ParameterMap& local)
         MapParameter(*translator.parameters, local, kAmplitudeParameter, "level", kLevelRule);
 }
 
-// On an audio item a point's numerator counts edit units from the effect's start; for one of several
-// items the effect covers, it counts from where that item starts.
-void CountFromCoveredItem(const AudioLevelsTranslator& translator, ParameterRecord& record)
+// On an audio item a point's numerator counts edit units of the effect's slot from the effect's
+// start: made frames (a sound track may count samples), and for one of several items the effect
+// covers, counted from where that item starts.
+void CountFramesFromCoveredItem(const AudioLevelsTranslator& translator, ParameterRecord& record)
 {
     const auto& items = GlobalTimelineBuilder.ItemStack;
-    if (translator.coveredStart == 0 || items.empty() || GetItemMediaType(items.front()) != 1)
+    if (items.empty() || GetItemMediaType(items.front()) != 1)
         return;
+    CountPointsInFrames(translator.context, record.controlPoints);
     for (ControlPointInfo& point : record.controlPoints)
         point.timeNumerator = FloatToInt(static_cast<double>(std::int64_t{point.timeNumerator} - translator.coveredStart));
 }
@@ -40,7 +43,7 @@ void CountFromCoveredItem(const AudioLevelsTranslator& translator, ParameterReco
 void BuildLevelParameter(AudioLevelsTranslator& translator, ParameterRecord& record)
 {
     UseAudioValueMapping(record.mapping);
-    CountFromCoveredItem(translator, record);
+    CountFramesFromCoveredItem(translator, record);
     ParameterBinding binding(&record, ParameterInfo("level", "level", "0", "3.98109"));
     FillParameterValues(binding);
     BasicMotionBase::AddParameterIfSet(binding.parameter, translator.effect);

@@ -5,6 +5,7 @@
 #include "aaf/ValueMakers.h"
 #include "aaf/import/ParentKind.h"
 #include "effects/AudioParameterMapping.h"
+#include "effects/ControlPointFrame.h"
 #include "effects/ConvertParameterValue.h"
 #include "effects/EffectIds.h"
 #include "effects/ParameterBinding.h"
@@ -42,6 +43,7 @@ void ReadPanParameter(AudioPanTranslator& translator)
             continue;
         translator.panRecord = local.at("pan");
         UseAudioValueMapping(translator.panRecord.mapping);
+        CountPointsInFrames(translator.context, translator.panRecord.controlPoints);
         return;
     }
 }
@@ -83,7 +85,8 @@ void ApplyPanToClipItem(const AudioPanTranslator& translator, FCPClipItemTag& it
         for (const ControlPointInfo& point : record.controlPoints) {
             if (!HasValue(point.value))
                 continue;
-            // The numerator is the point's place in the pan's time; the denominator is not used.
+            // The numerator is the point's place in the pan's time, in frames since it was read; the
+            // denominator is not used.
             const int t = point.timeNumerator;
             if (end <= 0 || t < start || t > end)
                 continue;

@@ -15,6 +15,7 @@
 #include "effects/EffectIds.h"
 #include "effects/ParameterLookup.h"
 #include "fcpxml/ChildrenInfo.h"
+#include "fcpxml/EditUnitConverter.h"
 #include "fcpxml/FCPGeneratorItemTag.h"
 #include "fcpxml/NumberText.h"
 #include "import/ImportFileSupport.h"
@@ -166,6 +167,36 @@ TEST_F(AudioEffects, PanValuesOfAClip)
     };
     for (const auto& c : cases)
         EXPECT_EQ(Pan(c.parameters, c.coveredStart), c.out) << c.name;
+}
+
+// On a sound track that counts samples (48000/1 in a 25 fps composition) a point's numerator is a
+// sample offset into the effect, which begins 1000 samples into its slot: it lands on the frame its
+// time falls on, and of points that meet on one frame the later stays.
+TEST_F(AudioEffects, PointsOnASampleRateTrackLandOnFrames)
+{
+    ComponentContext samples = Context(60, 1, 26);
+    samples.frames = EditUnitConverter(48000, 1, 25, 1);
+    samples.position = 1000;
+    ParameterRecord ramp;
+    ramp.controlPoints = {ControlPointAt(0, 48000, new RatioValue(1, 1)),
+                          ControlPointAt(23000, 48000, new RatioValue(1, 4)),
+                          ControlPointAt(23001, 48000, new RatioValue(1, 2)),
+                          ControlPointAt(47000, 48000, new RatioValue(2, 1))};
+    ParameterMap gain{{AuidToText(kAudioGainParameter), ramp}};
+    PushClipItem(Clip("A", 10, 40, 1));
+    AudioLevelsTranslator levels(samples, Auid{}, &gain);
+    TranslateAudioLevels(levels);
+    // Samples 1000, 24000, 24001 and 48000 of the slot are frames 0.52, 12.5, 12.50052 and 25.
+    EXPECT_EQ(FiltersAndRecords(Current()), " [audiolevels: 10=1 22=0.5 34=2] {Audio Levels/Audio Levels/Gain/Applied}");
+
+    ParameterMap pan{{AuidToText(kPanParameter), ramp}};
+    EmptyTimelineBuilderStacks();
+    PushClipItem(Clip("A", 10, 40, 1));
+    AudioPanTranslator panned(samples, Auid{}, &pan);
+    panned.panParameterIds.push_back(kPanParameter);
+    ReadPanParameter(panned);
+    TranslateAudioPan(panned);
+    EXPECT_EQ(FiltersAndRecords(Current()), " [audiopan: 10=1 22=0 34=3] {Audio Pan/Audio Pan/Applied}");
 }
 
 // The pan of a track covers every clip item on it, each with the part of the curve in its place on
