@@ -238,14 +238,11 @@ TEST_F(AudioEffects, TrackPanCoversEachClipOfTheTrack)
 
 // Whole imports of built files: master clips A, B, C (mobs 21 to 23) over sound files, one sound
 // track each time, read back as "name start..end in N" with the item's filters and records.
-class AudioEffectFiles : public importtest::ImportFileTest {
+class AudioEffectFiles : public EffectImportFileTest {
 protected:
     void SetUp() override
     {
-        ImportFileTest::SetUp();
-        ClearTranslationTables();
-        BuildEffectCatalogue();
-        InstallEffectTranslation();
+        EffectImportFileTest::SetUp();
         for (std::uint32_t n = kA; n < kA + 3; ++n) {
             const std::string name(1, static_cast<char>('A' + n - kA));
             importtest::AddMasterMob(file.f, n, name, 500, {{1, kSound, 10 + n}});
@@ -254,12 +251,6 @@ protected:
         file.Operation(kPan, "Audio Pan", kSound, 1);
         file.Operation(kGain, "Audio Gain", kSound, 1);
     }
-    void TearDown() override
-    {
-        ImportFileTest::TearDown();
-        ClearTranslationTables();
-    }
-
     // A second sound slot whose segment is the operation group.
     ObjectId SlotGroup(const char* operation, std::int64_t length)
     {

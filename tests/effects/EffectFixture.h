@@ -21,6 +21,7 @@
 #include "effects/InstallEffectTranslation.h"
 #include "effects/TranslationTables.h"
 #include "fcpxml/ControlPointInfo.h"
+#include "import/ImportFileSupport.h"
 #include "import/ImportTestSupport.h"
 #include "support/GenericPropertyFixture.h"
 #include "support/InterfaceWalk.h"
@@ -322,6 +323,23 @@ protected:
     }
 
     testsupport::TempDir dir_;
+};
+
+// Whole imports of files built in code, with the effect translation installed.
+class EffectImportFileTest : public importtest::ImportFileTest {
+protected:
+    void SetUp() override
+    {
+        ImportFileTest::SetUp();
+        ClearTranslationTables();
+        BuildEffectCatalogue();
+        InstallEffectTranslation();
+    }
+    void TearDown() override
+    {
+        ImportFileTest::TearDown();
+        ClearTranslationTables();
+    }
 };
 
 }  // namespace effecttest
