@@ -25,7 +25,6 @@ namespace effecttest {
 namespace {
 
 inline constexpr aafsdk::Auid kAudioGain = "47c00f7d-fb55-11d3-9ff7-0004ac969f50"_auid;
-inline constexpr aafsdk::Auid kAmplitude = "e4962321-2267-11d3-8a4c-0050040ef7d2"_auid;
 inline constexpr aafsdk::Auid kPanValue = "e4962322-2267-11d3-8a4c-0050040ef7d2"_auid;
 inline constexpr const char* kGain = "9d2ea894-0968-11d3-8a38-0050040ef7d2";
 
