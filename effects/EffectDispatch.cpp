@@ -77,12 +77,14 @@ constexpr TimeConverterRow kTimeRows[] = {
 void ConvertAudioLevels(EffectTranslator& translator)
 {
     AudioLevelsTranslator levels(translator.context, translator.operationId, translator.parameters);
+    levels.coveredStart = translator.coveredStart;
     TranslateAudioLevels(levels);
 }
 
 void ConvertAudioPan(EffectTranslator& translator)
 {
     AudioPanTranslator pan(translator.context, translator.operationId, translator.parameters);
+    pan.coveredStart = translator.coveredStart;
     pan.panParameterIds.push_back(kPanParameter);
     ReadPanParameter(pan);
     TranslateAudioPan(pan);
@@ -153,6 +155,7 @@ void EffectT::TranslateEffect()
 {
     EffectTranslator translator(context, id, &parameters);
     translator.SetName(name);
+    translator.coveredStart = coveredStart;
     if (id == kMonoAudioPan) {
         // The pan goes to its converter whatever the current item: it may cover a whole track.
         TranslateAudioEffect(translator);

@@ -1,5 +1,6 @@
 #include "effects/EffectT.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <limits>
 
@@ -12,6 +13,9 @@
 #include "fcpxml/CommentText.h"
 #include "fcpxml/FCPClipItemTag.h"
 #include "fcpxml/FCPSequenceTag.h"
+#include "fcpxml/FloatToInt.h"
+#include "fcpxml/ItemKind.h"
+#include "fcpxml/ItemSlot.h"
 #include "run/config/MediaSettings.h"
 
 namespace {
@@ -81,13 +85,14 @@ std::int32_t EffectT::Import()
         ImportLastInput(context.subKind, kParentClipMobSlot);
         SetPendingReferenceLength(context.length);
         break;
-    case kParentTimelineSlot:
+    case kParentTimelineSlot: {
         OpenTrack(context);
+        const std::size_t depth = ItemStackDepth();
         ImportEffect();
-        if (!GlobalTimelineBuilder.ItemStack.empty())
-            MoveCurrentItemToTrack();
+        MoveItemsToTrack(depth);
         CloseTrack();
         break;
+    }
     default:
         break;
     }
@@ -101,7 +106,9 @@ void EffectT::ImportEffect()
         context.subKind = 8;
     if (id == kSubmaster) {
         ImportCollapsedLayers();
+        AddCommentsToCurrentItem();
     } else {
+        const std::size_t depth = ItemStackDepth();
         // A pan over a sequence at track level fills the track opened for it, gaps and
         // transitions in place. Anywhere else a pan's input is read like any effect's, so its
         // clips stay on the track that holds the pan, where the file puts them.
@@ -109,10 +116,37 @@ void EffectT::ImportEffect()
                               InputIsSequence(group, inputCount - 1);
         ImportLastInput(context.subKind, ownTrack ? kParentEffectInputOwnTrack : kParentEffectInput);
         ReadMixMatchRates();
-        TranslateEffect();
+        TranslateInputItems(depth);
     }
-    AddCommentsToCurrentItem();
     GlobalImportTraversalLists.TaggedValueMaps.clear();
+}
+
+void EffectT::TranslateInputItems(std::size_t depth)
+{
+    // One item, or a pan that filled a track of its own (it covers that track's clips).
+    if (ItemsPushedSince(depth) <= 1) {
+        coveredStart = 0;
+        TranslateEffect();
+        AddCommentsToCurrentItem();
+        return;
+    }
+    // An input of several components: the effect covers each of their clips, as it would cover one,
+    // each from where it starts within the input (after the items before it).
+    std::int64_t start = 0;
+    ForEachItemPushedSince(depth, [this, &start] {
+        const ItemSlot& item = GlobalTimelineBuilder.ItemStack.front();
+        const int kind = GetItemKind(item);
+        TrimValues trim;
+        GetItemTrimValues(item, trim);
+        coveredStart = FloatToInt(static_cast<double>(start));
+        if (kind != ItemKindTransitionItem)
+            start += std::max(std::int64_t{trim.out} - trim.in, std::int64_t{0});
+        if (kind != ItemKindClipItem && kind != ItemKindGeneratorItem)
+            return;
+        TranslateEffect();
+        AddCommentsToCurrentItem();
+    });
+    coveredStart = 0;
 }
 
 void EffectT::ImportInputSegment(std::int32_t index, std::int32_t subKind, std::int32_t parentKind)

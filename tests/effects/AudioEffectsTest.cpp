@@ -345,6 +345,42 @@ TEST_F(AudioEffectFiles, GainInsideATrackPan)
                               "B 40..80 in 0 [audiopan: 20=1]" + kPanned}}));
 }
 
+// A gain over a sequence of two clips puts a level filter on each, its points on that clip's own
+// frames: the second clip starts 40 into the gain and plays from source frame 100. Each keeps the
+// points beyond its ends, so the curve runs on over its edges as in the file.
+TEST_F(AudioEffectFiles, GainOverASequenceOfTwoClips)
+{
+    file.f.AddSourceClip(file.sequence, kSound, 10, fixture::MakeMobId(kC), 1, 0);
+    const ObjectId gain = file.Group(kGain, kSound, 70);
+    const ObjectId varying = file.Varying(gain, kAudioGain, kLinear);
+    for (const auto& [time, level] : std::vector<std::pair<int, int>>{{0, 1}, {30, 2}, {50, 3}, {70, 4}})
+        file.Point(varying, time, 70, kRational, RationalBytes(level, 4));
+    const ObjectId input = file.Input(gain, kSound, 70);
+    file.f.AddSourceClip(input, kSound, 40, fixture::MakeMobId(kA), 1, 0);
+    file.f.AddSourceClip(input, kSound, 30, fixture::MakeMobId(kB), 1, 100);
+    EXPECT_EQ(Convert(), (std::vector<std::vector<std::string>>{
+                             {"C 0..10 in 0", "A 10..50 in 0 [audiolevels: 0=0.25 30=0.5 50=0.75 70=1]" + kLevelled,
+                              "B 50..80 in 100 [audiolevels: 60=0.25 90=0.5 110=0.75 130=1]" + kLevelled}}));
+}
+
+// A pan over a sequence inside a sequence covers each clip of its input from where it starts, and
+// those clips stay between the clips around the pan.
+TEST_F(AudioEffectFiles, PanOverASequenceInsideASequence)
+{
+    file.f.AddSourceClip(file.sequence, kSound, 10, fixture::MakeMobId(kC), 1, 0);
+    const ObjectId pan = file.Group(kPan, kSound, 60);
+    const ObjectId varying = file.Varying(pan, kPanValue, kLinear);
+    for (const auto& [time, value] : std::vector<std::pair<int, int>>{{0, 0}, {20, 2}, {40, 4}})
+        file.Point(varying, time, 60, kRational, RationalBytes(value, 4));
+    const ObjectId input = file.Input(pan, kSound, 60);
+    file.f.AddSourceClip(input, kSound, 30, fixture::MakeMobId(kA), 1, 0);
+    file.f.AddSourceClip(input, kSound, 30, fixture::MakeMobId(kB), 1, 5);
+    file.f.AddSourceClip(file.sequence, kSound, 10, fixture::MakeMobId(kC), 1, 50);
+    EXPECT_EQ(Convert(), (std::vector<std::vector<std::string>>{
+                             {"C 0..10 in 0", "A 10..40 in 0 [audiopan: 0=-1 20=0]" + kPanned,
+                              "B 40..70 in 5 [audiopan: 15=1]" + kPanned, "C 70..80 in 50"}}));
+}
+
 // MC_Audio_Levels.aaf, checked by hand against the dump tool's listing: the second gain of track A1
 // carries Amplitude 758350319/536870912 and Audio Gain (AvidControlClipRatio) points at 0, 11, 20
 // and 29 of 30, with values 1, 16191/536870912, 1541511980/536870912 and 1; its clip plays from
