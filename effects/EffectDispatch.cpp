@@ -2,6 +2,9 @@
 
 #include <span>
 
+#include "effects/AudioLevelsTranslator.h"
+#include "effects/AudioPanTranslator.h"
+
 #include "aaf/import/DataT.h"
 #include "aaf/import/TimelineBuilder.h"
 #include "effects/EffectIds.h"
@@ -56,9 +59,12 @@ constexpr ConverterRow kVideoRows[] = {
 // Any other picture operation whose display name is one of the maker's plug-ins.
 constexpr EffectConverter kPluginFilterConverter = nullptr;  // TranslatePluginFilter
 
+void ConvertAudioLevels(EffectTranslator& translator);
+void ConvertAudioPan(EffectTranslator& translator);
+
 constexpr ConverterRow kAudioRows[] = {
-    {kMonoAudioGain, nullptr},  // audio levels
-    {kMonoAudioPan, nullptr},   // audio pan
+    {kMonoAudioGain, ConvertAudioLevels},
+    {kMonoAudioPan, ConvertAudioPan},
 };
 
 // The speed-control rows come before the repeat row.
@@ -67,6 +73,22 @@ constexpr TimeConverterRow kTimeRows[] = {
     {kVideoSpeedControl2, nullptr},  // time remap
     {kVideoRepeat, nullptr},         // freeze frame
 };
+
+void ConvertAudioLevels(EffectTranslator& translator)
+{
+    AudioLevelsTranslator levels(translator.context, translator.operationId, translator.parameters);
+    levels.coveredStart = translator.coveredStart;
+    TranslateAudioLevels(levels);
+}
+
+void ConvertAudioPan(EffectTranslator& translator)
+{
+    AudioPanTranslator pan(translator.context, translator.operationId, translator.parameters);
+    pan.coveredStart = translator.coveredStart;
+    pan.panParameterIds.push_back(kPanParameter);
+    ReadPanParameter(pan);
+    TranslateAudioPan(pan);
+}
 
 bool RunFirstRow(std::span<const ConverterRow> rows, EffectTranslator& translator)
 {
@@ -133,11 +155,10 @@ void EffectT::TranslateEffect()
 {
     EffectTranslator translator(context, id, &parameters);
     translator.SetName(name);
+    translator.coveredStart = coveredStart;
     if (id == kMonoAudioPan) {
-        // The pan goes to its converter whatever the current item; while that converter is not
-        // built, the dispatch logs the pan as not supported like any other effect.
-        if (!TranslateAudioEffect(translator))
-            translator.Dispatch();
+        // The pan goes to its converter whatever the current item: it may cover a whole track.
+        TranslateAudioEffect(translator);
     } else if (isTimeWarp) {
         // A time warp that is neither a speed control nor a repeat leaves no record.
         TranslateTimeEffect(translator, motionEffectTags);

@@ -43,6 +43,9 @@ inline constexpr Auid kSmpteVideoWipe = RegistryAuid("{0C3BEA44-FC05-11D2-8A29-0
 
 // Parameters.
 inline constexpr Auid kLevelParameter = RegistryAuid("{E4962320-2267-11D3-8A4C-0050040EF7D2}");
+inline constexpr Auid kAudioGainParameter = RegistryAuid("{47C00F7D-FB55-11D3-9FF7-0004AC969F50}");
+inline constexpr Auid kAmplitudeParameter = RegistryAuid("{E4962321-2267-11D3-8A4C-0050040EF7D2}");
+inline constexpr Auid kPanParameter = RegistryAuid("{E4962322-2267-11D3-8A4C-0050040EF7D2}");
 inline constexpr Auid kSmpteWipeNumberParameter = RegistryAuid("{E4962323-2267-11D3-8A4C-0050040EF7D2}");
 // The Bezier handles of a control point and their mode.
 inline constexpr Auid kFirstHandleX = RegistryAuid("{8D56830E-847E-11D5-935A-50F857C10000}");

@@ -1,5 +1,6 @@
 #include "effects/EffectT.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <limits>
 
@@ -12,6 +13,7 @@
 #include "fcpxml/CommentText.h"
 #include "fcpxml/FCPClipItemTag.h"
 #include "fcpxml/FCPSequenceTag.h"
+#include "fcpxml/FloatToInt.h"
 #include "fcpxml/ItemKind.h"
 #include "fcpxml/ItemSlot.h"
 #include "run/config/MediaSettings.h"
@@ -44,6 +46,19 @@ void ReadRateTag(const std::map<std::string, TaggedValueEntry>& tags, const char
     CommentText comment;
     TaggedValueToCommentText(found->second, comment);
     field = LeadingInteger(comment.text);
+}
+
+// Whether the group's input at index is a sequence.
+bool InputIsSequence(IAAFOperationGroup* group, std::int32_t index)
+{
+    if (group == nullptr || index < 0)
+        return false;
+    Held<IAAFSegment> segment;
+    if (!Obtained(group->GetInputSegmentAt(static_cast<aafUInt32>(index), segment.out()), segment))
+        return false;
+    Held<IAAFSequence> sequence;
+    return segment->QueryInterface(IID_IAAFSequence, reinterpret_cast<void**>(sequence.out())) >= 0 &&
+           static_cast<bool>(sequence);
 }
 
 }  // namespace
@@ -94,7 +109,12 @@ void EffectT::ImportEffect()
         AddCommentsToCurrentItem();
     } else {
         const std::size_t depth = ItemStackDepth();
-        ImportLastInput(context.subKind, id == kMonoAudioPan ? kParentEffectInputOwnTrack : kParentEffectInput);
+        // A pan over a sequence at track level fills the track opened for it, gaps and
+        // transitions in place. Anywhere else a pan's input is read like any effect's, so its
+        // clips stay on the track that holds the pan, where the file puts them.
+        const bool ownTrack = id == kMonoAudioPan && context.parentKind == kParentTimelineSlot &&
+                              InputIsSequence(group, inputCount - 1);
+        ImportLastInput(context.subKind, ownTrack ? kParentEffectInputOwnTrack : kParentEffectInput);
         ReadMixMatchRates();
         TranslateInputItems(depth);
     }
@@ -103,20 +123,30 @@ void EffectT::ImportEffect()
 
 void EffectT::TranslateInputItems(std::size_t depth)
 {
-    // A pan works on the clips of its track, not on items of its own.
-    if (ItemsPushedSince(depth) <= 1 || id == kMonoAudioPan) {
+    // One item, or a pan that filled a track of its own (it covers that track's clips).
+    if (ItemsPushedSince(depth) <= 1) {
+        coveredStart = 0;
         TranslateEffect();
         AddCommentsToCurrentItem();
         return;
     }
-    // An input of several components: the effect covers each of their clips, as it would cover one.
-    ForEachItemPushedSince(depth, [this] {
-        const int kind = GetItemKind(GlobalTimelineBuilder.ItemStack.front());
+    // An input of several components: the effect covers each of their clips, as it would cover one,
+    // each from where it starts within the input (after the items before it).
+    std::int64_t start = 0;
+    ForEachItemPushedSince(depth, [this, &start] {
+        const ItemSlot& item = GlobalTimelineBuilder.ItemStack.front();
+        const int kind = GetItemKind(item);
+        TrimValues trim;
+        GetItemTrimValues(item, trim);
+        coveredStart = FloatToInt(static_cast<double>(start));
+        if (kind != ItemKindTransitionItem)
+            start += std::max(std::int64_t{trim.out} - trim.in, std::int64_t{0});
         if (kind != ItemKindClipItem && kind != ItemKindGeneratorItem)
             return;
         TranslateEffect();
         AddCommentsToCurrentItem();
     });
+    coveredStart = 0;
 }
 
 void EffectT::ImportInputSegment(std::int32_t index, std::int32_t subKind, std::int32_t parentKind)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <map>
 #include <string>
 
@@ -28,6 +29,9 @@ struct EffectTranslator {
     Auid operationId;
     ComponentContext context;
     std::string name;
+    // Where the current item starts within the effect, in edit units: 0 when the effect covers one
+    // item; for an effect over several, the place of the covered item within the effect's input.
+    std::int32_t coveredStart = 0;
 };
 
 // The effect as a filter of the current item. True only when the item kept it: false without a

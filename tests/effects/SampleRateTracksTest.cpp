@@ -54,21 +54,8 @@ std::vector<std::string> Items(const TrackInfo& track)
 }
 
 // The import of built files with the effect translation installed.
-class SampleRateTracks : public importtest::ImportFileTest {
+class SampleRateTracks : public EffectImportFileTest {
 protected:
-    void SetUp() override
-    {
-        ImportFileTest::SetUp();
-        ClearTranslationTables();
-        BuildEffectCatalogue();
-        InstallEffectTranslation();
-    }
-    void TearDown() override
-    {
-        ImportFileTest::TearDown();
-        ClearTranslationTables();
-    }
-
     // A composition with a picture and a timecode slot where their rates are given, and a sound
     // slot at the sound rate whose sequence the test fills.
     ObjectId Composition(Rate picture, Rate timecode, Rate sound)
