@@ -159,6 +159,66 @@ aafsdk::StoredGraph Titles()
     return std::move(f.graph());
 }
 
+constexpr const char* kPictureInPicture = "40354b09-153f-463f-834b-8018ad6a01ed";
+constexpr const char* kRationalType = "03010100-0000-0000-060e-2b3401040101";
+
+// A clip, a picture-in-picture over a clip (opacity 70, crop left 500 and right -500, centre
+// (500, -250), a border of width 0, no scale), and a clip.
+aafsdk::StoredGraph PictureInPicture()
+{
+    fixture::AafFileBuilder f;
+    fixture::GraphBuilder& b = f.builder();
+    f.AddOperationDefinition(kPictureInPicture, "Picture-In-Picture_v2", kDataDefPicture, 1);
+    std::uint32_t nextId = 1;
+    const auto masters = AddMasters(f, nextId);
+    const ObjectId comp = f.AddMob("CompositionMob", "Picture in Picture", fixture::MakeMobId(nextId++));
+    const ObjectId video = f.AddSequence(f.AddTimelineSlot(comp, 1, "V1", kRate, 1), kDataDefPicture, 100);
+    f.AddSourceClip(video, kDataDefPicture, 20, masters[0], 1, 0);
+    const ObjectId group = f.AddOperationGroup(video, kDataDefPicture, 50, kPictureInPicture);
+    const std::uint16_t dataDefs = b.AddReferencedPath({0x0002, 0x3b04, 0x2605});
+    b.AddStrongVector(group, 0x0b02, fixture::StorageName("InputSegments", 0x0b02, true));
+    const ObjectId clip = b.AddVectorElement(group, 0x0b02, fixture::ids::ClassOf("SourceClip"));
+    b.AddWeakReference(clip, 0x0201, dataDefs, 0x1b01, fixture::AuidOf(kDataDefPicture).bytes);
+    b.AddI64(clip, 0x0202, 50);
+    b.AddData(clip, 0x1101, {masters[1].begin(), masters[1].end()});
+    b.AddU32(clip, 0x1102, 1);
+    b.AddI64(clip, 0x1201, 40);
+
+    b.AddStrongSet(f.dictionary(), 0x2604, fixture::StorageName("ParameterDefinitions", 0x2604, true), 0x1b01, 16);
+    b.AddStrongVector(group, 0x0b03, fixture::StorageName("Parameters", 0x0b03, true));
+    const struct {
+        const char* definition;
+        const char* name;
+        std::int32_t value;
+    } parameters[] = {
+        {"8d56813d-847e-11d5-935a-50f857c10000", "Opacity", 70},
+        {"8d56812e-847e-11d5-935a-50f857c10000", "Crop Left", 500},
+        {"8d56812f-847e-11d5-935a-50f857c10000", "Crop Right", -500},
+        {"8d568125-847e-11d5-935a-50f857c10000", "Position X", 500},
+        {"8d568126-847e-11d5-935a-50f857c10000", "Position Y", -250},
+        {"8d568133-847e-11d5-935a-50f857c10000", "Border Width", 0},
+    };
+    for (const auto& p : parameters) {
+        const ObjectId definition = b.AddSetElement(f.dictionary(), 0x2604, fixture::AuidOf(kParameterDefinitionClass),
+                                                    fixture::AuidOf(p.definition).bytes);
+        b.AddString(definition, 0x1b02, p.name);
+        const ObjectId value = b.AddVectorElement(group, 0x0b03, fixture::AuidOf(kConstantValueClass));
+        b.AddAuid(value, 0x4c01, fixture::AuidOf(p.definition));
+        std::vector<std::uint8_t> typed{0x4c};
+        for (const std::uint8_t x : fixture::AuidOf(kRationalType).bytes)
+            typed.push_back(x);
+        const auto numerator = static_cast<std::uint32_t>(p.value);
+        for (int shift = 0; shift < 32; shift += 8)
+            typed.push_back(static_cast<std::uint8_t>(numerator >> shift));
+        for (const std::uint8_t x : {1, 0, 0, 0})
+            typed.push_back(x);
+        b.AddData(value, 0x4d01, typed);
+    }
+
+    f.AddSourceClip(video, kDataDefPicture, 30, masters[2], 1, 100);
+    return std::move(f.graph());
+}
+
 }  // namespace
 
 std::optional<aafsdk::StoredGraph> BuildCaseFile(const std::string& name)
@@ -171,6 +231,8 @@ std::optional<aafsdk::StoredGraph> BuildCaseFile(const std::string& name)
         return EffectOverSequence();
     if (name == "titles")
         return Titles();
+    if (name == "picture-in-picture")
+        return PictureInPicture();
     return std::nullopt;
 }
 
