@@ -18,6 +18,8 @@
 #include "fcpxml/FCPClipItemTag.h"
 #include "fcpxml/FCPTransitionItemTag.h"
 #include "fcpxml/NumberText.h"
+#include "fcpxml/XmlWriter.h"
+#include "support/XmemlValidation.h"
 #include "fcpxml/ValueBase.h"
 
 namespace effecttest {
@@ -248,7 +250,7 @@ TEST_F(PictureFeatures, ASecondScaleOnTheItemIsNotApplied)
 }
 
 // Without an item that can take them, nothing is stored and nothing claims to be applied.
-TEST_F(PictureFeatures, AFillerOrAnEmptyStackTakesNothing)
+TEST_F(PictureFeatures, ATransitionOrAnEmptyStackTakesNothing)
 {
     Reset();
     InstallEffectTranslation();
@@ -259,6 +261,28 @@ TEST_F(PictureFeatures, AFillerOrAnEmptyStackTakesNothing)
     Run(TranslatePictureInPicture, kPictureInPictureV2, {{kCropLeft, 500}, {kOpacity, 50}});
     Run(TranslateFlipFlop, kFlip, {});
     EXPECT_TRUE(GlobalTimelineBuilder.ItemStack.front().get()->log.translations.empty());
+}
+
+// Crop, opacity and flop filters and a keyframed, point-valued Basic Motion, as the format allows them.
+TEST_F(PictureFeatures, TheFiltersAndBasicMotionAreValidXmeml)
+{
+    Run(Translate3DWarp, kSBlendV2,
+        {Flag(kWarpCropFlag), {kWarpCropLeft, 0, Param::Varying, 1000}, Flag(kWarpScaleOn), {kWarpScaleX, 80},
+         Flag(kWarpRotationOn), {kWarpRz, 0, Param::Varying, 90}, Flag(kWarpForegroundOn), Flag(kWarpPositionOn),
+         {kWarpCenterX, 0, Param::Varying, 500}, {kWarpCenterY, -250}});
+    Run(TranslatePictureInPicture, kPictureInPictureV2, {{kOpacity, 50}});
+    Run(TranslateFlipFlop, kFlipFlop, {});
+    ASSERT_EQ(Item().filters.size(), 4u);
+    ASSERT_EQ(Item().motionParameters.size(), 3u);
+    XmlStringSink sink;
+    {
+        ScopedXmlSink redirect(sink);
+        XmlIndentDepth = 0;
+        FCPClipItemTag copy = Item();
+        copy.WriteClipItem();
+        XmlIndentDepth = 0;
+    }
+    EXPECT_VALID_XMEML("<sequence><media><video><track>" + sink.text() + "</track></video></media></sequence>");
 }
 
 }  // namespace
