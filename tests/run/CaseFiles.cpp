@@ -78,6 +78,31 @@ constexpr const char* kUInt8ArrayType = "04010100-0000-0000-060e-2b3401040101";
 constexpr const char* kConstantValueClass = "0d010101-0101-3d00-060e-2b3402060101";
 constexpr const char* kParameterDefinitionClass = "0d010101-0101-1d00-060e-2b3402060101";
 
+// A source clip of the master's picture slot as the group's one input segment.
+ObjectId AddInputClip(fixture::GraphBuilder& b, ObjectId group, std::uint16_t dataDefs, std::int64_t length,
+                      const fixture::MobIdBytes& master, std::int64_t start)
+{
+    b.AddStrongVector(group, 0x0b02, fixture::StorageName("InputSegments", 0x0b02, true));
+    const ObjectId clip = b.AddVectorElement(group, 0x0b02, fixture::ids::ClassOf("SourceClip"));
+    b.AddWeakReference(clip, 0x0201, dataDefs, 0x1b01, fixture::AuidOf(kDataDefPicture).bytes);
+    b.AddI64(clip, 0x0202, length);
+    b.AddData(clip, 0x1101, {master.begin(), master.end()});
+    b.AddU32(clip, 0x1102, 1);
+    b.AddI64(clip, 0x1201, start);
+    return clip;
+}
+
+// The bytes of an indirect value: byte order, type, value.
+std::vector<std::uint8_t> TypedBytes(const char* type, const std::vector<std::uint8_t>& value)
+{
+    std::vector<std::uint8_t> typed{0x4c};
+    for (const std::uint8_t x : fixture::AuidOf(type).bytes)
+        typed.push_back(x);
+    for (const std::uint8_t x : value)
+        typed.push_back(x);
+    return typed;
+}
+
 // Title groups over clips of the masters, each with its title bytes as a constant value.
 class TitleTrack {
 public:
@@ -97,23 +122,13 @@ public:
     {
         fixture::GraphBuilder& b = f_.builder();
         const ObjectId group = f_.AddOperationGroup(sequence_, kDataDefPicture, length, kTitleOperation);
-        b.AddStrongVector(group, 0x0b02, fixture::StorageName("InputSegments", 0x0b02, true));
-        const ObjectId clip = b.AddVectorElement(group, 0x0b02, fixture::ids::ClassOf("SourceClip"));
-        b.AddWeakReference(clip, 0x0201, dataDefs_, 0x1b01, fixture::AuidOf(kDataDefPicture).bytes);
-        b.AddI64(clip, 0x0202, length);
-        b.AddData(clip, 0x1101, {master.begin(), master.end()});
-        b.AddU32(clip, 0x1102, 1);
-        b.AddI64(clip, 0x1201, 0);
+        AddInputClip(b, group, dataDefs_, length, master, 0);
         if (bytes == nullptr)
             return;
         b.AddStrongVector(group, 0x0b03, fixture::StorageName("Parameters", 0x0b03, true));
         const ObjectId value = b.AddVectorElement(group, 0x0b03, fixture::AuidOf(kConstantValueClass));
         b.AddAuid(value, 0x4c01, fixture::AuidOf(kTitleDataParameter));
-        std::vector<std::uint8_t> typed{0x4c};
-        for (const std::uint8_t x : fixture::AuidOf(kUInt8ArrayType).bytes)
-            typed.push_back(x);
-        typed.insert(typed.end(), bytes->begin(), bytes->end());
-        b.AddData(value, 0x4d01, typed);
+        b.AddData(value, 0x4d01, TypedBytes(kUInt8ArrayType, *bytes));
     }
 
 private:
@@ -176,13 +191,7 @@ aafsdk::StoredGraph PictureInPicture()
     f.AddSourceClip(video, kDataDefPicture, 20, masters[0], 1, 0);
     const ObjectId group = f.AddOperationGroup(video, kDataDefPicture, 50, kPictureInPicture);
     const std::uint16_t dataDefs = b.AddReferencedPath({0x0002, 0x3b04, 0x2605});
-    b.AddStrongVector(group, 0x0b02, fixture::StorageName("InputSegments", 0x0b02, true));
-    const ObjectId clip = b.AddVectorElement(group, 0x0b02, fixture::ids::ClassOf("SourceClip"));
-    b.AddWeakReference(clip, 0x0201, dataDefs, 0x1b01, fixture::AuidOf(kDataDefPicture).bytes);
-    b.AddI64(clip, 0x0202, 50);
-    b.AddData(clip, 0x1101, {masters[1].begin(), masters[1].end()});
-    b.AddU32(clip, 0x1102, 1);
-    b.AddI64(clip, 0x1201, 40);
+    AddInputClip(b, group, dataDefs, 50, masters[1], 40);
 
     b.AddStrongSet(f.dictionary(), 0x2604, fixture::StorageName("ParameterDefinitions", 0x2604, true), 0x1b01, 16);
     b.AddStrongVector(group, 0x0b03, fixture::StorageName("Parameters", 0x0b03, true));
@@ -204,15 +213,13 @@ aafsdk::StoredGraph PictureInPicture()
         b.AddString(definition, 0x1b02, p.name);
         const ObjectId value = b.AddVectorElement(group, 0x0b03, fixture::AuidOf(kConstantValueClass));
         b.AddAuid(value, 0x4c01, fixture::AuidOf(p.definition));
-        std::vector<std::uint8_t> typed{0x4c};
-        for (const std::uint8_t x : fixture::AuidOf(kRationalType).bytes)
-            typed.push_back(x);
+        std::vector<std::uint8_t> rational;
         const auto numerator = static_cast<std::uint32_t>(p.value);
         for (int shift = 0; shift < 32; shift += 8)
-            typed.push_back(static_cast<std::uint8_t>(numerator >> shift));
+            rational.push_back(static_cast<std::uint8_t>(numerator >> shift));
         for (const std::uint8_t x : {1, 0, 0, 0})
-            typed.push_back(x);
-        b.AddData(value, 0x4d01, typed);
+            rational.push_back(x);
+        b.AddData(value, 0x4d01, TypedBytes(kRationalType, rational));
     }
 
     f.AddSourceClip(video, kDataDefPicture, 30, masters[2], 1, 100);
