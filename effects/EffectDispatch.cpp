@@ -7,6 +7,7 @@
 
 #include "aaf/import/DataT.h"
 #include "aaf/import/TimelineBuilder.h"
+#include "effects/CompositePictureEffects.h"
 #include "effects/EffectIds.h"
 #include "effects/EffectT.h"
 #include "effects/PluginEffectName.h"
@@ -34,26 +35,26 @@ struct TimeConverterRow {
 };
 
 constexpr ConverterRow kGeneratorRows[] = {
-    {k3DMatteKey, nullptr},     // TranslateMatteKey
-    {k3DMatteKey2, nullptr},    // TranslateMatteKey
-    {k3DMatteKey3, nullptr},    // TranslateMatteKey
-    {k2DMatteKey2, nullptr},    // TranslateMatteKey
-    {k2DMatteKey, nullptr},     // TranslateMatteKey
+    {k3DMatteKey, TranslateMatteKey},
+    {k3DMatteKey2, TranslateMatteKey},
+    {k3DMatteKey3, TranslateMatteKey},
+    {k2DMatteKey2, TranslateMatteKey},
+    {k2DMatteKey, TranslateMatteKey},
     {kTitleToolText, TranslateTitle},  // on clip items only
     {kTitle2, TranslateTitle},
     {kTitle3, TranslateTitle},
 };
 
 constexpr ConverterRow kVideoRows[] = {
-    {kResize, nullptr},               // resize
-    {kSBlendV2, nullptr},             // Translate3DWarp
-    {kSBlend, nullptr},               // Translate3DWarp
-    {k3DMatteKeyPromoted, nullptr},   // Translate3DWarp
-    {kPictureInPictureV2, nullptr},   // picture-in-picture
-    {kSuperimpose, nullptr},          // superimpose
-    {kFlip, nullptr},                 // TranslateFlipFlop
-    {kFlop, nullptr},                 // TranslateFlipFlop
-    {kFlipFlop, nullptr},             // TranslateFlipFlop
+    {kResize, TranslateResize},
+    {kSBlendV2, Translate3DWarp},
+    {kSBlend, Translate3DWarp},
+    {k3DMatteKeyPromoted, Translate3DWarp},
+    {kPictureInPictureV2, TranslatePictureInPicture},
+    {kSuperimpose, TranslateSuperimpose},
+    {kFlip, TranslateFlipFlop},
+    {kFlop, TranslateFlipFlop},
+    {kFlipFlop, TranslateFlipFlop},
 };
 
 // Any other picture operation whose display name is one of the maker's plug-ins.

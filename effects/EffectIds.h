@@ -28,6 +28,7 @@ inline constexpr Auid kPictureInPictureV2 = RegistryAuid("{40354B09-153F-463F-83
 inline constexpr Auid kSuperimpose = RegistryAuid("{F9FF09D2-CC85-3D29-A982-A8776842DAC0}");
 inline constexpr Auid kFlip = RegistryAuid("{9CCF57AC-564D-31C1-A6CD-72E4375FF873}");
 inline constexpr Auid kFlop = RegistryAuid("{429F4C1F-5795-33EB-BC7A-CA40BE038999}");
+inline constexpr Auid kSubmasterUnknown3 = RegistryAuid("{8BC42739-6BAB-11D3-80CF-006008143E6F}");
 inline constexpr Auid kFlipFlop = RegistryAuid("{451A0A83-89A2-3A9E-B8E5-CFC11E1B06DA}");
 
 // Transition operations.

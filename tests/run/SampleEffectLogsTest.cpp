@@ -63,20 +63,24 @@ TEST(SampleEffectLogs, EveryEffectAndTransitionIsLogged)
           {{"Dip to Color Dissolve", "Fade from Color", "Applied"}, 1},
           {{"Dip to Color Dissolve", "Fade to Color", "Applied"}, 1},
           {pan, 8}}},  // two track pans over four clips each
-        // Transitions: Audio Dissolve x2, VideoDissolve_2 x3; Audio Gain x2, PaintResize_v2 x2,
-        // RGBColorCorrect_2, Title_2 x2 (without title data, so slugs), and 16 time warps.
+        // Transitions: Audio Dissolve x2, VideoDissolve_2 x3; Audio Gain x2, PaintResize_v2 x2 (a
+        // resize without crop, scale or position parameters, so nothing to log), RGBColorCorrect_2,
+        // Title_2 x2 (without title data, so slugs), and 16 time warps.
         {"test_file_01.aaf",
          {{videoDissolve, 3},
           {audioDissolve, 2},
           {levels, 2},
-          {ignored("Resize"), 2},
           {ignored("Color Correction"), 1},
           {{"Text Generator", "Title Tool", "Invalid Title Info - Clip replaced with Slug"}, 2},
           {ignored("Motion Control"), 16}}},
+        // SBlend_v2 x4, each on its own clip and each animating one 3D Warp feature.
         {"keyframed_properties.aaf",
-         {{ignored("MaskImage_2"), 1},
+         {{{"Basic Motion - Center", "3D Warp: Position", "Applied"}, 1},
+          {{"Basic Motion - Rotation", "3D Warp: Rotation - Z value only", "Applied"}, 1},
+          {{"Basic Motion - Scale", "3D Warp: Scaling (Fixed Aspect Only)", "Applied"}, 1},
+          {ignored("3D Warp: Perspective"), 1},
+          {ignored("MaskImage_2"), 1},
           {ignored("Motion Control"), 5},
-          {ignored("SBlend_v2"), 4},
           {ignored("Timecode Burn-In"), 1}}},
         {"linear_speed_effects.aaf", {{ignored("Motion Control"), 19}}},
         {"MC_Audio_Warp.aaf", {{ignored("Audio Warp"), 8}, {ignored("Motion Control"), 1}}},
