@@ -8,6 +8,7 @@
 #include "effects/EffectT.h"
 #include "effects/PluginEffectName.h"
 #include "effects/TitleTranslator.h"
+#include "effects/plugins/PluginEffects.h"
 #include "fcpxml/ItemKind.h"
 #include "fcpxml/ItemSlot.h"
 #include "run/config/TranslationLog.h"
@@ -53,9 +54,6 @@ constexpr ConverterRow kVideoRows[] = {
     {kFlipFlop, nullptr},             // TranslateFlipFlop
 };
 
-// Any other picture operation whose display name is one of the maker's plug-ins.
-constexpr EffectConverter kPluginFilterConverter = nullptr;  // TranslatePluginFilter
-
 constexpr ConverterRow kAudioRows[] = {
     {kMonoAudioGain, nullptr},  // audio levels
     {kMonoAudioPan, nullptr},   // audio pan
@@ -87,8 +85,9 @@ bool TranslateVideoEffect(EffectTranslator& translator)
 {
     if (RunFirstRow(kVideoRows, translator))
         return true;
-    if (kPluginFilterConverter != nullptr && IsPluginEffectName(translator.name)) {
-        kPluginFilterConverter(translator);
+    // Any other picture operation whose display name is one of the maker's plug-ins.
+    if (IsPluginEffectName(translator.name)) {
+        TranslatePluginFilter(translator);
         return true;
     }
     return false;
