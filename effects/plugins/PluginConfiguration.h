@@ -16,13 +16,13 @@ struct PluginNamePair {
 // its own FCP name, no rows are renumbered and every filter reads its identity from the first row.
 struct PluginTables {
     // Display name -> the name its data files are stored under.
-    std::span<const PluginNamePair> nameAliases;
+    std::span<const PluginNamePair> nameAliases{};
     // The glow effects (plain and real-time forms) whose row ids are renumbered on loading.
-    std::span<const std::string_view> glowEffectNames;
+    std::span<const std::string_view> glowEffectNames{};
     // Name as the FCP-side data file gives it -> the name to write.
-    std::span<const PluginNamePair> displayNameFixUps;
+    std::span<const PluginNamePair> displayNameFixUps{};
     // Operations whose filter identity is read from the alternative identity row.
-    std::span<const Auid> alternateIdentityEffects;
+    std::span<const Auid> alternateIdentityEffects{};
 };
 
 // The tables this build ships.
