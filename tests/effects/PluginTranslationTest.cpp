@@ -87,7 +87,6 @@ ParameterRecord Varying(std::vector<std::pair<int, ValueBase*>> points)
         point.timeDenominator = 4;
         point.value = value;
         record.controlPoints.push_back(point);
-        point.value = nullptr;  // the record's copy owns it
     }
     return record;
 }
