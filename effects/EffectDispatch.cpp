@@ -12,6 +12,7 @@
 #include "effects/EffectT.h"
 #include "effects/PluginEffectName.h"
 #include "effects/TitleTranslator.h"
+#include "effects/plugins/PluginEffects.h"
 #include "fcpxml/ItemKind.h"
 #include "fcpxml/ItemSlot.h"
 #include "run/config/TranslationLog.h"
@@ -56,9 +57,6 @@ constexpr ConverterRow kVideoRows[] = {
     {kFlop, TranslateFlipFlop},
     {kFlipFlop, TranslateFlipFlop},
 };
-
-// Any other picture operation whose display name is one of the maker's plug-ins.
-constexpr EffectConverter kPluginFilterConverter = nullptr;  // TranslatePluginFilter
 
 void ConvertAudioLevels(EffectTranslator& translator);
 void ConvertAudioPan(EffectTranslator& translator);
@@ -110,8 +108,9 @@ bool TranslateVideoEffect(EffectTranslator& translator)
 {
     if (RunFirstRow(kVideoRows, translator))
         return true;
-    if (kPluginFilterConverter != nullptr && IsPluginEffectName(translator.name)) {
-        kPluginFilterConverter(translator);
+    // Any other picture operation whose display name is one of the maker's plug-ins.
+    if (IsPluginEffectName(translator.name)) {
+        TranslatePluginFilter(translator);
         return true;
     }
     return false;

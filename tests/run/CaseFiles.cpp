@@ -239,6 +239,51 @@ aafsdk::StoredGraph PictureInPicture()
     return std::move(f.graph());
 }
 
+constexpr const char* kPluginOperation = "0c3bea40-fc05-11d2-8a29-aaaaaaaaaaaa";
+constexpr const char* kPluginAmount = "20000000-0000-0000-0000-000000000000";
+
+// A clip under a plug-in filter with one constant parameter, then a clip under a plug-in filter no
+// data files describe.
+aafsdk::StoredGraph PluginFilter()
+{
+    fixture::AafFileBuilder f;
+    f.AddOperationDefinition(kPluginOperation, "ZRQ Glow", kDataDefPicture, 1);
+    f.AddOperationDefinition(kUnknownEffect, "ZRQ Unknown", kDataDefPicture, 1);
+    std::uint32_t nextId = 1;
+    const auto masters = AddMasters(f, nextId);
+    const ObjectId comp = f.AddMob("CompositionMob", "Plug-in Filters", fixture::MakeMobId(nextId++));
+    const ObjectId video = f.AddSequence(f.AddTimelineSlot(comp, 1, "V1", kRate, 1), kDataDefPicture, 90);
+    fixture::GraphBuilder& b = f.builder();
+    const std::uint16_t dataDefs = b.AddReferencedPath({0x0002, 0x3b04, 0x2605});
+    b.AddStrongSet(f.dictionary(), 0x2604, fixture::StorageName("ParameterDefinitions", 0x2604, true), 0x1b01, 16);
+    const ObjectId definition = b.AddSetElement(f.dictionary(), 0x2604, fixture::AuidOf(kParameterDefinitionClass),
+                                                fixture::AuidOf(kPluginAmount).bytes);
+    b.AddString(definition, 0x1b02, "Amount");
+    const auto filtered = [&](const char* operation, std::int64_t length, const fixture::MobIdBytes& master) {
+        const ObjectId group = f.AddOperationGroup(video, kDataDefPicture, length, operation);
+        b.AddStrongVector(group, 0x0b02, fixture::StorageName("InputSegments", 0x0b02, true));
+        const ObjectId clip = b.AddVectorElement(group, 0x0b02, fixture::ids::ClassOf("SourceClip"));
+        b.AddWeakReference(clip, 0x0201, dataDefs, 0x1b01, fixture::AuidOf(kDataDefPicture).bytes);
+        b.AddI64(clip, 0x0202, length);
+        b.AddData(clip, 0x1101, {master.begin(), master.end()});
+        b.AddU32(clip, 0x1102, 1);
+        b.AddI64(clip, 0x1201, 0);
+        return group;
+    };
+    const ObjectId glow = filtered(kPluginOperation, 50, masters[0]);
+    b.AddStrongVector(glow, 0x0b03, fixture::StorageName("Parameters", 0x0b03, true));
+    const ObjectId value = b.AddVectorElement(glow, 0x0b03, fixture::AuidOf(kConstantValueClass));
+    b.AddAuid(value, 0x4c01, fixture::AuidOf(kPluginAmount));
+    std::vector<std::uint8_t> typed{0x4c};
+    for (const std::uint8_t x : fixture::AuidOf(kRationalType).bytes)
+        typed.push_back(x);
+    for (const std::uint8_t x : {3, 0, 0, 0, 4, 0, 0, 0})  // 3/4
+        typed.push_back(x);
+    b.AddData(value, 0x4d01, typed);
+    filtered(kUnknownEffect, 40, masters[1]);
+    return std::move(f.graph());
+}
+
 }  // namespace
 
 std::optional<aafsdk::StoredGraph> BuildCaseFile(const std::string& name)
@@ -255,6 +300,8 @@ std::optional<aafsdk::StoredGraph> BuildCaseFile(const std::string& name)
         return Titles();
     if (name == "picture-in-picture")
         return PictureInPicture();
+    if (name == "plugin-filter")
+        return PluginFilter();
     return std::nullopt;
 }
 
