@@ -1,5 +1,6 @@
 #include "effects/EffectT.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <limits>
 
@@ -12,6 +13,8 @@
 #include "fcpxml/CommentText.h"
 #include "fcpxml/FCPClipItemTag.h"
 #include "fcpxml/FCPSequenceTag.h"
+#include "fcpxml/ItemKind.h"
+#include "fcpxml/ItemSlot.h"
 #include "run/config/MediaSettings.h"
 
 namespace {
@@ -42,6 +45,17 @@ void ReadRateTag(const std::map<std::string, TaggedValueEntry>& tags, const char
     CommentText comment;
     TaggedValueToCommentText(found->second, comment);
     field = LeadingInteger(comment.text);
+}
+
+// A speed change plays its input's source range over the group's own length: the item lies on its
+// track where the group does, whatever range of its source it shows.
+void PlaceOnTrackAsGroup(ItemSlot& item, std::int32_t groupLength)
+{
+    const int kind = GetItemKind(item);
+    if (kind != ItemKindClipItem && kind != ItemKindGeneratorItem)
+        return;
+    if (auto* trim = dynamic_cast<TrimTagBase*>(item.get()))
+        trim->recordLength = std::max(groupLength, 0);
 }
 
 }  // namespace
@@ -89,7 +103,10 @@ void EffectT::ImportEffect()
     if (id == kSubmaster) {
         ImportCollapsedLayers();
     } else {
+        const std::size_t itemsBefore = GlobalTimelineBuilder.ItemStack.size();
         ImportLastInput(context.subKind, id == kMonoAudioPan ? kParentEffectInputOwnTrack : kParentEffectInput);
+        if (isTimeWarp && GlobalTimelineBuilder.ItemStack.size() > itemsBefore)
+            PlaceOnTrackAsGroup(GlobalTimelineBuilder.ItemStack.front(), context.length);
         ReadMixMatchRates();
         TranslateEffect();
     }

@@ -438,6 +438,18 @@ TEST(SampleTimelines, MasterMobThatNoCompositionUses)
     CheckSample({"marker-over-audio.aaf", "", {}, {}, Bin{}});
 }
 
+TEST(SampleTimelines, SpeedChangedClipsLieWhereTheirGroupsDo)
+{
+    REQUIRE_SHARED_DIR();
+    // Every slot holds one time-warp group of 100 frames over a source clip of 121 from 6514: the
+    // picture a Motion Control, the sound an Audio Warp. The clips keep their source range.
+    const std::string master = "bbb_sunflower_1080p_30fps_normal";
+    const Item warped = {kClip, 0, 100, 6514, 6635, master};
+    CheckSample({"MC_Audio_Warp.aaf",
+                 "MC_Audio_Warp.Export\xc3\xa9.02",
+                 {{"video", 1, {warped}}, {"audio", 1, {warped}}, {"audio", 8, {warped}}}});
+}
+
 TEST(SampleTimelines, MarkersWithoutDescribedSlotsAreSequenceMarkers)
 {
     REQUIRE_SHARED_DIR();
