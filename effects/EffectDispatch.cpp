@@ -8,6 +8,7 @@
 #include "effects/EffectT.h"
 #include "effects/PluginEffectName.h"
 #include "effects/TitleTranslator.h"
+#include "effects/motion/TimeEffectConverters.h"
 #include "fcpxml/ItemKind.h"
 #include "fcpxml/ItemSlot.h"
 #include "run/config/TranslationLog.h"
@@ -63,9 +64,9 @@ constexpr ConverterRow kAudioRows[] = {
 
 // The speed-control rows come before the repeat row.
 constexpr TimeConverterRow kTimeRows[] = {
-    {kVideoSpeedControl, nullptr},   // time remap
-    {kVideoSpeedControl2, nullptr},  // time remap
-    {kVideoRepeat, nullptr},         // freeze frame
+    {kVideoSpeedControl, ConvertTimeRemap},
+    {kVideoSpeedControl2, ConvertTimeRemap},
+    {kVideoRepeat, ConvertFreezeFrame},
 };
 
 bool RunFirstRow(std::span<const ConverterRow> rows, EffectTranslator& translator)

@@ -44,6 +44,11 @@ inline constexpr Auid kSmpteVideoWipe = RegistryAuid("{0C3BEA44-FC05-11D2-8A29-0
 // Parameters.
 inline constexpr Auid kLevelParameter = RegistryAuid("{E4962320-2267-11D3-8A4C-0050040EF7D2}");
 inline constexpr Auid kSmpteWipeNumberParameter = RegistryAuid("{E4962323-2267-11D3-8A4C-0050040EF7D2}");
+// A time warp's speed ratio and its point lists: position, speed and source frame.
+inline constexpr Auid kSpeedRatioParameter = RegistryAuid("{72559A80-24D7-11D3-8A50-0050040EF7D2}");
+inline constexpr Auid kPositionPointsParameter = RegistryAuid("{8D56827A-847E-11D5-935A-50F857C10000}");
+inline constexpr Auid kSpeedPointsParameter = RegistryAuid("{8D56827C-847E-11D5-935A-50F857C10000}");
+inline constexpr Auid kSourceFramesParameter = RegistryAuid("{8D56827D-847E-11D5-935A-50F857C10000}");
 // The Bezier handles of a control point and their mode.
 inline constexpr Auid kFirstHandleX = RegistryAuid("{8D56830E-847E-11D5-935A-50F857C10000}");
 inline constexpr Auid kFirstHandleY = RegistryAuid("{8D56830F-847E-11D5-935A-50F857C10000}");

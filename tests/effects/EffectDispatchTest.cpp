@@ -66,9 +66,10 @@ protected:
 };
 
 // The groups carry no input here, so the effect applies to the item already on top.
-TEST_F(EffectDispatch, EffectsWithoutAConverterAreLoggedOnTheCurrentItem)
+TEST_F(EffectDispatch, EachOperationReachesItsConverterOrIsLoggedAsNotSupported)
 {
     const std::string notSupported = "1 Not Supported / Blur / Ignored";
+    const std::string invalidLength = "3 Time Remap / Motion Effects/Timewarp / Error: Invalid file length";
     const struct {
         const char* name;
         const char* operation;
@@ -85,11 +86,12 @@ TEST_F(EffectDispatch, EffectsWithoutAConverterAreLoggedOnTheCurrentItem)
         {"no current item: nothing", kBlur, kPicture, false, Top::None, 2, {}},
         {"a time warp that is neither speed control nor repeat leaves no record", kBlur, kPicture, true, Top::Clip,
          2, {}},
-        // Speed controls and repeats are not supported until their converters exist.
-        {"speed control before its converter exists", kSpeedControl, kPicture, true, Top::Clip, 2, {notSupported}},
-        {"sound speed control", kAudioSpeedControl, kSound, true, Top::Clip, 1, {notSupported}},
-        {"repeat, under its own name", kRepeat, kPicture, true, Top::Clip, 2,
-         {"1 Not Supported / Video Repeat / Ignored"}},
+        // Speed controls and repeats have their converters; this clip item has no file to retime.
+        {"speed control", kSpeedControl, kPicture, true, Top::Clip, 2, {invalidLength}},
+        {"sound speed control", kAudioSpeedControl, kSound, true, Top::Clip, 1, {invalidLength}},
+        {"repeat", kRepeat, kPicture, true, Top::Clip, 2, {"2 Freeze Frame / Video Repeat (Freeze Frame) / Applied"}},
+        {"speed control on a generator: nothing", kSpeedControl, kPicture, true, Top::Generator, 2, {}},
+        {"repeat on a generator: nothing", kRepeat, kPicture, true, Top::Generator, 2, {}},
         {"speed control without a current item: nothing", kSpeedControl, kPicture, true, Top::None, 2, {}},
         // The pan goes to its converter even as a time warp; until there is one, it is not supported.
         {"pan", kPan, kSound, true, Top::Clip, 1, {notSupported}},
@@ -325,7 +327,9 @@ TEST_F(EffectDispatch, OnlyTheLastInputIsImported)
         const char* operation;
         const char* name;
         bool timeWarp;
-    } cases[] = {{kBlur, "Blur", false}, {kSpeedControl, "Motion Control", true}};
+        const char* record;
+    } cases[] = {{kBlur, "Blur", false, "1 Not Supported / Blur / Ignored"},
+                 {kSpeedControl, "Motion Control", true, "2 Time Remap / Motion Effects/Timewarp / Applied"}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         Reset();
@@ -345,7 +349,7 @@ TEST_F(EffectDispatch, OnlyTheLastInputIsImported)
         // The input's own record (its source is unknown), then the effect's.
         const std::vector<std::string> records = CurrentRecords();
         ASSERT_FALSE(records.empty());
-        EXPECT_EQ(records.back(), std::string("1 Not Supported / ") + c.name + " / Ignored");
+        EXPECT_EQ(records.back(), c.record);
     }
 }
 

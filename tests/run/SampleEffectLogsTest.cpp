@@ -46,6 +46,7 @@ TEST(SampleEffectLogs, EveryEffectAndTransitionIsLogged)
     REQUIRE_SHARED_DIR();
     const Record videoDissolve{"Cross Dissolve", "Video Dissolve", "Applied"};
     const Record audioDissolve{"Cross Fade ( 0dB)", "Audio Dissolve", "Applied"};
+    const Record timeRemap{"Time Remap", "Motion Effects/Timewarp", "Applied"};
     const auto ignored = [](const char* name) { return Record{"Not Supported", name, "Ignored"}; };
     const struct {
         const char* file;
@@ -67,14 +68,15 @@ TEST(SampleEffectLogs, EveryEffectAndTransitionIsLogged)
           {ignored("Resize"), 2},
           {ignored("Color Correction"), 1},
           {{"Text Generator", "Title Tool", "Invalid Title Info - Clip replaced with Slug"}, 2},
-          {ignored("Motion Control"), 16}}},
+          {timeRemap, 16}}},
         {"keyframed_properties.aaf",
          {{ignored("MaskImage_2"), 1},
-          {ignored("Motion Control"), 5},
+          {timeRemap, 5},
           {ignored("SBlend_v2"), 4},
           {ignored("Timecode Burn-In"), 1}}},
-        {"linear_speed_effects.aaf", {{ignored("Motion Control"), 19}}},
-        {"MC_Audio_Warp.aaf", {{ignored("Audio Warp"), 8}, {ignored("Motion Control"), 1}}},
+        {"linear_speed_effects.aaf", {{timeRemap, 19}}},
+        // Audio Warp x8 and Motion Control x1, all speed controls.
+        {"MC_Audio_Warp.aaf", {{timeRemap, 9}}},
         // Audio Gain x24, two of them in selector alternates; the track pan has no current item.
         {"Resolve 18.5.aaf",
          {{audioDissolve, 26}, {ignored("Audio Channel Combiner"), 6}, {ignored("Audio Gain"), 22}}},
