@@ -5,6 +5,8 @@
 #include <limits>
 
 #include "aaf/HeldInterface.h"
+#include "aaf/ObjectT.h"
+#include "aaf/import/ComponentT.h"
 #include "aaf/import/NestedSequences.h"
 #include "aaf/import/ParentKind.h"
 #include "aaf/import/SegmentReader.h"
@@ -56,6 +58,17 @@ void PlaceOnTrackAsGroup(ItemSlot& item, std::int32_t groupLength)
         return;
     if (auto* trim = dynamic_cast<TrimTagBase*>(item.get()))
         trim->recordLength = std::max(groupLength, 0);
+}
+
+// The input of a speed change plays at another speed, so it covers its own length of its source,
+// not the group's; an input whose length cannot be read keeps the group's.
+std::int32_t OwnLengthOfInput(IAAFSegment* segment, const ComponentContext& input)
+{
+    Held<IAAFComponent> component;
+    if (GetInterface(component.out(), IID_IAAFComponent, "IID_IAAFComponent", segment) < 0)
+        return input.length;
+    const std::int64_t length = ComponentT::GetLength(component.get());
+    return length > 0 ? input.LengthInFrames(length) : input.length;
 }
 
 }  // namespace
@@ -124,6 +137,8 @@ void EffectT::ImportInputSegment(std::int32_t index, std::int32_t subKind, std::
     Held<IAAFSegment> segment;
     if (!Obtained(group->GetInputSegmentAt(static_cast<aafUInt32>(index), segment.out()), segment))
         return;
+    if (isTimeWarp)
+        input.length = OwnLengthOfInput(segment.get(), input);
     ReadComponent(segment.get(), input);
 }
 

@@ -159,6 +159,60 @@ aafsdk::StoredGraph Titles()
     return std::move(f.graph());
 }
 
+constexpr const char* kSpeedControlOperation = "9d2ea890-0968-11d3-8a38-0050040ef7d2";
+constexpr const char* kRepeatOperation = "9d2ea891-0968-11d3-8a38-0050040ef7d2";
+constexpr const char* kSpeedRatioParameter = "72559a80-24d7-11d3-8a50-0050040ef7d2";
+constexpr const char* kRationalType = "03010100-0000-0000-060e-2b3401040101";
+
+// A time-warp group of the given length over a clip of the master: clipLength frames from start.
+ObjectId AddTimeWarp(fixture::AafFileBuilder& f, ObjectId sequence, const char* operation, std::int64_t length,
+                     const fixture::MobIdBytes& master, std::int64_t start, std::int64_t clipLength)
+{
+    fixture::GraphBuilder& b = f.builder();
+    const ObjectId group = f.AddOperationGroup(sequence, kDataDefPicture, length, operation);
+    b.AddStrongVector(group, 0x0b02, fixture::StorageName("InputSegments", 0x0b02, true));
+    const ObjectId clip = b.AddVectorElement(group, 0x0b02, fixture::ids::ClassOf("SourceClip"));
+    b.AddWeakReference(clip, 0x0201, b.AddReferencedPath({0x0002, 0x3b04, 0x2605}), 0x1b01,
+                       fixture::AuidOf(kDataDefPicture).bytes);
+    b.AddI64(clip, 0x0202, clipLength);
+    b.AddData(clip, 0x1101, {master.begin(), master.end()});
+    b.AddU32(clip, 0x1102, 1);
+    b.AddI64(clip, 0x1201, start);
+    return group;
+}
+
+// A clip; a Motion Control at twice the speed (a group of 40 frames over 80 of the source); a
+// freeze frame of 30 frames on a source frame; a clip.
+aafsdk::StoredGraph SpeedChanges()
+{
+    fixture::AafFileBuilder f;
+    fixture::GraphBuilder& b = f.builder();
+    b.property(f.AddOperationDefinition(kSpeedControlOperation, "Motion Control", kDataDefPicture, 1), 0x1e02).value = {1};
+    b.property(f.AddOperationDefinition(kRepeatOperation, "Video Repeat", kDataDefPicture, 1), 0x1e02).value = {1};
+    b.AddStrongSet(f.dictionary(), 0x2604, fixture::StorageName("ParameterDefinitions", 0x2604, true), 0x1b01, 16);
+    const ObjectId definition = b.AddSetElement(f.dictionary(), 0x2604, fixture::AuidOf(kParameterDefinitionClass),
+                                                fixture::AuidOf(kSpeedRatioParameter).bytes);
+    b.AddString(definition, 0x1b02, "Speed Ratio");
+    std::uint32_t nextId = 1;
+    const auto masters = AddMasters(f, nextId);
+    const ObjectId comp = f.AddMob("CompositionMob", "Speed Changes", fixture::MakeMobId(nextId++));
+    const ObjectId video = f.AddSequence(f.AddTimelineSlot(comp, 1, "V1", kRate, 1), kDataDefPicture, 140);
+    f.AddSourceClip(video, kDataDefPicture, 30, masters[0], 1, 10);
+    const ObjectId speed = AddTimeWarp(f, video, kSpeedControlOperation, 40, masters[1], 100, 80);
+    b.AddStrongVector(speed, 0x0b03, fixture::StorageName("Parameters", 0x0b03, true));
+    const ObjectId ratio = b.AddVectorElement(speed, 0x0b03, fixture::AuidOf(kConstantValueClass));
+    b.AddAuid(ratio, 0x4c01, fixture::AuidOf(kSpeedRatioParameter));
+    std::vector<std::uint8_t> typed{0x4c};
+    for (const std::uint8_t x : fixture::AuidOf(kRationalType).bytes)
+        typed.push_back(x);
+    // 2/1, each half a little-endian Int32.
+    typed.insert(typed.end(), {2, 0, 0, 0, 1, 0, 0, 0});
+    b.AddData(ratio, 0x4d01, typed);
+    AddTimeWarp(f, video, kRepeatOperation, 30, masters[2], 45, 30);
+    f.AddSourceClip(video, kDataDefPicture, 40, masters[0], 1, 200);
+    return std::move(f.graph());
+}
+
 }  // namespace
 
 std::optional<aafsdk::StoredGraph> BuildCaseFile(const std::string& name)
@@ -171,6 +225,8 @@ std::optional<aafsdk::StoredGraph> BuildCaseFile(const std::string& name)
         return EffectOverSequence();
     if (name == "titles")
         return Titles();
+    if (name == "speed-changes")
+        return SpeedChanges();
     return std::nullopt;
 }
 
