@@ -77,6 +77,9 @@ TEST(SampleEffectLogs, EveryEffectAndTransitionIsLogged)
         {"linear_speed_effects.aaf", {{timeRemap, 19}}},
         // Audio Warp x8 and Motion Control x1, all speed controls.
         {"MC_Audio_Warp.aaf", {{timeRemap, 9}}},
+        {"multiple_top_level_mobs.aaf", {{timeRemap, 86}, {ignored("Mono Audio Gain"), 77}}},
+        {"retime_bezier01.aaf", {{timeRemap, 1}, {ignored("SpatialAdapter"), 1}}},
+        {"retime_step02.aaf", {{timeRemap, 1}, {ignored("SpatialAdapter"), 1}}},
         // Audio Gain x24, two of them in selector alternates; the track pan has no current item.
         {"Resolve 18.5.aaf",
          {{audioDissolve, 26}, {ignored("Audio Channel Combiner"), 6}, {ignored("Audio Gain"), 22}}},
