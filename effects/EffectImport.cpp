@@ -95,13 +95,14 @@ std::int32_t EffectT::Import()
         ImportLastInput(context.subKind, kParentClipMobSlot);
         SetPendingReferenceLength(context.length);
         break;
-    case kParentTimelineSlot:
+    case kParentTimelineSlot: {
         OpenTrack(context);
+        const std::size_t depth = ItemStackDepth();
         ImportEffect();
-        if (!GlobalTimelineBuilder.ItemStack.empty())
-            MoveCurrentItemToTrack();
+        MoveItemsToTrack(depth);
         CloseTrack();
         break;
+    }
     default:
         break;
     }
@@ -115,16 +116,35 @@ void EffectT::ImportEffect()
         context.subKind = 8;
     if (id == kSubmaster) {
         ImportCollapsedLayers();
+        AddCommentsToCurrentItem();
     } else {
-        const std::size_t itemsBefore = GlobalTimelineBuilder.ItemStack.size();
+        const std::size_t depth = ItemStackDepth();
         ImportLastInput(context.subKind, id == kMonoAudioPan ? kParentEffectInputOwnTrack : kParentEffectInput);
-        if (isTimeWarp && GlobalTimelineBuilder.ItemStack.size() > itemsBefore)
+        // Over an input of several items, each keeps the length of its own source.
+        if (isTimeWarp && ItemsPushedSince(depth) == 1)
             PlaceOnTrackAsGroup(GlobalTimelineBuilder.ItemStack.front(), context.length);
         ReadMixMatchRates();
-        TranslateEffect();
+        TranslateInputItems(depth);
     }
-    AddCommentsToCurrentItem();
     GlobalImportTraversalLists.TaggedValueMaps.clear();
+}
+
+void EffectT::TranslateInputItems(std::size_t depth)
+{
+    // A pan works on the clips of its track, not on items of its own.
+    if (ItemsPushedSince(depth) <= 1 || id == kMonoAudioPan) {
+        TranslateEffect();
+        AddCommentsToCurrentItem();
+        return;
+    }
+    // An input of several components: the effect covers each of their clips, as it would cover one.
+    ForEachItemPushedSince(depth, [this] {
+        const int kind = GetItemKind(GlobalTimelineBuilder.ItemStack.front());
+        if (kind != ItemKindClipItem && kind != ItemKindGeneratorItem)
+            return;
+        TranslateEffect();
+        AddCommentsToCurrentItem();
+    });
 }
 
 void EffectT::ImportInputSegment(std::int32_t index, std::int32_t subKind, std::int32_t parentKind)

@@ -43,7 +43,8 @@ std::string Describe(const TrackInfo& track)
         const int kind = GetItemKind(item);
         text += text.empty() ? "" : ", ";
         text += kind == ItemKindClipItem ? "clip" : kind == ItemKindFiller ? "gap" : kind == ItemKindGeneratorItem ? "generator" : "other";
-        text += " " + std::to_string(t.start) + "-" + std::to_string(t.end);
+        text += ' ';
+        text += std::to_string(t.start) + "-" + std::to_string(t.end);
     }
     return text;
 }

@@ -84,19 +84,19 @@ std::string PropertyLine(const StoredGraph& graph, const StoredProperty& propert
     switch (property.form()) {
     case StoredForm::StrongReference:
         if (!property.elements.empty())
-            line += " -> " + graph.Path(property.elements.front().object);
+            line.append(" -> ").append(graph.Path(property.elements.front().object));
         break;
     case StoredForm::StrongReferenceVector:
     case StoredForm::StrongReferenceSet:
-        line += " " + aafsdk::Utf16ToUtf8(property.name) + " [" + std::to_string(property.elements.size()) + "]";
+        line.append(" ").append(aafsdk::Utf16ToUtf8(property.name) + " [" + std::to_string(property.elements.size()) + "]");
         break;
     case StoredForm::WeakReference:
         if (!property.weak.empty())
-            line += " " + WeakText(graph, property.weak.front());
+            line.append(" ").append(WeakText(graph, property.weak.front()));
         break;
     case StoredForm::WeakReferenceVector:
     case StoredForm::WeakReferenceSet:
-        line += " " + aafsdk::Utf16ToUtf8(property.name) + " [" + std::to_string(property.weak.size()) + "]";
+        line.append(" ").append(aafsdk::Utf16ToUtf8(property.name) + " [" + std::to_string(property.weak.size()) + "]");
         break;
     case StoredForm::DataStream:
         line += " -> " + aafsdk::Utf16ToUtf8(property.name) + " (" + std::to_string(property.streamSize) + " bytes)";
