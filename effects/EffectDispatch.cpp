@@ -13,6 +13,7 @@
 #include "effects/PluginEffectName.h"
 #include "effects/TitleTranslator.h"
 #include "effects/plugins/PluginEffects.h"
+#include "effects/motion/TimeEffectConverters.h"
 #include "fcpxml/ItemKind.h"
 #include "fcpxml/ItemSlot.h"
 #include "run/config/TranslationLog.h"
@@ -68,9 +69,9 @@ constexpr ConverterRow kAudioRows[] = {
 
 // The speed-control rows come before the repeat row.
 constexpr TimeConverterRow kTimeRows[] = {
-    {kVideoSpeedControl, nullptr},   // time remap
-    {kVideoSpeedControl2, nullptr},  // time remap
-    {kVideoRepeat, nullptr},         // freeze frame
+    {kVideoSpeedControl, ConvertTimeRemap},
+    {kVideoSpeedControl2, ConvertTimeRemap},
+    {kVideoRepeat, ConvertFreezeFrame},
 };
 
 void ConvertAudioLevels(EffectTranslator& translator)

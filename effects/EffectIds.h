@@ -48,6 +48,11 @@ inline constexpr Auid kAudioGainParameter = RegistryAuid("{47C00F7D-FB55-11D3-9F
 inline constexpr Auid kAmplitudeParameter = RegistryAuid("{E4962321-2267-11D3-8A4C-0050040EF7D2}");
 inline constexpr Auid kPanParameter = RegistryAuid("{E4962322-2267-11D3-8A4C-0050040EF7D2}");
 inline constexpr Auid kSmpteWipeNumberParameter = RegistryAuid("{E4962323-2267-11D3-8A4C-0050040EF7D2}");
+// A time warp's speed ratio and its point lists: position, speed and source frame.
+inline constexpr Auid kSpeedRatioParameter = RegistryAuid("{72559A80-24D7-11D3-8A50-0050040EF7D2}");
+inline constexpr Auid kPositionPointsParameter = RegistryAuid("{8D56827A-847E-11D5-935A-50F857C10000}");
+inline constexpr Auid kSpeedPointsParameter = RegistryAuid("{8D56827C-847E-11D5-935A-50F857C10000}");
+inline constexpr Auid kSourceFramesParameter = RegistryAuid("{8D56827D-847E-11D5-935A-50F857C10000}");
 // The Bezier handles of a control point and their mode.
 inline constexpr Auid kFirstHandleX = RegistryAuid("{8D56830E-847E-11D5-935A-50F857C10000}");
 inline constexpr Auid kFirstHandleY = RegistryAuid("{8D56830F-847E-11D5-935A-50F857C10000}");

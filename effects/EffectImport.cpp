@@ -5,6 +5,8 @@
 #include <limits>
 
 #include "aaf/HeldInterface.h"
+#include "aaf/ObjectT.h"
+#include "aaf/import/ComponentT.h"
 #include "aaf/import/NestedSequences.h"
 #include "aaf/import/ParentKind.h"
 #include "aaf/import/SegmentReader.h"
@@ -61,6 +63,28 @@ bool InputIsSequence(IAAFOperationGroup* group, std::int32_t index)
            static_cast<bool>(sequence);
 }
 
+// A speed change plays its input's source range over the group's own length: the item lies on its
+// track where the group does, whatever range of its source it shows.
+void PlaceOnTrackAsGroup(ItemSlot& item, std::int32_t groupLength)
+{
+    const int kind = GetItemKind(item);
+    if (kind != ItemKindClipItem && kind != ItemKindGeneratorItem)
+        return;
+    if (auto* trim = dynamic_cast<TrimTagBase*>(item.get()))
+        trim->recordLength = std::max(groupLength, 0);
+}
+
+// The input of a speed change plays at another speed, so it covers its own length of its source,
+// not the group's; an input whose length cannot be read keeps the group's.
+std::int32_t OwnLengthOfInput(IAAFSegment* segment, const ComponentContext& input)
+{
+    Held<IAAFComponent> component;
+    if (GetInterface(component.out(), IID_IAAFComponent, "IID_IAAFComponent", segment) < 0)
+        return input.length;
+    const std::int64_t length = ComponentT::GetLength(component.get());
+    return length > 0 ? input.LengthInFrames(length) : input.length;
+}
+
 }  // namespace
 
 void SetPendingReferenceLength(std::int32_t length)
@@ -115,6 +139,9 @@ void EffectT::ImportEffect()
         const bool ownTrack = id == kMonoAudioPan && context.parentKind == kParentTimelineSlot &&
                               InputIsSequence(group, inputCount - 1);
         ImportLastInput(context.subKind, ownTrack ? kParentEffectInputOwnTrack : kParentEffectInput);
+        // Over an input of several items, each keeps the length of its own source.
+        if (isTimeWarp && ItemsPushedSince(depth) == 1)
+            PlaceOnTrackAsGroup(GlobalTimelineBuilder.ItemStack.front(), context.length);
         ReadMixMatchRates();
         TranslateInputItems(depth);
     }
@@ -159,6 +186,8 @@ void EffectT::ImportInputSegment(std::int32_t index, std::int32_t subKind, std::
     Held<IAAFSegment> segment;
     if (!Obtained(group->GetInputSegmentAt(static_cast<aafUInt32>(index), segment.out()), segment))
         return;
+    if (isTimeWarp)
+        input.length = OwnLengthOfInput(segment.get(), input);
     ReadComponent(segment.get(), input);
 }
 

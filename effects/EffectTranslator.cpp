@@ -1,6 +1,7 @@
 #include "effects/EffectTranslator.h"
 
 #include "effects/FCPEffectCatalogue.h"
+#include "fcpxml/FCPClipItemTag.h"
 #include "fcpxml/ItemKind.h"
 #include "fcpxml/ItemSlot.h"
 #include "fcpxml/TimelineBuilder.h"
@@ -15,6 +16,14 @@ EffectTranslator::EffectTranslator(const ComponentContext& effectContext, const 
 void EffectTranslator::SetName(const std::string& displayName) { name = displayName; }
 
 void EffectTranslator::SetFCPEffect(const std::string& fcpEffectId) { CopyCatalogueEffect(fcpEffectId, effect); }
+
+FCPClipItemTag* CurrentClipItem()
+{
+    auto& items = GlobalTimelineBuilder.ItemStack;
+    if (items.empty() || GetItemKind(items.front()) != ItemKindClipItem)
+        return nullptr;
+    return static_cast<FCPClipItemTag*>(items.front().get());
+}
 
 bool AttachFilterToCurrentItem(const EffectTranslator& translator)
 {

@@ -34,6 +34,11 @@ struct EffectTranslator {
     std::int32_t coveredStart = 0;
 };
 
+class FCPClipItemTag;
+
+// The current item when it is a clip item, else null.
+FCPClipItemTag* CurrentClipItem();
+
 // The effect as a filter of the current item. True only when the item kept it: false without a
 // current item, for a transition item or a filler, and when an audio clip item refuses a filter
 // without data in its range. A converter logs the effect as applied only on true.

@@ -22,14 +22,6 @@ constexpr Auid kTitleDataParameter = RegistryAuid("{1FDD2907-E48C-11D3-A078-0060
 const char* const kFcpName = "Text Generator";
 const char* const kAvidName = "Title Tool";
 
-FCPClipItemTag* CurrentClipItem()
-{
-    auto& items = GlobalTimelineBuilder.ItemStack;
-    if (items.empty() || GetItemKind(items.front()) != ItemKindClipItem)
-        return nullptr;
-    return static_cast<FCPClipItemTag*>(items.front().get());
-}
-
 void ReplaceCurrentMediaWithSlug()
 {
     if (FCPClipItemTag* clip = CurrentClipItem())

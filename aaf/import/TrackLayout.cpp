@@ -54,6 +54,8 @@ void ApplyHeadTrims(TrackInfo& track)
         if (!trim || GetItemKind(track.items[index]) == ItemKindTransitionItem)
             continue;
         trim->in += std::min(frames, std::max(trim->out - trim->in, 0));
+        if (trim->recordLength > 0)
+            trim->recordLength -= std::min(frames, trim->recordLength);
     }
 }
 
@@ -84,6 +86,8 @@ void EndItemsAtTheirCuts(TrackInfo& track)
         if (!before || transition->alignment != kAlignStart || transition->duration <= 0)
             continue;
         before->out -= std::min(transition->duration, std::max(before->out - before->in, 0));
+        if (before->recordLength > 0)
+            before->recordLength -= std::min(transition->duration, before->recordLength);
     }
 }
 
@@ -131,9 +135,16 @@ TransitionEdge TransitionAfter(LayoutState& state, std::size_t i, std::size_t co
     return EdgeOf(*transition);
 }
 
+// How long the item lies on its track: its source range, unless a speed change gives it the
+// length of its time-warp group.
+int LengthOnTrack(const TrimTagBase& trim)
+{
+    return trim.recordLength >= 0 ? trim.recordLength : trim.out - trim.in;
+}
+
 void PlaceTrim(TrimTagBase& trim, LayoutState& state, const TransitionEdge& startTransition)
 {
-    const int length = trim.out - trim.in;
+    const int length = LengthOnTrack(trim);
     if (startTransition.length != -1 && startTransition.alignment != 0) {
         // The item begins where the transition over its start begins.
         trim.start = state.lastStart;
@@ -164,7 +175,7 @@ int PlaceTimedItem(Item& item, LayoutState& state, std::size_t i, std::size_t co
 {
     item.startTransition = TransitionBefore(state, i);
     item.endTransition = TransitionAfter(state, i, count);
-    const int length = item.out - item.in;
+    const int length = LengthOnTrack(item);
     PlaceTrim(item, state, item.startTransition);
     if (marks) {
         AddMarkersInRange(item.markers, PlacedValues(item), state.track.slot.slotId, item.layerIndex);

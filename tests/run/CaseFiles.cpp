@@ -284,6 +284,75 @@ aafsdk::StoredGraph PluginFilter()
     return std::move(f.graph());
 }
 
+// The dictionary's definition of a parameter, with the set that holds it on first use.
+void DefineParameter(fixture::AafFileBuilder& f, const char* parameter, const char* name)
+{
+    fixture::GraphBuilder& b = f.builder();
+    if (!b.graph().object(f.dictionary()).Find(0x2604))
+        b.AddStrongSet(f.dictionary(), 0x2604, fixture::StorageName("ParameterDefinitions", 0x2604, true), 0x1b01, 16);
+    const ObjectId definition =
+        b.AddSetElement(f.dictionary(), 0x2604, fixture::AuidOf(kParameterDefinitionClass), fixture::AuidOf(parameter).bytes);
+    b.AddString(definition, 0x1b02, name);
+}
+
+// A source clip of the master's picture as the group's input: length frames from start.
+void AddClipInput(fixture::AafFileBuilder& f, ObjectId group, std::uint16_t dataDefs, const fixture::MobIdBytes& master,
+                  std::int64_t start, std::int64_t length)
+{
+    fixture::GraphBuilder& b = f.builder();
+    b.AddStrongVector(group, 0x0b02, fixture::StorageName("InputSegments", 0x0b02, true));
+    const ObjectId clip = b.AddVectorElement(group, 0x0b02, fixture::ids::ClassOf("SourceClip"));
+    b.AddWeakReference(clip, 0x0201, dataDefs, 0x1b01, fixture::AuidOf(kDataDefPicture).bytes);
+    b.AddI64(clip, 0x0202, length);
+    b.AddData(clip, 0x1101, {master.begin(), master.end()});
+    b.AddU32(clip, 0x1102, 1);
+    b.AddI64(clip, 0x1201, start);
+}
+
+// The group's one constant parameter: a value of the type, stored as its bytes.
+void AddConstantParameter(fixture::AafFileBuilder& f, ObjectId group, const char* parameter, const char* type,
+                          const std::vector<std::uint8_t>& value)
+{
+    fixture::GraphBuilder& b = f.builder();
+    b.AddStrongVector(group, 0x0b03, fixture::StorageName("Parameters", 0x0b03, true));
+    const ObjectId constant = b.AddVectorElement(group, 0x0b03, fixture::AuidOf(kConstantValueClass));
+    b.AddAuid(constant, 0x4c01, fixture::AuidOf(parameter));
+    std::vector<std::uint8_t> typed{0x4c};
+    for (const std::uint8_t x : fixture::AuidOf(type).bytes)
+        typed.push_back(x);
+    typed.insert(typed.end(), value.begin(), value.end());
+    b.AddData(constant, 0x4d01, typed);
+}
+
+constexpr const char* kSpeedControlOperation = "9d2ea890-0968-11d3-8a38-0050040ef7d2";
+constexpr const char* kRepeatOperation = "9d2ea891-0968-11d3-8a38-0050040ef7d2";
+constexpr const char* kSpeedRatioParameter = "72559a80-24d7-11d3-8a50-0050040ef7d2";
+
+// A clip; a Motion Control at twice the speed (a group of 40 frames over 80 of the source); a
+// freeze frame of 30 frames on a source frame; a clip.
+aafsdk::StoredGraph SpeedChanges()
+{
+    fixture::AafFileBuilder f;
+    fixture::GraphBuilder& b = f.builder();
+    b.property(f.AddOperationDefinition(kSpeedControlOperation, "Motion Control", kDataDefPicture, 1), 0x1e02).value = {1};
+    b.property(f.AddOperationDefinition(kRepeatOperation, "Video Repeat", kDataDefPicture, 1), 0x1e02).value = {1};
+    DefineParameter(f, kSpeedRatioParameter, "Speed Ratio");
+    const std::uint16_t dataDefs = b.AddReferencedPath({0x0002, 0x3b04, 0x2605});
+    std::uint32_t nextId = 1;
+    const auto masters = AddMasters(f, nextId);
+    const ObjectId comp = f.AddMob("CompositionMob", "Speed Changes", fixture::MakeMobId(nextId++));
+    const ObjectId video = f.AddSequence(f.AddTimelineSlot(comp, 1, "V1", kRate, 1), kDataDefPicture, 140);
+    f.AddSourceClip(video, kDataDefPicture, 30, masters[0], 1, 10);
+    const ObjectId speed = f.AddOperationGroup(video, kDataDefPicture, 40, kSpeedControlOperation);
+    AddClipInput(f, speed, dataDefs, masters[1], 100, 80);
+    // 2/1, each half a little-endian Int32.
+    AddConstantParameter(f, speed, kSpeedRatioParameter, kRationalType, {2, 0, 0, 0, 1, 0, 0, 0});
+    const ObjectId freeze = f.AddOperationGroup(video, kDataDefPicture, 30, kRepeatOperation);
+    AddClipInput(f, freeze, dataDefs, masters[2], 45, 30);
+    f.AddSourceClip(video, kDataDefPicture, 40, masters[0], 1, 200);
+    return std::move(f.graph());
+}
+
 }  // namespace
 
 std::optional<aafsdk::StoredGraph> BuildCaseFile(const std::string& name)
@@ -298,6 +367,8 @@ std::optional<aafsdk::StoredGraph> BuildCaseFile(const std::string& name)
         return MissingSource();
     if (name == "titles")
         return Titles();
+    if (name == "speed-changes")
+        return SpeedChanges();
     if (name == "picture-in-picture")
         return PictureInPicture();
     if (name == "plugin-filter")

@@ -49,6 +49,7 @@ TEST(SampleEffectLogs, EveryEffectAndTransitionIsLogged)
     const Record videoDissolve{"Cross Dissolve", "Video Dissolve", "Applied"};
     const Record audioDissolve{"Cross Fade ( 0dB)", "Audio Dissolve", "Applied"};
     const auto ignored = [](const char* name) { return Record{"Not Supported", name, "Ignored"}; };
+    const Record timeRemap{"Time Remap", "Motion Effects/Timewarp", "Applied"};
     const Record levels{"Audio Levels", "Audio Levels/Gain", "Applied"};
     const Record pan{"Audio Pan", "Audio Pan", "Applied"};
     const struct {
@@ -72,7 +73,7 @@ TEST(SampleEffectLogs, EveryEffectAndTransitionIsLogged)
           {levels, 2},
           {ignored("Color Correction"), 1},
           {{"Text Generator", "Title Tool", "Invalid Title Info - Clip replaced with Slug"}, 2},
-          {ignored("Motion Control"), 16}}},
+          {timeRemap, 16}}},
         // SBlend_v2 x4, each on its own clip and each animating one 3D Warp feature.
         {"keyframed_properties.aaf",
          {{{"Basic Motion - Center", "3D Warp: Position", "Applied"}, 1},
@@ -80,10 +81,13 @@ TEST(SampleEffectLogs, EveryEffectAndTransitionIsLogged)
           {{"Basic Motion - Scale", "3D Warp: Scaling (Fixed Aspect Only)", "Applied"}, 1},
           {ignored("3D Warp: Perspective"), 1},
           {ignored("MaskImage_2"), 1},
-          {ignored("Motion Control"), 5},
+          {timeRemap, 5},
           {ignored("Timecode Burn-In"), 1}}},
-        {"linear_speed_effects.aaf", {{ignored("Motion Control"), 19}}},
-        {"MC_Audio_Warp.aaf", {{ignored("Audio Warp"), 8}, {ignored("Motion Control"), 1}}},
+        {"linear_speed_effects.aaf", {{timeRemap, 19}}},
+        // Audio Warp x8 and Motion Control x1, all speed controls.
+        {"MC_Audio_Warp.aaf", {{timeRemap, 9}}},
+        {"retime_bezier01.aaf", {{timeRemap, 1}, {ignored("SpatialAdapter"), 1}}},
+        {"retime_step02.aaf", {{timeRemap, 1}, {ignored("SpatialAdapter"), 1}}},
         // Audio Gain x24, two of them in selector alternates; the track pan's points reach one clip.
         {"Resolve 18.5.aaf", {{audioDissolve, 26}, {ignored("Audio Channel Combiner"), 6}, {levels, 22}, {pan, 1}}},
         // Seven gains over a gain each: 14 on 7 clips.
@@ -102,7 +106,7 @@ TEST(SampleEffectLogs, EveryEffectAndTransitionIsLogged)
         {"sector_size_512.aaf", {{levels, 4}}},
         // 30 gains, 26 of them without a single point.
         {"LogicPro 10.7.4.5614.AAF", {{levels, 4}}},
-        {"multiple_top_level_mobs.aaf", {{levels, 77}, {ignored("Video Speed Control"), 86}}},
+        {"multiple_top_level_mobs.aaf", {{levels, 77}, {timeRemap, 86}}},
         {"normalclip_sourceclip_references_compositionmob_has_also_mastermob_usercomments.aaf", {{levels, 1}}},
         {"subclip_sourceclip_references_compositionmob_with_mastermob.aaf", {{levels, 1}}},
         // Track pans over sequences: one clip; 2 x 8; 2 x 8; 2 x 5; 2 x 5.
