@@ -1,5 +1,10 @@
 #include "run/config/IniFile.h"
 
+#include "run/config/OutputFile.h"
+
+#include <stdexcept>
+
+#include <QDir>
 #include <QFile>
 #include <QStringList>
 #include <QVariant>
@@ -51,4 +56,35 @@ bool SyncIniFile(QSettings& settings)
     settings.sync();
     // A FormatError only says the file held lines Qt could not parse; it writes the file regardless.
     return settings.status() != QSettings::AccessError;
+}
+
+IniOutput::IniOutput(const std::string& target)
+    : target_(target), scratch_(QDir::tempPath() + QStringLiteral("/aaf2xmeml-XXXXXX.ini"))
+{
+    const std::string held = ReadFileBytes(target);
+    if (!scratch_.open() || scratch_.write(held.data(), static_cast<qint64>(held.size())) !=
+                                static_cast<qint64>(held.size()) || !scratch_.flush())
+        throw std::runtime_error("Unable to prepare \"" + target + "\" in the temporary folder");
+    scratch_.close();
+    settings_ = OpenIniFile(QFile::encodeName(scratch_.fileName()).toStdString(), IniAccess::Write);
+}
+
+bool IniOutput::SaveInto(OutputFile& out)
+{
+    if (!SyncIniFile(*settings_))
+        return false;
+    return out.Write(ReadFileBytes(QFile::encodeName(scratch_.fileName()).toStdString()));
+}
+
+bool IniOutput::SaveAndCommit()
+{
+    try {
+        OutputFile out(target_);
+        if (!SaveInto(out))
+            return false;
+        out.Commit();
+        return true;
+    } catch (const std::exception&) {
+        return false;
+    }
 }

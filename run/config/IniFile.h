@@ -5,6 +5,9 @@
 
 #include <QSettings>
 #include <QString>
+#include <QTemporaryFile>
+
+class OutputFile;
 
 // What the run does with an INI file.
 enum class IniAccess {
@@ -25,3 +28,21 @@ std::string IniText(const QSettings& settings, const QString& key);
 
 // Writes the settings to disk; false when Qt could not write the file.
 bool SyncIniFile(QSettings& settings);
+
+// An INI file the run writes: edited in a scratch copy of what the target holds (in the system's
+// temporary folder, under a name Qt always takes, whatever bytes the target's path holds), then
+// saved into an OutputFile, so the target changes only when the run commits it.
+class IniOutput {
+public:
+    explicit IniOutput(const std::string& target);
+    QSettings& settings() { return *settings_; }
+    // Writes the settings and puts their bytes into out; false when either fails.
+    bool SaveInto(OutputFile& out);
+    // SaveInto a new OutputFile on the target, committed at once; false on any failure.
+    bool SaveAndCommit();
+
+private:
+    std::string target_;
+    QTemporaryFile scratch_;
+    std::unique_ptr<QSettings> settings_;
+};
