@@ -35,7 +35,7 @@ SourceReference SequenceT::FindSourceClipInfo()
         if (!Obtained(sequence->GetComponentAt(static_cast<aafUInt32>(i), component.out()), component))
             continue;
         ComponentContext componentContext = context;
-        componentContext.length = static_cast<std::int32_t>(ComponentT::GetLength(component.get()));
+        componentContext.length = ComponentT::GetFrameLength(component.get());
         componentContext.parentKind = kParentSequenceComponent;
         const SourceT source(component.get(), componentContext);
         if (source.status >= 0)
@@ -75,7 +75,7 @@ std::int32_t SequenceT::ReadComponent(std::int32_t index, std::int32_t parentKin
     SegmentReader reader;
     reader.context = context;
     reader.context.enclosingLength = context.length;
-    reader.context.length = static_cast<std::int32_t>(ComponentT::GetLength(component.get()));
+    reader.context.length = ComponentT::GetFrameLength(component.get());
     reader.context.parentKind = parentKind;
     reader.ReadSegment(component.get());
     return reader.kind;

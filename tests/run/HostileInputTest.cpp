@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <map>
+#include <regex>
 #include <string>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -110,6 +111,52 @@ TEST_F(HostileInput, SegmentsNestedBeyondAThousandFailTheRun)
         EXPECT_NE(err.find("nests segments more than 1000 deep"), std::string::npos) << err;
         EXPECT_FALSE(fs::exists(dir / "out.xml"));
     }
+}
+
+// A composition of two 50-frame clips on V1 with what lies between them, for positions out of range.
+aafsdk::StoredGraph TwoClips(std::int64_t fillerLength, std::int64_t transitionLength, std::int64_t secondLength)
+{
+    AafFileBuilder f;
+    f.AddOperationDefinition(ids::kVideoDissolve, "Video Dissolve", ids::kDataDefPicture, 2);
+    const MobIdBytes masterId = MakeMobId(1);
+    const aafsdk::ObjectId master = f.AddMob("MasterMob", "Clip", masterId);
+    f.AddSourceClip(f.AddTimelineSlot(master, 1, "V1", kRate, 1), ids::kDataDefPicture, 100, MobIdBytes{}, 0, 0);
+    const aafsdk::ObjectId comp = f.AddMob("CompositionMob", "Positions", MakeMobId(2));
+    const aafsdk::ObjectId sequence = f.AddSequence(f.AddTimelineSlot(comp, 1, "V1", kRate, 1), ids::kDataDefPicture, 100);
+    f.AddSourceClip(sequence, ids::kDataDefPicture, 50, masterId, 1, 0);
+    if (fillerLength != 0)
+        f.AddFiller(sequence, ids::kDataDefPicture, fillerLength);
+    if (transitionLength != 0)
+        f.AddTransition(sequence, ids::kDataDefPicture, transitionLength, transitionLength / 2, ids::kVideoDissolve);
+    f.AddSourceClip(sequence, ids::kDataDefPicture, secondLength, masterId, 1, 0);
+    return std::move(f.graph());
+}
+
+// Negative lengths count as 0, a transition never reaches before the track's start, and a length
+// beyond the document's 32-bit frame numbers fails the run rather than wrap.
+TEST_F(HostileInput, PositionsNeverGoNegativeOrWrap)
+{
+    const struct {
+        const char* label;
+        std::int64_t filler, transition, second;
+    } converted[] = {
+        {"a filler of -1000 frames", -1000, 0, 50},
+        {"a 1000-frame transition between 50-frame clips", 0, 1000, 50},
+        {"a clip of -20 frames", 0, 0, -20},
+    };
+    for (const auto& c : converted) {
+        SCOPED_TRACE(c.label);
+        ASSERT_EQ(Convert(TwoClips(c.filler, c.transition, c.second)), kExitSuccess) << err;
+        const std::string document = Output();
+        EXPECT_NE(document.find("<start>0</start>"), std::string::npos) << document;
+        // -1 is the document's own mark of an edge inside a transition; nothing lies before 0.
+        const std::regex position("<(start|end)>(-?[0-9]+)</");
+        for (auto it = std::sregex_iterator(document.begin(), document.end(), position); it != std::sregex_iterator(); ++it)
+            EXPECT_GE(std::stol((*it)[2]), -1) << it->str();
+    }
+    EXPECT_EQ(Convert(TwoClips(0, 0, (std::int64_t{1} << 31) + 5)), kExitFailure);
+    EXPECT_NE(err.find("is beyond what the document holds"), std::string::npos) << err;
+    EXPECT_FALSE(fs::exists(dir / "out.xml"));
 }
 
 std::string Utf16Le(const std::u16string& text)
