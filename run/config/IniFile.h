@@ -19,7 +19,8 @@ enum class IniAccess {
     Write,
 };
 
-// The INI file at path (a UTF-8 file name) in Qt's INI format.
+// The INI file at path (file-system bytes) in Qt's INI format. A file only read is read from a copy
+// of its bytes, so a missing or special file reads as empty.
 std::unique_ptr<QSettings> OpenIniFile(const std::string& path, IniAccess access = IniAccess::Read);
 
 // The value under key as UTF-8 text. Qt splits an unquoted value at its commas; such a value comes
@@ -35,6 +36,9 @@ bool SyncIniFile(QSettings& settings);
 class IniOutput {
 public:
     explicit IniOutput(const std::string& target);
+    ~IniOutput();
+    IniOutput(const IniOutput&) = delete;
+    IniOutput& operator=(const IniOutput&) = delete;
     QSettings& settings() { return *settings_; }
     // Writes the settings and puts their bytes into out; false when either fails.
     bool SaveInto(OutputFile& out);
@@ -43,6 +47,6 @@ public:
 
 private:
     std::string target_;
-    QTemporaryFile scratch_;
+    std::unique_ptr<QTemporaryFile> scratch_;
     std::unique_ptr<QSettings> settings_;
 };

@@ -24,6 +24,7 @@
 #include "run/AafSources.h"
 #include "run/ConversionJob.h"
 #include "run/Converter.h"
+#include "run/config/ImportPreferences.h"
 #include "run/config/NamedParameters.h"
 #include "run/config/SourcePaths.h"
 #include "support/TestSupport.h"
@@ -44,6 +45,7 @@ protected:
     }
     void TearDown() override
     {
+        ImportPrefs = ImportPreferences();  // a run keeps what its preferences file set
         NamedParameters.clear();
         ResetJobState();
         ClearSourcePathMap();
@@ -345,6 +347,17 @@ TEST_F(HostilePaths, FileNamesAreBytesAndEveryFailureSaysWhy)
     fs::copy_file(dir / "in.aaf", dir / odd);
     EXPECT_EQ(RunMode("2", {odd, oddOut, "prefs.ini", "media.ini", "log.ini"}), kExitSuccess) << err;
     EXPECT_TRUE(testsupport::ReadFile(dir / oddOut).ends_with("</xmeml>\n"));
+    // A FIFO given as the preferences is never opened (a read would wait for a writer for ever).
+    ASSERT_EQ(RunMode("2", {"in.aaf", "plain.xml", "prefs.ini", "media.ini", "log.ini"}), kExitSuccess) << err;
+    ASSERT_EQ(::mkfifo(Path("fifo").c_str(), 0600), 0);
+    ASSERT_EQ(RunMode("2", {"in.aaf", "fifo.xml", "fifo", "media.ini", "log.ini"}), kExitSuccess) << err;
+    EXPECT_EQ(testsupport::ReadFile(dir / "fifo.xml"), testsupport::ReadFile(dir / "plain.xml"));
+    // Preferences under a name that is not UTF-8 are read like any others.
+    const std::string oddPrefs = "prefs\xFF.ini";
+    testsupport::WriteFile(dir / oddPrefs, "[General]\nImport_FrameRate=24\n");
+    ASSERT_EQ(RunMode("2", {"in.aaf", "bybytes.xml", oddPrefs, "media.ini", "log.ini"}), kExitSuccess) << err;
+    EXPECT_NE(testsupport::ReadFile(dir / "bybytes.xml"), testsupport::ReadFile(dir / "plain.xml"));
+    EXPECT_NE(testsupport::ReadFile(dir / "bybytes.xml").find("<timebase>24</timebase>"), std::string::npos);
 
     EXPECT_EQ(RunMode("2", {"missing.aaf", "x.xml", "prefs.ini", "media.ini", "log.ini"}), kExitFailure);
     EXPECT_NE(err.find("does not exist"), std::string::npos) << err;
