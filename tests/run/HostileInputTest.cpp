@@ -27,6 +27,7 @@
 #include "run/config/ImportPreferences.h"
 #include "run/config/NamedParameters.h"
 #include "run/config/SourcePaths.h"
+#include "InProcessMain.h"
 #include "support/TestSupport.h"
 
 namespace fs = std::filesystem;
@@ -60,22 +61,7 @@ protected:
         fs::remove(dir / "out.xml", ec);
         return Run({"2", Path("in.aaf"), Path("out.xml"), "", Path("media.ini"), Path("log.ini")});
     }
-    // The program's main body on the arguments after the program name.
-    int Run(std::vector<std::string> args)
-    {
-        NamedParameters.clear();
-        args.insert(args.begin(), "aaf2xmeml");
-        std::vector<char*> argv;
-        for (auto& a : args)
-            argv.push_back(a.data());
-        argv.push_back(nullptr);
-        testing::internal::CaptureStdout();
-        testing::internal::CaptureStderr();
-        const int code = RunConverterMain(static_cast<int>(args.size()), argv.data());
-        (void)testing::internal::GetCapturedStdout();
-        err = testing::internal::GetCapturedStderr();
-        return code;
-    }
+    int Run(const std::vector<std::string>& args) { return inprocess::RunMain(args, &err); }
     std::string Path(const char* name) const { return (dir / name).string(); }
     std::string Output() const
     {
