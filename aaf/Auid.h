@@ -14,7 +14,7 @@ constexpr bool AuidLess(const Auid& a, const Auid& b) { return a < b; }
 // "{0x60958184, 0x47b1, 0x11d4, {0xa0, 0x1c, 0x00, 0x04, 0xac, 0x96, 0x9f, 0x50}}".
 std::string AuidToText(const Auid& id);
 
-// Between the system's AUID and the interfaces' identifier, which share one layout.
+// Between our AUID record and the interfaces' identifier, which share one layout.
 constexpr Auid ToAuid(const aafUID_t& id)
 {
     Auid out;

@@ -4,7 +4,7 @@
 
 namespace {
 
-// Avid's effects by the names its editor shows. The texts stand as the system writes them, the clipped
+// Avid's effects by the names its editor shows. The texts stand as the log writes them, the clipped
 // "ideoDissolve_2" included: translation records carry them.
 constexpr NameRow kAvidEffects[] = {
     {"{00000000-E068-BFFF-A800-0000704C3870}", "3DMatteKey"},

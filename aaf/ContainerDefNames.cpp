@@ -4,7 +4,7 @@
 
 namespace {
 
-// Essence containers, by the SDK's constant names as the system spells them: the D10 525x5994I 40Mbps
+// Essence containers, by the SDK's constant names as the log spells them: the D10 525x5994I 40Mbps
 // defined template lacks "MXFGC_", and the DNxHD rows carry the AUIDs the SDK publishes as
 // MXFGC_Avid_DNX_..._1080p/i and _720p. The AUID that older SDKs gave AAFKLV and AAFXML as well is
 // named AAFMSS.

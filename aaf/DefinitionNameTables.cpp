@@ -5,7 +5,7 @@
 
 namespace {
 
-// Codecs. The stray ")" closing four DV names is part of the system's texts.
+// Codecs. The stray ")" closing four DV names is kept: translation records carry these texts.
 constexpr NameRow kCodecDefs[] = {
     {"{568FB761-9458-11D2-8089-006008143E6F}", "None"},
     {"{90AC17C8-E3E2-4596-9E9E-A6DD1C70C892}", "PCM"},
@@ -114,7 +114,7 @@ constexpr NameRow kEffectCategories[] = {
 constexpr auto kEffectCategoriesSorted = SortedByAuid(kEffectCategories);
 
 // Avid definitions of other kinds: key-frame flags, submaster and dip parameters and a few types;
-// the misspelt names are the system's own texts.
+// the misspelt names are kept as logged.
 constexpr NameRow kFurtherDefinitions[] = {
     {"{8D5681D0-847E-11D5-935A-50F857C10000}", "UnknownDef_Bool_1"},
     {"{DC015CEB-A6D9-3EC5-8F8A-830944DE3502}", "UknownDef_Bool_3"},

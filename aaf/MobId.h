@@ -10,7 +10,7 @@
 // Data1 to Data3, the material's Data4. Keys the mob registry.
 std::string MobIdToText(const MobId& id);
 
-// Between the system's MobID and the interfaces' identifier, which share one layout.
+// Between our MobID record and the interfaces' identifier, which share one layout.
 constexpr MobId ToMobId(const aafMobID_t& id)
 {
     MobId out;

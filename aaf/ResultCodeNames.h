@@ -11,7 +11,7 @@ struct ResultCodeName {
     const char* text;
 };
 
-// The name of every AAF result code the system prints, ascending by code.
+// The name of every AAF result code a run may print, ascending by code.
 extern const std::span<const ResultCodeName> ResultCodeNames;
 
 // The table's text for the code, or the empty text for a code that is not in it.

@@ -5,7 +5,7 @@
 namespace {
 
 // Type definitions: the AAF baseline types, all of the family {hhhhhhhh-0000-0000-060E-2B3401040101}
-// but one Avid type; the misspelt name is the system's own text.
+// but one Avid type; the misspelt name is kept as logged.
 constexpr NameRow kTypeDefs[] = {
     {"{03010100-0000-0000-060E-2B3401040101}", "Rational"},
     {"{01010100-0000-0000-060E-2B3401040101}", "UInt8"},

@@ -19,7 +19,9 @@ std::string UniquifyName(std::string text)
             UsedNameCounts.emplace(text, 0);
             return text;
         }
-        text += " " + IntToString(++found->second);
+        // Appended in two steps: GCC 12 at -O3 warns falsely (-Wrestrict) on " " + std::string.
+        text += ' ';
+        text += IntToString(++found->second);
     }
 }
 

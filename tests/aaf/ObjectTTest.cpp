@@ -44,7 +44,7 @@ TEST(ObjectTTest, GetInterfaceHandsOverTheQueryAndItsResult)
     EXPECT_EQ(object, nullptr);
 }
 
-// A wrapper as the Parts build them: the head, then a typed interface released first.
+// A wrapper as the import builds them: the head, then a typed interface released first.
 struct MobWrapper : ObjectT {
     IAAFMob* mob = nullptr;
     ~MobWrapper() { ReleaseInterface(mob); }

@@ -140,7 +140,7 @@ TEST(Cfb, HundredThousandChildrenOfOneStorage)
     CfbNode root = CfbNode::Storage("Root Entry");
     CfbNode& mobs = root.add(CfbNode::Storage("Mobs-1901"));
     for (std::uint32_t i = 0; i < kChildren; ++i)
-        mobs.add(CfbNode::Stream("m" + std::to_string(i), i % 1000 == 0 ? "x" : ""));
+        mobs.add(CfbNode::Stream(std::string(1, 'm').append(std::to_string(i)), i % 1000 == 0 ? "x" : ""));
     CfbImage image = Write(root, 12);
     const std::uint32_t storage = image.layout.find("/Mobs-1901");
     const std::uint32_t first = image.layout.entries[storage].child;

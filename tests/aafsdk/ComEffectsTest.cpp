@@ -30,7 +30,10 @@ std::filesystem::path Sample(const char* name)
 
 std::string Text(const aafUID_t& id)
 {
-    return "{" + aafsdk::com::AuidFromUid(id).ToString() + "}";
+    std::string text(1, '{');
+    text += aafsdk::com::AuidFromUid(id).ToString();
+    text += '}';
+    return text;
 }
 
 std::string Ratio(const aafRational_t& r)

@@ -275,7 +275,7 @@ TEST(FixtureCompoundFile, ChildrenFormARedBlackTree)
         SCOPED_TRACE(count);
         CfbNode root = CfbNode::Storage("");
         for (std::size_t i = 0; i < count; ++i)
-            root.add(CfbNode::Stream("s" + std::to_string(i * 7919 % 10007), ""));
+            root.add(CfbNode::Stream(std::string(1, 's').append(std::to_string(i * 7919 % 10007)), ""));
         const CfbImage image = WriteCompoundFile(root, {});
         const auto& entries = image.layout.entries;
         auto colour = [&](std::uint32_t e) { return static_cast<std::uint8_t>(image.bytes[image.entryOffset(e) + 67]); };

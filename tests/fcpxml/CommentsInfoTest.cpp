@@ -11,7 +11,7 @@ TEST(CommentsInfo, WriteCommentsGolden)
 {
     CommentsInfo some;
     some.mastercomment2 = "two";
-    some.clipcommentb = "b<";
+    some.clipcommentb = std::string("b<");
     CommentsInfo all{"1", "2", "3", "4", "a", "b"};
     const struct {
         const char* label;

@@ -82,7 +82,8 @@ TEST(ItemSlot, TracksCopyAssignAndDestroyIndependently)
     TrackInfo assigned;
     assigned.items.emplace_back(new FCPFillerTag(1));
     assigned = original;
-    assigned = assigned;
+    TrackInfo& self = assigned;  // through a reference: a self-assignment on purpose
+    assigned = self;
     for (TrackInfo* t : {&copy, &assigned}) {
         ASSERT_EQ(t->items.size(), 4u);
         for (std::size_t i = 0; i < 4; ++i) {

@@ -115,8 +115,8 @@ TEST_F(MarkTagBaseTest, AafCommentColumnsGoToTheirFields)
 TEST_F(MarkTagBaseTest, CopyMarksAndMasterComments)
 {
     MarkTagBase source = WithMarkersAt({4});
-    source.labels.label = "L";
-    source.logginginfo.take = "T";
+    source.labels.label = std::string(1, 'L');
+    source.logginginfo.take = std::string(1, 'T');
     source.AppendMasterComments("a", "", "c", "d");
     source.AppendMasterComments("a2", "b2", "", "");
     EXPECT_EQ(source.comments.mastercomment1, "a, a2");

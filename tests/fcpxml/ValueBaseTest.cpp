@@ -79,7 +79,8 @@ TEST(ValueBase, OwnersCopyAssignAndSelfAssignIndependently)
     TaggedValueEntry b = a;
     dynamic_cast<StringValue&>(*b.value).text = "changed";
     EXPECT_EQ(dynamic_cast<StringValue&>(*a.value).text, "one");
-    b = b;
+    TaggedValueEntry& selfEntry = b;  // through a reference: a self-assignment on purpose
+    b = selfEntry;
     a = TaggedValueEntry();
     EXPECT_EQ(a.value, nullptr);
     EXPECT_EQ(dynamic_cast<StringValue&>(*b.value).text, "changed");
@@ -93,7 +94,8 @@ TEST(ValueBase, OwnersCopyAssignAndSelfAssignIndependently)
     ParameterRecord assigned;
     assigned.constantValues.push_back(new BoolValue(1));
     assigned = record;
-    assigned = assigned;
+    ParameterRecord& self = assigned;  // through a reference: a self-assignment on purpose
+    assigned = self;
     for (const ParameterRecord* r : {&copy, &assigned}) {
         ASSERT_EQ(r->constantValues.size(), 1u);
         EXPECT_NE(r->constantValues[0], record.constantValues[0]);

@@ -164,7 +164,8 @@ TEST_F(ValueInfoTest, NestedItemsCopyDeeplyAndReleaseOnAssignment)
     ASSERT_NE(dynamic_cast<TestSequence*>(target.nested), nullptr);
     EXPECT_NE(target.nested, first.nested);
 
-    target = target;  // self-assignment keeps the item
+    ValueInfo& self = target;
+    target = self;  // self-assignment keeps the item
     ASSERT_NE(target.nested, nullptr);
     EXPECT_EQ(target.nested->name, "Seq");
 

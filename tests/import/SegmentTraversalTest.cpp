@@ -43,7 +43,8 @@ std::string Describe(const TrackInfo& track)
         const int kind = GetItemKind(item);
         text += text.empty() ? "" : ", ";
         text += kind == ItemKindClipItem ? "clip" : kind == ItemKindFiller ? "gap" : kind == ItemKindGeneratorItem ? "generator" : "other";
-        text += " " + std::to_string(t.start) + "-" + std::to_string(t.end);
+        text += ' ';
+        text += std::to_string(t.start) + "-" + std::to_string(t.end);
     }
     return text;
 }
@@ -203,7 +204,7 @@ TEST_F(SegmentTraversal, ASequenceAsEffectInputKeepsItsTaggedValues)
     TimelineMobSlotT slot(input.mob, 0u);
     ASSERT_GE(slot.status, 0);
     testing::internal::CaptureStdout();  // the attribute trace
-    slot.ImportSegment(kParentEffectInput);
+    slot.ImportSegment(kParentEffectInput, input.frameRate);
     testing::internal::GetCapturedStdout();
 
     const auto& maps = GlobalImportTraversalLists.TaggedValueMaps;
@@ -259,7 +260,7 @@ TEST_F(SegmentTraversal, SlotsOfAdjustedClipsKeepTheirReferencesAndMakeNoItems)
         const MobtT composition(IdOf(1));
         TimelineMobSlotT slot(composition.mob, 0u);
         ASSERT_GE(slot.status, 0);
-        slot.ImportSegment(kParentClipMobSlot);
+        slot.ImportSegment(kParentClipMobSlot, composition.frameRate);
         std::vector<int> lengths;
         for (const SourceReference& reference : GlobalImportTraversalLists.PendingSourceReferences)
             lengths.push_back(reference.length);

@@ -74,7 +74,9 @@ inline constexpr Auid kClassTypeDefinitionRecord = "0d010101-020d-0000-060e-2b34
 // The bytes of an indirect value: byte order, type, value.
 inline std::vector<std::uint8_t> Typed(const Auid& type, std::vector<std::uint8_t> value)
 {
-    std::vector<std::uint8_t> bytes{0x4c};
+    std::vector<std::uint8_t> bytes;
+    bytes.reserve(1 + type.bytes.size() + value.size());
+    bytes.push_back(0x4c);
     bytes.insert(bytes.end(), type.bytes.begin(), type.bytes.end());
     bytes.insert(bytes.end(), value.begin(), value.end());
     return bytes;
@@ -103,7 +105,7 @@ inline std::vector<std::uint8_t> TextBytes(std::string_view utf8)
 // Definitions of the MetaDictionary, stated as the writers of real files state them.
 class MetaDictionary {
 public:
-    explicit MetaDictionary(AafFileBuilder& f) : f_(f), b_(f.builder())
+    explicit MetaDictionary(AafFileBuilder& f) : b_(f.builder())
     {
         meta_ = b_.graph().object(aafsdk::StoredGraph::root()).Find(0x0001)->elements[0].object;
         if (!b_.graph().object(meta_).Find(0x0003))
@@ -150,7 +152,6 @@ public:
     }
 
 private:
-    AafFileBuilder& f_;
     GraphBuilder& b_;
     ObjectId meta_;
     std::uint16_t classTag_ = 0, typeTag_ = 0;
