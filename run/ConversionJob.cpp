@@ -28,6 +28,7 @@
 #include "run/config/LogFileWriter.h"
 #include "run/config/MediaSettings.h"
 #include "run/config/NamedParameters.h"
+#include "run/config/OutputFile.h"
 #include "run/config/ProjectFormat.h"
 #include "run/config/SourcePaths.h"
 #include "run/config/TranslationLog.h"
@@ -60,10 +61,9 @@ void WithOpenAafFile(const std::string& aafPath, const std::function<void()>& qu
         JobQuerySource.close();
 }
 
-std::runtime_error OutputFileError(const char* what)
+std::runtime_error OutputFileError(const std::string& path)
 {
-    return std::runtime_error(std::string(what) + " the output file \"" +
-                              XmlOutputFile.fileName().toStdString() + "\": " +
+    return std::runtime_error("Unable to write the output file \"" + path + "\": " +
                               XmlOutputFile.errorString().toStdString());
 }
 
@@ -120,6 +120,7 @@ ConversionJob::~ConversionJob()
     if (queryOnly)
         return;
     XmlOutputFile.close();
+    xmlOutput.reset();  // a document never committed goes
     ResetJobState();
     ClearSourcePathMap();
 }
@@ -128,10 +129,10 @@ void ConversionJob::OpenXmlOutput()
 {
     if (XmlOutputFile.isOpen())
         XmlOutputFile.close();
-    XmlOutputFile.setFileName(QFile::decodeName(QByteArray::fromStdString(xmlPath)));
-    // Emptied first: an older, longer file at this path must not keep its tail after the document.
-    if (!XmlOutputFile.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        throw OutputFileError("Unable to open");
+    xmlOutput.reset();
+    xmlOutput = std::make_unique<OutputFile>(xmlPath);
+    if (!XmlOutputFile.open(xmlOutput->descriptor(), QIODevice::WriteOnly, QFileDevice::DontCloseHandle))
+        throw OutputFileError(xmlPath);
 }
 
 void ConversionJob::Convert()
@@ -140,11 +141,20 @@ void ConversionJob::Convert()
     RunAafLibrarySequence();
     ExportAafToXml(kXmemlVersion, aafPath);
     if (!XmlOutputFile.flush() || XmlOutputFile.error() != QFileDevice::NoError)
-        throw OutputFileError("Unable to write");
+        throw OutputFileError(xmlPath);
+    XmlOutputFile.close();
     // Without a log path the host asked for no log file.
-    if (!GetNamedParameter("logFilePath").empty() && !WriteTranslationLog())
-        throw std::runtime_error("Unable to write the log file \"" +
-                                 GetNamedParameter("logFilePath") + "\"");
+    const std::string logPath = GetNamedParameter("logFilePath");
+    std::unique_ptr<OutputFile> logOutput;
+    if (!logPath.empty()) {
+        logOutput = std::make_unique<OutputFile>(logPath);
+        if (!WriteTranslationLog(*logOutput))
+            throw std::runtime_error("Unable to write the log file \"" + logPath + "\"");
+    }
+    // Both are whole: only now do they replace what the paths held.
+    xmlOutput->Commit();
+    if (logOutput)
+        logOutput->Commit();
 }
 
 void ConversionJob::GatherMediaPaths()

@@ -1,6 +1,10 @@
 #include "aaf/import/TrackLayout.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <limits>
+#include <stdexcept>
+#include <string>
 #include <vector>
 
 #include "aaf/import/EffectEntryPoints.h"
@@ -142,17 +146,27 @@ int LengthOnTrack(const TrimTagBase& trim)
     return trim.recordLength >= 0 ? trim.recordLength : trim.out - trim.in;
 }
 
+// The position length frames on; a track beyond the document's 32-bit frame numbers is damage.
+int Advanced(int position, int length)
+{
+    const std::int64_t next = static_cast<std::int64_t>(position) + length;
+    if (next > std::numeric_limits<int>::max() || next < std::numeric_limits<int>::min())
+        throw std::runtime_error("A track longer than " + std::to_string(std::numeric_limits<int>::max()) +
+                                 " frames is beyond what the document holds: the AAF file is damaged");
+    return static_cast<int>(next);
+}
+
 void PlaceTrim(TrimTagBase& trim, LayoutState& state, const TransitionEdge& startTransition)
 {
     const int length = LengthOnTrack(trim);
     if (startTransition.length != -1 && startTransition.alignment != 0) {
         // The item begins where the transition over its start begins.
         trim.start = state.lastStart;
-        trim.end = state.lastStart + length;
+        trim.end = Advanced(state.lastStart, length);
         state.position = trim.end;
     } else {
         trim.start = state.position;
-        state.position += length;
+        state.position = Advanced(state.position, length);
         trim.end = state.position;
         state.lastStart = trim.start;
     }
@@ -206,13 +220,13 @@ void PlaceTransition(FCPTransitionItemTag& transition, LayoutState& state)
 {
     if (transition.alignment == kAlignStart) {
         transition.start = state.position;
-        transition.end = state.position + transition.duration;
+        transition.end = Advanced(state.position, transition.duration);
         state.lastStart = transition.start;
         state.position = transition.end;
     } else {
-        // It lies over the tail of the item before it.
+        // It lies over the tail of the item before it, and never reaches before the track's start.
         transition.end = state.position;
-        transition.start = state.position - transition.duration;
+        transition.start = std::max(0, Advanced(state.position, -transition.duration));
         state.lastStart = transition.start;
     }
 }
@@ -220,7 +234,7 @@ void PlaceTransition(FCPTransitionItemTag& transition, LayoutState& state)
 void PlaceFiller(FCPFillerTag& filler, LayoutState& state)
 {
     filler.start = state.position;
-    state.position += filler.out - filler.in;
+    state.position = Advanced(state.position, filler.out - filler.in);
     filler.end = state.position;
     state.lastStart = filler.start;
 }

@@ -43,12 +43,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const char kEmptyDocument[] =
-    "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-    "<!DOCTYPE xmeml>\n"
-    "<xmeml version=\"5\">\n"
-    "</xmeml>\n";
-
 class InProcessRun : public ::testing::Test {
 protected:
     void SetUp() override
@@ -141,39 +135,55 @@ private:
     AafQuerySource savedQuery_;
 };
 
-TEST_F(InProcessRun, FailedConversionsLeaveWhatWasWrittenAndNoLog)
+// A failed conversion leaves both output paths as they were: an older file keeps its bytes, a path
+// that held nothing still holds nothing, and no temporary file is left beside them. (The document and
+// the log are written into temporary files and moved into place only once the whole run is done.)
+TEST_F(InProcessRun, FailedConversionsLeaveTheOutputPathsAsTheyWere)
 {
     struct Case {
         const char* label;
         std::function<void()> open, import, close;
-        std::string written;
     };
     const Case cases[] = {
-        {"the AAF file cannot be opened", [] { throw -38; }, {}, {}, ""},
-        {"a failing AAF call", {}, [] { throw -50; }, {}, ""},
-        {"bad title data", {}, [] { throw std::string("title"); }, {}, ""},
-        {"no memory", {}, [] { throw std::bad_alloc(); }, {}, ""},
-        {"import and close fail", {}, [] { throw -50; }, [] { throw -50; }, ""},
-        {"close fails after the write", {}, {}, [] { throw -50; }, kEmptyDocument},
+        {"the AAF file cannot be opened", [] { throw -38; }, {}, {}},
+        {"a failing AAF call", {}, [] { throw -50; }, {}},
+        {"bad title data", {}, [] { throw std::string("title"); }, {}},
+        {"no memory", {}, [] { throw std::bad_alloc(); }, {}},
+        {"import and close fail", {}, [] { throw -50; }, [] { throw -50; }},
+        {"close fails after the write", {}, {}, [] { throw -50; }},
     };
     for (const auto& c : cases) {
-        testsupport::WriteFile(dir / "out.xml", "an older, longer output file");
-        fs::remove(dir / "log.ini");
-        DocumentImportSource.open = [&c](const std::string&) {
-            if (c.open)
-                c.open();
-        };
-        DocumentImportSource.importProject = [&c] {
-            TranslationLog.emplace_back();
-            RememberSourcePath("a.mov");
-            if (c.import)
-                c.import();
-        };
-        DocumentImportSource.close = c.close;
-        EXPECT_EQ(Run("2"), kExitFailure) << c.label;
-        EXPECT_EQ(testsupport::ReadFile(dir / "out.xml"), c.written) << c.label;
-        EXPECT_FALSE(fs::exists(dir / "log.ini")) << c.label;
-        EXPECT_TRUE(PerRunStateIsEmpty()) << c.label;
+        for (bool older : {true, false}) {
+            SCOPED_TRACE(std::string(c.label) + (older ? ", over older outputs" : ", on new paths"));
+            fs::remove(dir / "out.xml");
+            fs::remove(dir / "log.ini");
+            if (older) {
+                testsupport::WriteFile(dir / "out.xml", "an older, longer output file");
+                testsupport::WriteFile(dir / "log.ini", "[General]\nLog_Num=0\n");
+            }
+            DocumentImportSource.open = [&c](const std::string&) {
+                if (c.open)
+                    c.open();
+            };
+            DocumentImportSource.importProject = [&c] {
+                TranslationLog.emplace_back();
+                RememberSourcePath("a.mov");
+                if (c.import)
+                    c.import();
+            };
+            DocumentImportSource.close = c.close;
+            EXPECT_EQ(Run("2"), kExitFailure);
+            if (older) {
+                EXPECT_EQ(testsupport::ReadFile(dir / "out.xml"), "an older, longer output file");
+                EXPECT_EQ(testsupport::ReadFile(dir / "log.ini"), "[General]\nLog_Num=0\n");
+            } else {
+                EXPECT_FALSE(fs::exists(dir / "out.xml"));
+                EXPECT_FALSE(fs::exists(dir / "log.ini"));
+            }
+            EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), older ? 4 : 2)
+                << "a temporary file was left";
+            EXPECT_TRUE(PerRunStateIsEmpty());
+        }
     }
 }
 

@@ -23,6 +23,7 @@
 #include "run/RunState.h"
 #include "run/config/NamedParameters.h"
 #include "run/config/SourcePaths.h"
+#include "InProcessMain.h"
 #include "support/GenericPropertyFixture.h"
 #include "support/TestSupport.h"
 
@@ -67,19 +68,7 @@ protected:
         aafsdk::fixture::SaveBytes(dir / "in.aaf", aafsdk::fixture::WriteAaf(graph).bytes);
         std::error_code ec;
         fs::remove(dir / "out.xml", ec);
-        NamedParameters.clear();
-        std::vector<std::string> args = {"aaf2xmeml", "2", Path("in.aaf"), Path("out.xml"), "", Path("media.ini"),
-                                         Path("log.ini")};
-        std::vector<char*> argv;
-        for (auto& a : args)
-            argv.push_back(a.data());
-        argv.push_back(nullptr);
-        testing::internal::CaptureStdout();
-        testing::internal::CaptureStderr();
-        const int code = RunConverterMain(static_cast<int>(args.size()), argv.data());
-        (void)testing::internal::GetCapturedStdout();
-        (void)testing::internal::GetCapturedStderr();
-        return code;
+        return inprocess::RunMain({"2", Path("in.aaf"), Path("out.xml"), "", Path("media.ini"), Path("log.ini")});
     }
     // Converts a damaged graph: a whole document (converted set), or a failed run with nothing
     // written.
