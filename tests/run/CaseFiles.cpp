@@ -274,12 +274,7 @@ aafsdk::StoredGraph PluginFilter()
     b.AddStrongVector(glow, 0x0b03, fixture::StorageName("Parameters", 0x0b03, true));
     const ObjectId value = b.AddVectorElement(glow, 0x0b03, fixture::AuidOf(kConstantValueClass));
     b.AddAuid(value, 0x4c01, fixture::AuidOf(kPluginAmount));
-    std::vector<std::uint8_t> typed{0x4c};
-    for (const std::uint8_t x : fixture::AuidOf(kRationalType).bytes)
-        typed.push_back(x);
-    for (const std::uint8_t x : {3, 0, 0, 0, 4, 0, 0, 0})  // 3/4
-        typed.push_back(x);
-    b.AddData(value, 0x4d01, typed);
+    b.AddData(value, 0x4d01, TypedBytes(kRationalType, {3, 0, 0, 0, 4, 0, 0, 0}));  // 3/4
     filtered(kUnknownEffect, 40, masters[1]);
     return std::move(f.graph());
 }
@@ -295,20 +290,6 @@ void DefineParameter(fixture::AafFileBuilder& f, const char* parameter, const ch
     b.AddString(definition, 0x1b02, name);
 }
 
-// A source clip of the master's picture as the group's input: length frames from start.
-void AddClipInput(fixture::AafFileBuilder& f, ObjectId group, std::uint16_t dataDefs, const fixture::MobIdBytes& master,
-                  std::int64_t start, std::int64_t length)
-{
-    fixture::GraphBuilder& b = f.builder();
-    b.AddStrongVector(group, 0x0b02, fixture::StorageName("InputSegments", 0x0b02, true));
-    const ObjectId clip = b.AddVectorElement(group, 0x0b02, fixture::ids::ClassOf("SourceClip"));
-    b.AddWeakReference(clip, 0x0201, dataDefs, 0x1b01, fixture::AuidOf(kDataDefPicture).bytes);
-    b.AddI64(clip, 0x0202, length);
-    b.AddData(clip, 0x1101, {master.begin(), master.end()});
-    b.AddU32(clip, 0x1102, 1);
-    b.AddI64(clip, 0x1201, start);
-}
-
 // The group's one constant parameter: a value of the type, stored as its bytes.
 void AddConstantParameter(fixture::AafFileBuilder& f, ObjectId group, const char* parameter, const char* type,
                           const std::vector<std::uint8_t>& value)
@@ -317,11 +298,7 @@ void AddConstantParameter(fixture::AafFileBuilder& f, ObjectId group, const char
     b.AddStrongVector(group, 0x0b03, fixture::StorageName("Parameters", 0x0b03, true));
     const ObjectId constant = b.AddVectorElement(group, 0x0b03, fixture::AuidOf(kConstantValueClass));
     b.AddAuid(constant, 0x4c01, fixture::AuidOf(parameter));
-    std::vector<std::uint8_t> typed{0x4c};
-    for (const std::uint8_t x : fixture::AuidOf(type).bytes)
-        typed.push_back(x);
-    typed.insert(typed.end(), value.begin(), value.end());
-    b.AddData(constant, 0x4d01, typed);
+    b.AddData(constant, 0x4d01, TypedBytes(type, value));
 }
 
 constexpr const char* kSpeedControlOperation = "9d2ea890-0968-11d3-8a38-0050040ef7d2";
@@ -344,11 +321,11 @@ aafsdk::StoredGraph SpeedChanges()
     const ObjectId video = f.AddSequence(f.AddTimelineSlot(comp, 1, "V1", kRate, 1), kDataDefPicture, 140);
     f.AddSourceClip(video, kDataDefPicture, 30, masters[0], 1, 10);
     const ObjectId speed = f.AddOperationGroup(video, kDataDefPicture, 40, kSpeedControlOperation);
-    AddClipInput(f, speed, dataDefs, masters[1], 100, 80);
+    AddInputClip(f.builder(), speed, dataDefs, 80, masters[1], 100);
     // 2/1, each half a little-endian Int32.
     AddConstantParameter(f, speed, kSpeedRatioParameter, kRationalType, {2, 0, 0, 0, 1, 0, 0, 0});
     const ObjectId freeze = f.AddOperationGroup(video, kDataDefPicture, 30, kRepeatOperation);
-    AddClipInput(f, freeze, dataDefs, masters[2], 45, 30);
+    AddInputClip(f.builder(), freeze, dataDefs, 30, masters[2], 45);
     f.AddSourceClip(video, kDataDefPicture, 40, masters[0], 1, 200);
     return std::move(f.graph());
 }
