@@ -298,6 +298,21 @@ void GetArrayElementTypeAuid(Auid& out, std::int32_t& status, IUnknown* typeDefi
         out = element.id;
 }
 
+namespace {
+
+// Whether the property definition is the one with this AUID. Only the AUID is read: the names and
+// the AUID's text a full definition read makes are not needed to match.
+bool DefinesProperty(IAAFPropertyDef* definition, const Auid& id)
+{
+    Held<IAAFMetaDefinition> meta;
+    if (GetInterface(meta.out(), IID_IAAFMetaDefinition, "IID_IAAFMetaDefinition", definition) < 0 || !meta)
+        return false;
+    aafUID_t stored{};
+    return meta->GetAUID(&stored) >= 0 && AuidEquals(ToAuid(stored), id);
+}
+
+}  // namespace
+
 std::int32_t ObjectT::CollectPropertyValues(PropertyValueList& list, const Auid& id)
 {
     if (status < 0 || object == nullptr)
@@ -313,8 +328,7 @@ std::int32_t ObjectT::CollectPropertyValues(PropertyValueList& list, const Auid&
         Held<IAAFPropertyDef> propertyDefinition;
         if (!Obtained(property->GetDefinition(propertyDefinition.out()), propertyDefinition))
             continue;
-        DefinitionT definition;
-        if (definition.ReadMetaDefinition(propertyDefinition.get()) < 0 || !AuidEquals(definition.id, id))
+        if (!DefinesProperty(propertyDefinition.get(), id))
             continue;
         Held<IAAFPropertyValue> value;
         if (property->GetValue(value.out()) < 0)
