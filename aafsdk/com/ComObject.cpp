@@ -1,5 +1,6 @@
 #include "aafsdk/com/ComObject.h"
 
+#include <cstring>
 #include <new>
 
 #include "aafsdk/com/ComIds.h"
@@ -66,6 +67,17 @@ const ClassDef* ClassOfSubject(const FileModel& model, const Subject& subject)
 }
 
 }  // namespace
+
+std::size_t FileState::MobIndex::Hash::operator()(const aafMobID_t& id) const noexcept
+{
+    // The material number varies most; FNV-1a over the whole id keeps labels of other shapes apart.
+    unsigned char bytes[sizeof id];
+    std::memcpy(bytes, &id, sizeof id);
+    std::uint64_t h = 14695981039346656037ull;
+    for (unsigned char b : bytes)
+        h = (h ^ b) * 1099511628211ull;
+    return static_cast<std::size_t>(h);
+}
 
 FileState::FileState(std::unique_ptr<StoredGraph> graph, std::unique_ptr<FileModel> model)
     : graph_(std::move(graph)), model_(std::move(model))

@@ -26,6 +26,7 @@
 #include <memory>
 #include <span>
 #include <tuple>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -82,10 +83,22 @@ public:
     // by the objects themselves as they go.
     std::map<Subject, ModelObject*>& live() { return live_; }
 
+    // The mobs of one header's content storage by MobID, the first of each id (FindMob); made on the
+    // first lookup, since a lookup per clip must not walk every mob.
+    struct MobIndex {
+        struct Hash {
+            std::size_t operator()(const aafMobID_t& id) const noexcept;
+        };
+        ObjectId header = kNoObject;
+        std::unordered_map<aafMobID_t, ObjectId, Hash> byId;
+    };
+    MobIndex& mobIndex() { return mobIndex_; }
+
 private:
     std::unique_ptr<StoredGraph> graph_;
     std::unique_ptr<FileModel> model_;
     std::map<Subject, ModelObject*> live_;
+    MobIndex mobIndex_;
 };
 
 using FilePtr = std::shared_ptr<FileState>;

@@ -68,18 +68,25 @@ HRESULT MobsOfKind(const ModelObject& header, aafMobKind_t kind, std::vector<Obj
 
 HRESULT FindMob(const ModelObject& header, const aafMobID_t& id, ObjectId* out)
 {
-    std::vector<ObjectId> all;
-    const HRESULT hr = AllMobs(header, &all);
-    if (hr != AAFRESULT_SUCCESS)
-        return hr;
-    for (ObjectId mob : all) {
-        aafMobID_t mobId{};
-        if (ReadMobId(header.graph().object(mob), pids::kMobMobID, &mobId) == AAFRESULT_SUCCESS && mobId == id) {
-            *out = mob;
-            return AAFRESULT_SUCCESS;
+    FileState::MobIndex& index = header.file()->mobIndex();
+    if (index.header != header.object()) {
+        std::vector<ObjectId> all;
+        const HRESULT hr = AllMobs(header, &all);
+        if (hr != AAFRESULT_SUCCESS)
+            return hr;
+        index.byId.clear();
+        for (ObjectId mob : all) {
+            aafMobID_t mobId{};
+            if (ReadMobId(header.graph().object(mob), pids::kMobMobID, &mobId) == AAFRESULT_SUCCESS)
+                index.byId.emplace(mobId, mob);  // the first mob of an id wins
         }
+        index.header = header.object();
     }
-    return AAFRESULT_MOB_NOT_FOUND;
+    const auto found = index.byId.find(id);
+    if (found == index.byId.end())
+        return AAFRESULT_MOB_NOT_FOUND;
+    *out = found->second;
+    return AAFRESULT_SUCCESS;
 }
 
 }  // namespace aafsdk::com
