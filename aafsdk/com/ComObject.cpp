@@ -41,11 +41,8 @@ Auid ClassOfDefinitionKind(DefinitionKind kind)
 // The meta-class a type definition of this category has.
 const ClassDef* ClassOfType(const ObjectModel& model, const TypeDef& type)
 {
-    for (const ClassDef& c : model.classes()) {
-        TypeCategory category;
-        if (c.builtin && TypeCategoryOfClass(c.id, &category) && category == type.category)
-            return &c;
-    }
+    if (const ClassDef* c = model.MetaClassOf(type.category))
+        return c;
     return model.FindClass(classes::kTypeDefinition);
 }
 

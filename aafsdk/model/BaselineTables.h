@@ -29,6 +29,7 @@ enum class TypeCategory : std::uint8_t {
     Opaque,
     Stream,
 };
+inline constexpr std::size_t kTypeCategoryCount = static_cast<std::size_t>(TypeCategory::Stream) + 1;
 
 struct ClassRow {
     std::string_view name;

@@ -380,6 +380,23 @@ void ObjectModel::Link()
     };
     for (auto& t : types_)
         finish(finish, t, 0);
+
+    // The meta-class of each category: the first built-in class of that category, in class order.
+    metaClasses_.fill(nullptr);
+    for (const ClassDef& c : classes_) {
+        TypeCategory category;
+        if (c.builtin && TypeCategoryOfClass(c.id, &category)) {
+            const ClassDef*& slot = metaClasses_[static_cast<std::size_t>(category)];
+            if (slot == nullptr)
+                slot = &c;
+        }
+    }
+}
+
+const ClassDef* ObjectModel::MetaClassOf(TypeCategory category) const
+{
+    const auto index = static_cast<std::size_t>(category);
+    return index < metaClasses_.size() ? metaClasses_[index] : nullptr;
 }
 
 }  // namespace aafsdk

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <deque>
 #include <memory>
@@ -147,6 +148,9 @@ public:
     const TypeDef* FindType(const Auid& id) const;
     const PropertyDef* FindProperty(const Auid& id) const;
     const ClassDef& InterchangeObject() const { return *interchangeObject_; }
+    // The built-in class whose objects are type definitions of the category (TypeDefinitionInteger
+    // for Integer, ...), or nullptr.
+    const ClassDef* MetaClassOf(TypeCategory category) const;
 
     const std::deque<ClassDef>& classes() const { return classes_; }
     const std::deque<TypeDef>& types() const { return types_; }
@@ -165,6 +169,7 @@ private:
     std::unordered_map<Auid, TypeDef*, AuidHash> typeById_;
     std::unordered_map<Auid, PropertyDef*, AuidHash> propertyById_;
     const ClassDef* interchangeObject_ = nullptr;
+    std::array<const ClassDef*, kTypeCategoryCount> metaClasses_{};
     std::vector<std::string> notes_;  // the merges' findings first, then the last link's
     std::size_t mergeNotes_ = 0;
 };
