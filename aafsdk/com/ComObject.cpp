@@ -2,6 +2,8 @@
 
 #include <cstring>
 #include <new>
+#include <unordered_map>
+#include <vector>
 
 #include "aafsdk/com/ComIds.h"
 #include "aafsdk/com/InterfaceTables.h"
@@ -9,7 +11,20 @@
 namespace aafsdk::com {
 namespace {
 
-const std::vector<InterfaceEntry>& AllRows()
+std::size_t HashIid(const IID& iid)
+{
+    std::uint64_t halves[2];
+    static_assert(sizeof halves == sizeof iid);
+    std::memcpy(halves, &iid, sizeof iid);
+    return static_cast<std::size_t>(halves[0] ^ (halves[1] * 0x9e3779b97f4a7c15ull));
+}
+
+struct IidHash {
+    std::size_t operator()(const IID& iid) const noexcept { return HashIid(iid); }
+};
+
+// The dispatch rows of each interface id, in table order: a query looks only at its own.
+const std::unordered_map<IID, std::vector<const InterfaceEntry*>, IidHash>& RowsByIid()
 {
     static const std::vector<InterfaceEntry> rows = [] {
         std::vector<InterfaceEntry> all;
@@ -19,7 +34,13 @@ const std::vector<InterfaceEntry>& AllRows()
             all.insert(all.end(), group.begin(), group.end());
         return all;
     }();
-    return rows;
+    static const auto byIid = [] {
+        std::unordered_map<IID, std::vector<const InterfaceEntry*>, IidHash> map;
+        for (const InterfaceEntry& row : rows)
+            map[row.iid].push_back(&row);
+        return map;
+    }();
+    return byIid;
 }
 
 Auid ClassOfDefinitionKind(DefinitionKind kind)
@@ -114,9 +135,14 @@ HRESULT ModelObject::QueryInterface(REFIID riid, void** ppvObject)
             return AAFRESULT_SUCCESS;
         }
     }
-    for (const InterfaceEntry& row : AllRows()) {
+    const auto& byIid = RowsByIid();
+    const auto rows = byIid.find(riid);
+    if (rows == byIid.end())
+        return E_NOINTERFACE;
+    for (const InterfaceEntry* entry : rows->second) {
+        const InterfaceEntry& row = *entry;
         const bool subjectFits = !row.storedOnly || subject_.kind == Subject::Kind::Stored;
-        if (row.iid == riid && subjectFits && class_->IsA(row.classId)) {
+        if (subjectFits && class_->IsA(row.classId)) {
             try {
                 facets_.emplace_back(riid, std::unique_ptr<FacetBase>(row.make(*this)));
             } catch (const std::bad_alloc&) {
