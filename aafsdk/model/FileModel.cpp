@@ -1,5 +1,6 @@
 #include "aafsdk/model/FileModel.h"
 
+#include <algorithm>
 #include <optional>
 
 #include "aafsdk/cfb/CompoundFile.h"
@@ -235,6 +236,7 @@ void FileModel::ReadMetaDictionary()
     const ObjectId meta = StrongChild(StoredGraph::root(), kPidRootMetaDictionary);
     if (meta == kNoObject) {
         notes_.push_back("the file has no MetaDictionary: only the built-in model is known");
+        model_.Merge({}, {});
         return;
     }
     auto elements = [&](std::uint16_t pid) {
@@ -290,10 +292,16 @@ void FileModel::ReadMetaDictionary()
         }
         classes.push_back(std::move(c));
     }
-    model_.Merge(classes, {});
+    // A generic character type's size is found along its class's chain, which needs the classes
+    // linked before the types are read; otherwise one link after both merges does.
+    const auto typeObjects = elements(kPidTypeDefinitions);
+    const bool genericCharacters = std::any_of(typeObjects.begin(), typeObjects.end(), [&](ObjectId id) {
+        return graph_.object(id).classId == ids::kClassTypeDefinitionGenericCharacter;
+    });
+    model_.Merge(classes, {}, genericCharacters);
 
     std::vector<TypeDef> types;
-    for (ObjectId id : elements(kPidTypeDefinitions)) {
+    for (ObjectId id : typeObjects) {
         const StoredObject& o = graph_.object(id);
         TypeDef t;
         const auto auid = ReadAuid(o, kPidIdentification);

@@ -49,7 +49,8 @@ public:
     WeakTarget Resolve(const WeakReference& reference) const;
 
 private:
-    explicit FileModel(const StoredGraph& graph) : graph_(graph) {}
+    // The model links once, when the MetaDictionary is merged.
+    explicit FileModel(const StoredGraph& graph) : graph_(graph), model_(ObjectModel::Unlinked{}) {}
     void ReadMetaDictionary();
     void ReadDictionary();
     void IndexWeakTargets();

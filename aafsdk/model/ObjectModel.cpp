@@ -95,7 +95,12 @@ bool ClassDef::IsA(const Auid& ancestorId) const
     return false;
 }
 
-ObjectModel::ObjectModel()
+ObjectModel::ObjectModel() : ObjectModel(Unlinked{})
+{
+    Link();
+}
+
+ObjectModel::ObjectModel(Unlinked)
 {
     for (const auto& row : BaselineClasses()) {
         ClassDef& c = classes_.emplace_back();
@@ -143,7 +148,6 @@ ObjectModel::ObjectModel()
         typeById_.at(row.type)->enumMembers.push_back(EnumMember{std::string(row.name), row.value});
     for (const auto& row : BaselineExtEnumMembers())
         typeById_.at(row.type)->extEnumMembers.push_back(ExtEnumMember{std::string(row.name), row.value});
-    Link();
 }
 
 ClassDef* ObjectModel::MutableClass(const Auid& id)
@@ -179,7 +183,7 @@ const PropertyDef* ObjectModel::FindProperty(const Auid& id) const
     return it == propertyById_.end() ? nullptr : it->second;
 }
 
-void ObjectModel::Merge(const std::vector<FileClassDefinition>& classes, const std::vector<TypeDef>& types)
+void ObjectModel::Merge(const std::vector<FileClassDefinition>& classes, const std::vector<TypeDef>& types, bool link)
 {
     for (const auto& stated : types) {
         if (typeById_.count(stated.id))
@@ -226,7 +230,8 @@ void ObjectModel::Merge(const std::vector<FileClassDefinition>& classes, const s
             AddProperty(owner, std::move(def));
         }
     }
-    Link();
+    if (link)
+        Link();
 }
 
 void ObjectModel::Link()

@@ -137,12 +137,17 @@ class ObjectModel {
 public:
     // The built-in model alone.
     ObjectModel();
+    // The built-in model not linked yet: for a model that a Merge links straight after.
+    struct Unlinked {};
+    explicit ObjectModel(Unlinked);
     ObjectModel(const ObjectModel&) = delete;
     ObjectModel& operator=(const ObjectModel&) = delete;
 
-    // Merges a file's definitions (types as stated: ids, no pointers) and links the model again.
-    // Problems (a property whose pid is taken, a parent that does not exist) go to notes().
-    void Merge(const std::vector<FileClassDefinition>& classes, const std::vector<TypeDef>& types);
+    // Merges a file's definitions (types as stated: ids, no pointers) and links the model again,
+    // unless link is false (for a merge another merge follows; lookups along class chains and type
+    // pointers then wait for that one). Problems (a property whose pid is taken, a parent that does
+    // not exist) go to notes().
+    void Merge(const std::vector<FileClassDefinition>& classes, const std::vector<TypeDef>& types, bool link = true);
 
     const ClassDef* FindClass(const Auid& id) const;
     const TypeDef* FindType(const Auid& id) const;
