@@ -5,11 +5,11 @@
 #include "effects/ApplyConversionRule.h"
 #include "effects/EffectIds.h"
 #include "effects/ResolveClipParameter.h"
-#include "fcpxml/FloatToInt.h"
+#include "records/FloatToInt.h"
 #include "fcpxml/NumberText.h"
 #include "fcpxml/PluginParameterKind.h"
-#include "fcpxml/TimelineBuilder.h"
-#include "fcpxml/ValueBase.h"
+#include "aaf/import/TimelineBuilder.h"
+#include "records/ValueBase.h"
 #include "fcpxml/XmlWriter.h"
 
 namespace {

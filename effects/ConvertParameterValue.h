@@ -1,6 +1,6 @@
 #pragma once
 
-#include "fcpxml/ParameterMapping.h"
+#include "records/ParameterMapping.h"
 #include "fcpxml/ValueInfo.h"
 
 class ValueBase;

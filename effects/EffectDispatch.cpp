@@ -9,7 +9,7 @@
 #include "effects/PluginEffectName.h"
 #include "fcpxml/ItemKind.h"
 #include "fcpxml/ItemSlot.h"
-#include "run/config/TranslationLog.h"
+#include "config/TranslationLog.h"
 
 namespace {
 

@@ -12,7 +12,7 @@
 #include "fcpxml/CommentText.h"
 #include "fcpxml/FCPClipItemTag.h"
 #include "fcpxml/FCPSequenceTag.h"
-#include "run/config/MediaSettings.h"
+#include "config/MediaSettings.h"
 
 namespace {
 
@@ -93,7 +93,7 @@ void EffectT::ImportEffect()
         ReadMixMatchRates();
         TranslateEffect();
     }
-    AddCommentsToCurrentItem();
+    AddCommentsToCurrentItem(CurrentItemSlot());
     GlobalImportTraversalLists.TaggedValueMaps.clear();
 }
 

@@ -3,7 +3,7 @@
 #include "effects/FCPEffectCatalogue.h"
 #include "fcpxml/ItemKind.h"
 #include "fcpxml/ItemSlot.h"
-#include "fcpxml/TimelineBuilder.h"
+#include "aaf/import/TimelineBuilder.h"
 
 EffectTranslator::EffectTranslator(const ComponentContext& effectContext, const Auid& operation,
                                    std::map<std::string, ParameterRecord>* effectParameters)

@@ -8,8 +8,8 @@
 #include "effects/ParameterRecordData.h"
 #include "fcpxml/FCPClipItemTag.h"
 #include "fcpxml/FCPGeneratorItemTag.h"
-#include "fcpxml/ParameterRecord.h"
-#include "fcpxml/TimelineBuilder.h"
+#include "records/ParameterRecord.h"
+#include "aaf/import/TimelineBuilder.h"
 
 void FillParameterValues(ParameterBinding& binding)
 {

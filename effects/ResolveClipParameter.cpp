@@ -8,8 +8,8 @@
 #include "fcpxml/FCPClipTag.h"
 #include "fcpxml/FCPGeneratorItemTag.h"
 #include "fcpxml/FCPSequenceTag.h"
-#include "fcpxml/TimelineBuilder.h"
-#include "fcpxml/ValueBase.h"
+#include "aaf/import/TimelineBuilder.h"
+#include "records/ValueBase.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include "effects/SmpteWipe.h"
 #include "effects/TransitionTranslator.h"
 #include "fcpxml/FCPTransitionItemTag.h"
-#include "run/config/ImportPreferences.h"
+#include "config/ImportPreferences.h"
 
 namespace {
 

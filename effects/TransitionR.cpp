@@ -10,7 +10,7 @@
 #include "fcpxml/FCPFillerTag.h"
 #include "fcpxml/FCPGeneratorItemTag.h"
 #include "fcpxml/FCPTransitionItemTag.h"
-#include "run/config/LogMessage.h"
+#include "config/LogMessage.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include "fcpxml/CodecColorSpaceMap.h"
 #include "fcpxml/MarkerColorTables.h"
 #include "fcpxml/QtCodecTable.h"
-#include "run/config/TranslationLog.h"
+#include "config/TranslationLog.h"
 
 void ClearTranslationTables()
 {

@@ -1,7 +1,7 @@
 #include "fcpxml/CommentText.h"
 
 #include "fcpxml/NumberText.h"
-#include "fcpxml/ValueBase.h"
+#include "records/ValueBase.h"
 #include "fcpxml/XmlWriter.h"
 
 std::string CommentText::Format() const

@@ -1,6 +1,6 @@
 #include "fcpxml/EffectInfo.h"
 
-#include "fcpxml/FloatToInt.h"
+#include "records/FloatToInt.h"
 #include "fcpxml/NumberText.h"
 #include "fcpxml/XmlWriter.h"
 

@@ -4,7 +4,7 @@
 #include "fcpxml/FCPSequenceTag.h"
 #include "fcpxml/NumberText.h"
 #include "fcpxml/XmlWriter.h"
-#include "run/config/MediaSettings.h"
+#include "config/MediaSettings.h"
 
 FCPClipItemTag::FCPClipItemTag() : FCPClipItemTag(std::string()) {}
 

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "fcpxml/BasicMotionBase.h"
-#include "fcpxml/ComponentContext.h"
+#include "records/ComponentContext.h"
 #include "fcpxml/EffectInfo.h"
 #include "fcpxml/FilterInfo.h"
 #include "fcpxml/IDTagBase.h"

@@ -1,7 +1,7 @@
 #include "fcpxml/FCPClipTag.h"
 
 #include "fcpxml/FCPGeneratorItemTag.h"
-#include "fcpxml/MobInfo.h"
+#include "records/MobInfo.h"
 #include "fcpxml/TrackInfo.h"
 #include "fcpxml/ValueInfo.h"
 #include "fcpxml/XmlWriter.h"

@@ -3,7 +3,7 @@
 #include "fcpxml/CommentText.h"
 #include "fcpxml/ValueInfo.h"
 #include "fcpxml/XmlWriter.h"
-#include "run/config/MediaSettings.h"
+#include "config/MediaSettings.h"
 
 namespace {
 

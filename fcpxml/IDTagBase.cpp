@@ -2,7 +2,7 @@
 
 #include "fcpxml/NumberText.h"
 #include "fcpxml/XmlWriter.h"
-#include "run/config/LogMessage.h"
+#include "config/LogMessage.h"
 
 std::map<std::string, int> UsedNameCounts;
 std::map<std::string, bool> UsedItemIds;

@@ -2,8 +2,8 @@
 
 #include "fcpxml/CodecColorSpaceMap.h"
 #include "fcpxml/XmlWriter.h"
-#include "run/config/ImportPreferences.h"
-#include "run/config/MediaSettings.h"
+#include "config/ImportPreferences.h"
+#include "config/MediaSettings.h"
 
 FcpImageProcessingInfo MakeImageProcessing(const MediaSettings& settings)
 {

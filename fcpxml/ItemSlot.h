@@ -3,7 +3,7 @@
 #include <string>
 
 #include "fcpxml/TrimTagBase.h"
-#include "run/config/TranslationLog.h"
+#include "config/TranslationLog.h"
 
 class ItemTagBase;
 class FCPClipItemTag;

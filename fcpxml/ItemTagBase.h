@@ -4,7 +4,7 @@
 
 #include "fcpxml/ItemKind.h"
 #include "fcpxml/RateInfo.h"
-#include "run/config/TranslationLog.h"
+#include "config/TranslationLog.h"
 
 // The polymorphic root of every FCP item tag; tags are deleted through it. The virtual destructor
 // is its only virtual operation.

@@ -1,7 +1,7 @@
 #include "fcpxml/ParameterInfo.h"
 
 #include "fcpxml/FCPValueType.h"
-#include "fcpxml/ParameterMapping.h"
+#include "records/ParameterMapping.h"
 #include "fcpxml/XmlWriter.h"
 
 ParameterInfo::ParameterInfo(std::string parameterName, std::string id)

@@ -2,8 +2,8 @@
 
 #include "fcpxml/NumberText.h"
 #include "fcpxml/XmlWriter.h"
-#include "run/config/MediaSettings.h"
-#include "run/config/Timecode.h"
+#include "config/MediaSettings.h"
+#include "config/Timecode.h"
 
 RateInfo::RateInfo()
 {

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "fcpxml/RateInfo.h"
-#include "run/config/Timecode.h"
+#include "config/Timecode.h"
 
 // The "timecode" element of sequences, files and parameter values.
 struct TimecodeInfo {

@@ -13,10 +13,10 @@
 #include <QVariant>
 
 #include "run/ConversionJob.h"
-#include "run/config/ImportPreferences.h"
-#include "run/config/IniFile.h"
-#include "run/config/NamedParameters.h"
-#include "run/config/ProjectFormat.h"
+#include "config/ImportPreferences.h"
+#include "config/IniFile.h"
+#include "config/NamedParameters.h"
+#include "config/ProjectFormat.h"
 
 namespace {
 

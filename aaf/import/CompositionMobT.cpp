@@ -8,9 +8,9 @@
 #include "aaf/import/TimelineMobSlotT.h"
 #include "aaf/import/TranslationLogCollection.h"
 #include "fcpxml/FCPSequenceTag.h"
-#include "fcpxml/TimelineBuilder.h"
+#include "aaf/import/TimelineBuilder.h"
 #include "fcpxml/XmemlDocument.h"
-#include "run/config/MediaSettings.h"
+#include "config/MediaSettings.h"
 
 CompositionMobT::CompositionMobT(const MobEntry& entry) : MobtT(entry.mobId)
 {

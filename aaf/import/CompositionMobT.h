@@ -1,6 +1,6 @@
 #pragma once
 
-#include "aaf/import/MobEntry.h"
+#include "records/MobEntry.h"
 #include "aaf/import/MobtT.h"
 
 // A composition mob: the mob and its composition interface, queried once the mob was read

@@ -2,10 +2,10 @@
 
 #include <cstdint>
 
-#include "aafsdk/include/AAF.h"
-#include "fcpxml/ComponentContext.h"
+#include "aaf/AafInterfaces.h"
+#include "records/ComponentContext.h"
 #include "fcpxml/ItemSlot.h"
-#include "fcpxml/ParameterMapping.h"
+#include "records/ParameterMapping.h"
 #include "fcpxml/ValueInfo.h"
 
 class ValueBase;

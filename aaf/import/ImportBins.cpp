@@ -3,7 +3,7 @@
 #include "aaf/import/MasterClipMap.h"
 #include "fcpxml/ChildrenInfo.h"
 #include "fcpxml/XmemlDocument.h"
-#include "run/config/ImportPreferences.h"
+#include "config/ImportPreferences.h"
 
 BinInfo MakeBin(const std::string& name)
 {

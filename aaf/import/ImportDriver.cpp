@@ -15,7 +15,7 @@
 #include "aaf/import/ImportBins.h"
 #include "aaf/import/ImportMasterMob.h"
 #include "aaf/import/ImportSubclipMob.h"
-#include "aaf/import/MobRegistry.h"
+#include "records/MobRegistry.h"
 #include "aaf/import/MobtT.h"
 #include "aaf/import/SourceClipReferences.h"
 #include "aaf/import/TimelineBuilder.h"

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "aaf/import/MobEntry.h"
-#include "aafsdk/include/AAF.h"
+#include "records/MobEntry.h"
+#include "aaf/AafInterfaces.h"
 #include "aaf/import/MobKind.h"
 #include "aaf/import/MobLists.h"
 

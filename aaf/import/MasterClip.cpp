@@ -3,7 +3,7 @@
 #include "aaf/MobId.h"
 #include "aaf/import/MasterClipMap.h"
 #include "aaf/import/MasterMobT.h"
-#include "run/config/SourcePaths.h"
+#include "config/SourcePaths.h"
 
 namespace {
 

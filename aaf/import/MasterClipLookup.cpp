@@ -3,10 +3,10 @@
 #include "aaf/DefinitionNameTables.h"
 #include "aaf/MobId.h"
 #include "aaf/import/MasterClipMap.h"
-#include "aaf/import/MobRegistry.h"
+#include "records/MobRegistry.h"
 #include "aaf/import/NestedSequences.h"
 #include "aaf/import/UsageCodes.h"
-#include "run/config/TranslationLog.h"
+#include "config/TranslationLog.h"
 
 std::string LookupMasterClipId(const SourceReference& reference)
 {

@@ -6,7 +6,7 @@
 #include "aaf/import/TranslationLogCollection.h"
 #include "fcpxml/AudioInfo.h"
 #include "fcpxml/FCPFileTag.h"
-#include "run/config/MediaSettings.h"
+#include "config/MediaSettings.h"
 
 FCPSequenceTag MakeSequenceTag(const MediaSettings& settings, const std::string& name, int duration)
 {

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "fcpxml/ComponentContext.h"
+#include "records/ComponentContext.h"
 #include "fcpxml/FCPClipItemTag.h"
 #include "fcpxml/FCPSequenceTag.h"
 

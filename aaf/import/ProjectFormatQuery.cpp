@@ -12,8 +12,8 @@
 #include "aaf/import/ImportDriver.h"
 #include "aaf/import/SourceClipReferences.h"
 #include "aaf/import/UsageCodes.h"
-#include "fcpxml/ValueBase.h"
-#include "run/config/ProjectFormat.h"
+#include "records/ValueBase.h"
+#include "config/ProjectFormat.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <cstdint>
 
 #include "aaf/import/EventMarkers.h"
-#include "aafsdk/include/AAF.h"
+#include "aaf/AafInterfaces.h"
 
 // The events of every event slot of a mob into map, under each described slot ID and the event
 // slot's physical number, in slot order and event order.

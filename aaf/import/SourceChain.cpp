@@ -4,7 +4,7 @@
 #include "aaf/import/ChooseMediaPath.h"
 #include "aaf/import/FileDescriptorT.h"
 #include "aaf/import/MobKind.h"
-#include "aaf/import/MobRegistry.h"
+#include "records/MobRegistry.h"
 #include "aaf/import/SlotSourceReference.h"
 #include "aaf/import/SourceMobT.h"
 #include "aaf/import/TapeR.h"

@@ -6,7 +6,6 @@
 #include "aaf/import/ParentKind.h"
 #include "aaf/import/TimelineBuilder.h"
 #include "fcpxml/FCPGeneratorItemTag.h"
-#include "fcpxml/TimelineBuilder.h"
 
 SourceT::SourceT(IUnknown* segment, const ComponentContext& componentContext) : context(componentContext)
 {
@@ -122,7 +121,7 @@ void SourceT::ImportClip()
     status = GetInterface(&object, IID_IAAFObject, "IID_IAAFObject", sourceClip);
     if (status >= 0)
         CountProperties();
-    AddCommentsToCurrentItem();
+    AddCommentsToCurrentItem(CurrentItemSlot());
 }
 
 FCPClipItemTag SourceT::MakeClipItem()

@@ -8,8 +8,9 @@
 #include "fcpxml/FCPGeneratorItemTag.h"
 #include "fcpxml/FCPSequenceTag.h"
 #include "fcpxml/FCPTransitionItemTag.h"
-#include "run/config/ImportPreferences.h"
+#include "config/ImportPreferences.h"
 
+TimelineBuilder GlobalTimelineBuilder;
 ImportTraversalLists GlobalImportTraversalLists;
 
 namespace {
@@ -46,7 +47,8 @@ void ClearImportTraversalLists()
 void OpenTrack(const ComponentContext& context)
 {
     TrackInfo track(context.dataKind);
-    SetTrackIndexFromSequence(track);
+    const auto& sequences = Builder().SequenceStack;
+    SetTrackIndexFromSequence(track, sequences.empty() ? nullptr : &sequences.front());
     track.slot = context.slot;
     Builder().TrackStack.push_front(std::move(track));
 }
@@ -108,6 +110,12 @@ void PopSequence()
         return;
     LogTopSequence();
     Builder().SequenceStack.pop_front();
+}
+
+ItemSlot* CurrentItemSlot()
+{
+    auto& items = Builder().ItemStack;
+    return items.empty() ? nullptr : &items.front();
 }
 
 void AddTranslationToCurrentItem(TranslationStatus status, const std::string& fcpName,

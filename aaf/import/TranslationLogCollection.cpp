@@ -2,8 +2,8 @@
 
 #include "fcpxml/FCPSequenceTag.h"
 #include "fcpxml/NumberText.h"
-#include "fcpxml/TimelineBuilder.h"
-#include "run/config/MediaSettings.h"
+#include "aaf/import/TimelineBuilder.h"
+#include "config/MediaSettings.h"
 
 namespace {
 

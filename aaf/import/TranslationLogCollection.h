@@ -6,7 +6,7 @@
 #include "fcpxml/AudioInfo.h"
 #include "fcpxml/TrackInfo.h"
 #include "fcpxml/VideoInfo.h"
-#include "run/config/TranslationLog.h"
+#include "config/TranslationLog.h"
 
 class FCPSequenceTag;
 

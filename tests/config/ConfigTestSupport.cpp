@@ -2,7 +2,7 @@
 
 #include <atomic>
 
-#include "run/config/IniFile.h"
+#include "config/IniFile.h"
 
 namespace configtest {
 

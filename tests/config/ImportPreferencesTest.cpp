@@ -5,9 +5,9 @@
 #include <gtest/gtest.h>
 
 #include "ConfigTestSupport.h"
-#include "run/config/ImportPreferences.h"
-#include "run/config/NamedParameters.h"
-#include "run/config/ProjectFormat.h"
+#include "config/ImportPreferences.h"
+#include "config/NamedParameters.h"
+#include "config/ProjectFormat.h"
 #include "support/TestSupport.h"
 
 namespace {

@@ -6,8 +6,8 @@
 #include <gtest/gtest.h>
 
 #include "ConfigTestSupport.h"
-#include "run/config/ImportPreferences.h"
-#include "run/config/MediaSettings.h"
+#include "config/ImportPreferences.h"
+#include "config/MediaSettings.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 #include <gtest/gtest.h>
 
 #include "ConfigTestSupport.h"
-#include "run/config/PathText.h"
-#include "run/config/SourcePaths.h"
+#include "config/PathText.h"
+#include "config/SourcePaths.h"
 #include "support/TestSupport.h"
 
 namespace {

@@ -18,7 +18,7 @@
 #include "fcpxml/FCPClipTag.h"
 #include "fcpxml/FCPFillerTag.h"
 #include "fcpxml/FCPGeneratorItemTag.h"
-#include "fcpxml/FloatToInt.h"
+#include "records/FloatToInt.h"
 #include "fcpxml/FCPTransitionItemTag.h"
 #include "fcpxml/PluginParameterKind.h"
 

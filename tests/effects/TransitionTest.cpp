@@ -14,7 +14,7 @@
 #include "fcpxml/FCPFillerTag.h"
 #include "fcpxml/FCPTransitionItemTag.h"
 #include "fcpxml/NumberText.h"
-#include "run/config/TranslationLog.h"
+#include "config/TranslationLog.h"
 
 namespace effecttest {
 namespace {

@@ -7,7 +7,7 @@
 #include "fcpxml/FCPFileTag.h"
 #include "fcpxml/FCPGeneratorItemTag.h"
 #include "fcpxml/IDTagBase.h"
-#include "fcpxml/MobInfo.h"
+#include "records/MobInfo.h"
 #include "tests/fcpxml/WriteCapture.h"
 #include "support/XmemlValidation.h"
 

@@ -7,8 +7,8 @@
 #include "fcpxml/CodecInfo.h"
 #include "fcpxml/ImageProcessing.h"
 #include "fcpxml/QtCodecTable.h"
-#include "run/config/ImportPreferences.h"
-#include "run/config/MediaSettings.h"
+#include "config/ImportPreferences.h"
+#include "config/MediaSettings.h"
 #include "tests/fcpxml/WriteCapture.h"
 
 using fcpxmltest::Capture;

@@ -7,7 +7,7 @@
 #include "fcpxml/FCPSequenceTag.h"
 #include "fcpxml/MarkerColorTables.h"
 #include "fcpxml/TrackInfo.h"
-#include "run/config/MediaSettings.h"
+#include "config/MediaSettings.h"
 
 using fcpxmltest::Capture;
 using fcpxmltest::Lines;

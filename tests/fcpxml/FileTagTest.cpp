@@ -2,9 +2,9 @@
 
 #include "fcpxml/FCPFileTag.h"
 #include "fcpxml/IDTagBase.h"
-#include "fcpxml/MobSourceInfo.h"
-#include "run/config/ImportPreferences.h"
-#include "run/config/MediaSettings.h"
+#include "records/MobSourceInfo.h"
+#include "config/ImportPreferences.h"
+#include "config/MediaSettings.h"
 #include "tests/fcpxml/WriteCapture.h"
 #include "support/XmemlValidation.h"
 

@@ -6,8 +6,8 @@
 #include "fcpxml/FormatInfo.h"
 #include "fcpxml/QtCodecTable.h"
 #include "fcpxml/SampleCharacteristics.h"
-#include "run/config/ImportPreferences.h"
-#include "run/config/MediaSettings.h"
+#include "config/ImportPreferences.h"
+#include "config/MediaSettings.h"
 #include "tests/fcpxml/WriteCapture.h"
 #include "support/XmemlValidation.h"
 

@@ -9,7 +9,7 @@
 #include "fcpxml/FCPSequenceTag.h"
 #include "fcpxml/FCPTransitionItemTag.h"
 #include "fcpxml/TrackInfo.h"
-#include "run/config/MediaSettings.h"
+#include "config/MediaSettings.h"
 
 using fcpxmltest::Capture;
 

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "fcpxml/MarkerColorTables.h"
-#include "fcpxml/ValueBase.h"
-#include "run/config/ImportPreferences.h"
+#include "records/ValueBase.h"
+#include "config/ImportPreferences.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 
 #include "WriteCapture.h"
 #include "fcpxml/FCPValueType.h"
-#include "fcpxml/ParameterMapping.h"
+#include "records/ParameterMapping.h"
 
 using fcpxmltest::Capture;
 using fcpxmltest::Lines;

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "WriteCapture.h"
-#include "run/config/MediaSettings.h"
+#include "config/MediaSettings.h"
 
 using fcpxmltest::Capture;
 using fcpxmltest::Lines;

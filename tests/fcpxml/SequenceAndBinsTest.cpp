@@ -8,8 +8,8 @@
 #include "fcpxml/ChildrenInfo.h"
 #include "fcpxml/FCPSequenceTag.h"
 #include "fcpxml/IDTagBase.h"
-#include "fcpxml/ValueBase.h"
-#include "run/config/MediaSettings.h"
+#include "records/ValueBase.h"
+#include "config/MediaSettings.h"
 #include "tests/fcpxml/WriteCapture.h"
 #include "support/XmemlValidation.h"
 

@@ -3,7 +3,7 @@
 #include "fcpxml/EffectInfo.h"
 #include "fcpxml/FCPFillerTag.h"
 #include "fcpxml/FCPTransitionItemTag.h"
-#include "run/config/MediaSettings.h"
+#include "config/MediaSettings.h"
 #include "tests/fcpxml/WriteCapture.h"
 
 using fcpxmltest::Capture;

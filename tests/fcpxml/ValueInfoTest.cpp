@@ -8,7 +8,7 @@
 #include "fcpxml/FCPClipTag.h"
 #include "fcpxml/FCPSequenceTag.h"
 #include "fcpxml/ItemTagBase.h"
-#include "run/config/MediaSettings.h"
+#include "config/MediaSettings.h"
 #include "fcpxml/XmlWriter.h"
 
 using fcpxmltest::Capture;

@@ -7,7 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "fcpxml/XmlWriter.h"
-#include "run/config/MediaSettings.h"
+#include "config/MediaSettings.h"
 
 namespace {
 

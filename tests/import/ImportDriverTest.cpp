@@ -14,7 +14,7 @@
 #include "aaf/import/ProjectFormatQuery.h"
 #include "aafsdk/com/ComIds.h"
 #include "fcpxml/ChildrenInfo.h"
-#include "fcpxml/MobInfo.h"
+#include "records/MobInfo.h"
 #include "import/ImportFileSupport.h"
 #include "support/AafMocks.h"
 #include "support/CaptureRaise.h"

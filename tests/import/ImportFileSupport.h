@@ -15,7 +15,7 @@
 #include "aaf/MobId.h"
 #include "aaf/import/FileT.h"
 #include "aaf/import/MasterClipMap.h"
-#include "aaf/import/MobRegistry.h"
+#include "records/MobRegistry.h"
 #include "aafsdk/fixture/AafFileBuilder.h"
 #include "aafsdk/fixture/AafWriter.h"
 #include "fcpxml/XmemlDocument.h"

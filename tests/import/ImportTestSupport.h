@@ -10,9 +10,9 @@
 #include "fcpxml/FCPSequenceTag.h"
 #include "fcpxml/FCPTransitionItemTag.h"
 #include "fcpxml/IDTagBase.h"
-#include "run/config/ImportPreferences.h"
-#include "run/config/MediaSettings.h"
-#include "run/config/TranslationLog.h"
+#include "config/ImportPreferences.h"
+#include "config/MediaSettings.h"
+#include "config/TranslationLog.h"
 
 namespace importtest {
 

@@ -12,7 +12,7 @@
 #include "fcpxml/FCPFileTag.h"
 #include "import/SourceFixtures.h"
 #include "import/TraversalFixtures.h"
-#include "run/config/SourcePaths.h"
+#include "config/SourcePaths.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include "aaf/MobId.h"
 #include "aaf/import/MasterClipLookup.h"
 #include "aaf/import/MasterClipMap.h"
-#include "aaf/import/MobRegistry.h"
+#include "records/MobRegistry.h"
 #include "aaf/import/UsageCodes.h"
 #include "fcpxml/MarkerColorTables.h"
 

@@ -10,7 +10,7 @@
 #include "aaf/import/MediaPathQuery.h"
 #include "aaf/import/SourceMobT.h"
 #include "import/SourceFixtures.h"
-#include "run/config/SourcePaths.h"
+#include "config/SourcePaths.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 
 #include "ImportTestSupport.h"
 #include "aaf/import/EffectEntryPoints.h"
-#include "fcpxml/ValueBase.h"
+#include "records/ValueBase.h"
 #include "tests/fcpxml/WriteCapture.h"
 
 using namespace importtest;

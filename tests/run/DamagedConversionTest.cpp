@@ -21,8 +21,8 @@
 #include "run/AafSources.h"
 #include "run/Converter.h"
 #include "run/ConversionJob.h"
-#include "run/config/NamedParameters.h"
-#include "run/config/SourcePaths.h"
+#include "config/NamedParameters.h"
+#include "config/SourcePaths.h"
 #include "support/GenericPropertyFixture.h"
 #include "support/TestSupport.h"
 
