@@ -1,7 +1,5 @@
 #include "effects/InstallEffectTranslation.h"
 
-#include "aaf/ReferencedParameterReader.h"
-#include "aaf/import/EffectEntryPoints.h"
 #include "effects/EffectT.h"
 #include "effects/ParameterR.h"
 #include "effects/ResolveClipParameter.h"
@@ -25,10 +23,12 @@ ReferencedParameterR referencedParameterReader;
 
 }  // namespace
 
-void InstallEffectTranslation()
+EffectEntryPoints EffectTranslationEntryPoints()
 {
-    RegisteredEffectEntryPoints.importOperationGroup = ImportOperationGroup;
-    RegisteredEffectEntryPoints.importTransition = ImportTransition;
-    RegisteredEffectEntryPoints.resolveClipParameter = ResolveClipParameter;
-    SetReferencedParameterReader(&referencedParameterReader);
+    EffectEntryPoints entries;
+    entries.importOperationGroup = ImportOperationGroup;
+    entries.importTransition = ImportTransition;
+    entries.resolveClipParameter = ResolveClipParameter;
+    entries.referencedParameterReader = &referencedParameterReader;
+    return entries;
 }

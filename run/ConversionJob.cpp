@@ -32,6 +32,7 @@
 #include "config/TranslationLog.h"
 
 AafQuerySource JobQuerySource;
+AafImportSource DocumentImportSource;
 
 namespace {
 
@@ -136,7 +137,7 @@ void ConversionJob::Convert()
 {
     OpenXmlOutput();
     RunAafLibrarySequence();
-    ExportAafToXml(kXmemlVersion, aafPath);
+    ExportAafToXml(kXmemlVersion, aafPath, DocumentImportSource);
     if (!XmlOutputFile.flush() || XmlOutputFile.error() != QFileDevice::NoError)
         throw OutputFileError("Unable to write");
     // Without a log path the host asked for no log file.

@@ -39,8 +39,9 @@ void ImportOneMob(const MobEntry& entry, void (*import)(const MobEntry&))
 
 }  // namespace
 
-void ImportProject()
+void ImportProject(const EffectEntryPoints& effects)
 {
+    UseEffectEntryPoints(effects);
     MobLists lists;
     BuildProjectFromMobs(lists);
 }

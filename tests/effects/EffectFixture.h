@@ -267,7 +267,7 @@ protected:
     void SetUp() override
     {
         Reset();
-        InstallEffectTranslation();
+        UseEffectEntryPoints(EffectTranslationEntryPoints());
     }
     void TearDown() override { Reset(); }
 

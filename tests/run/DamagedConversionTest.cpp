@@ -17,7 +17,6 @@
 #include "aafsdk/fixture/AafWriter.h"
 #include "aafsdk/fixture/ExampleFile.h"
 #include "aafsdk/stored/StoredGraph.h"
-#include "effects/InstallEffectTranslation.h"
 #include "run/AafSources.h"
 #include "run/Converter.h"
 #include "run/ConversionJob.h"
@@ -52,7 +51,6 @@ protected:
     void SetUp() override
     {
         InstallAafSources();
-        InstallEffectTranslation();
     }
     void TearDown() override
     {
