@@ -15,9 +15,8 @@ int ControlPointFrame(const TrimValues& item, int numerator, int denominator)
 {
     if (numerator == 1 && denominator == 1)
         return AddFrames(item.out, -1);
-    if (denominator == 0)
-        return -1;
-    const auto t = static_cast<float>(static_cast<double>(numerator) / denominator);
+    // A time without a denominator is no fraction of the effect: it is taken as its start.
+    const auto t = denominator == 0 ? 0.0f : static_cast<float>(static_cast<double>(numerator) / denominator);
     const float span = static_cast<float>(static_cast<std::int64_t>(item.out) - item.in);
     return AddFrames(item.in, FloatToInt(t * span));
 }

@@ -6,7 +6,7 @@
 
 // The frame of an item that a control point's time (a fraction of the effect's length, numerator
 // over denominator) falls on: 1/1 is the last frame before out, other times lie from in onward. A
-// time with denominator 0 falls on no frame: -1.
+// time with denominator 0 is the effect's start, the item's in point.
 int ControlPointFrame(const TrimValues& item, int numerator, int denominator);
 
 // The frame of the current item for a control point time: mode 2 (video) maps the fraction with

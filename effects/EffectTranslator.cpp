@@ -21,8 +21,7 @@ bool AttachFilterToCurrentItem(const EffectTranslator& translator)
     auto& items = GlobalTimelineBuilder.ItemStack;
     if (items.empty() || GetItemKind(items.front()) == ItemKindTransitionItem)
         return false;
-    AddFilterToItem(translator.effect, items.front());
-    return true;
+    return AddFilterToItem(translator.effect, items.front());
 }
 
 bool AttachFilterToClipItem(const EffectTranslator& translator)
@@ -30,6 +29,5 @@ bool AttachFilterToClipItem(const EffectTranslator& translator)
     auto& items = GlobalTimelineBuilder.ItemStack;
     if (items.empty() || GetItemKind(items.front()) != ItemKindClipItem)
         return false;
-    AddFilterToItem(translator.effect, items.front());
-    return true;
+    return AddFilterToItem(translator.effect, items.front());
 }

@@ -30,7 +30,9 @@ struct EffectTranslator {
     std::string name;
 };
 
-// The effect as a filter of the current item: false without one or when it is a transition item.
+// The effect as a filter of the current item. True only when the item kept it: false without a
+// current item, for a transition item or a filler, and when an audio clip item refuses a filter
+// without data in its range. A converter logs the effect as applied only on true.
 bool AttachFilterToCurrentItem(const EffectTranslator& translator);
 // The same, only onto a clip item.
 bool AttachFilterToClipItem(const EffectTranslator& translator);

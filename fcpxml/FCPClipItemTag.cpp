@@ -54,11 +54,12 @@ void FCPClipItemTag::MakeSubclip(const SubclipInfo& info, const std::string& mas
     syncoffset = 0;
 }
 
-void FCPClipItemTag::AddFilter(const EffectInfo& effect)
+bool FCPClipItemTag::AddFilter(const EffectInfo& effect)
 {
     if (mediaType == 1 && !effect.HasDataInRange(in, out))
-        return;
+        return false;
     filters.emplace_back(effect);
+    return true;
 }
 
 void FCPClipItemTag::ClearFiles() { files.clear(); }

@@ -47,7 +47,8 @@ public:
     // The item plays a subclip: its range becomes 0..length of the subclip.
     void MakeSubclip(const SubclipInfo& info, const std::string& masterClipId);
     // Appends the effect as a filter; an audio item drops an effect without data in in..out.
-    void AddFilter(const EffectInfo& effect);
+    // Answers whether the item kept it.
+    bool AddFilter(const EffectInfo& effect);
     void ClearFiles();
     // The first file's frame size, or the output media settings' without a file.
     FrameSize GetFrameSize() const;

@@ -31,9 +31,10 @@ FCPGeneratorItemTag ToGeneratorItem(const FCPClipItemTag& clipItem)
     return FCPGeneratorItemTag::FromClipItem(clipItem);
 }
 
-void FCPGeneratorItemTag::AddFilter(const EffectInfo& effect)
+bool FCPGeneratorItemTag::AddFilter(const EffectInfo& effect)
 {
     filters.emplace_back(effect);
+    return true;
 }
 
 void FCPGeneratorItemTag::AssignTitleId()

@@ -33,7 +33,7 @@ public:
     // item's in..out length within a 3600-frame source; marks, filters and source track carried over.
     static FCPGeneratorItemTag FromClipItem(const FCPClipItemTag& clipItem);
 
-    void AddFilter(const EffectInfo& effect);
+    bool AddFilter(const EffectInfo& effect);  // always kept: true
     void AssignTitleId();
     void SetAlphaType(const std::string& text) { alphatype = text; }
     std::string GetAlphaType() const { return alphatype; }

@@ -112,10 +112,12 @@ void AddItemTranslation(const std::string& fcpName, const std::string& aafName,
     Dispatch(slot.get(), add, add, add, [](FCPFillerTag&) {}, [] {});
 }
 
-void AddFilterToItem(const EffectInfo& effect, ItemSlot& slot)
+bool AddFilterToItem(const EffectInfo& effect, ItemSlot& slot)
 {
-    auto add = [&](auto& item) { item.AddFilter(effect); };
-    Dispatch(slot.get(), add, add, [](FCPTransitionItemTag&) {}, [](FCPFillerTag&) {}, [] {});
+    auto add = [&](auto& item) { return item.AddFilter(effect); };
+    return Dispatch(
+        slot.get(), add, add, [](FCPTransitionItemTag&) { return false; }, [](FCPFillerTag&) { return false; },
+        [] { return false; });
 }
 
 void AddItemClipComment(ItemSlot& slot, const std::string& text)

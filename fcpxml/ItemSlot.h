@@ -51,8 +51,9 @@ void DeleteItem(ItemSlot& slot);
 // A translation record on a clip, generator or transition item; nothing for a filler.
 void AddItemTranslation(const std::string& fcpName, const std::string& aafName,
                         const std::string& action, ItemSlot& slot, TranslationStatus status);
-// The filter on a clip or generator item; nothing for the other kinds.
-void AddFilterToItem(const EffectInfo& effect, ItemSlot& slot);
+// The filter on a clip or generator item; nothing for the other kinds. Answers whether the item kept
+// it (an audio clip item refuses a filter without data in its range).
+bool AddFilterToItem(const EffectInfo& effect, ItemSlot& slot);
 // Appends text to the clip comment of a clip or generator item, ", "-joined.
 void AddItemClipComment(ItemSlot& slot, const std::string& text);
 

@@ -111,22 +111,24 @@ TEST_F(EffectDispatch, FiltersGoOntoTheCurrentItem)
     const struct {
         const char* name;
         Top top;
-        bool onCurrentItem;  // what AttachFilterToCurrentItem answers
+        int mediaType;
+        bool onCurrentItem;  // what AttachFilterToCurrentItem answers: whether the item kept it
         bool onClipItem;     // what AttachFilterToClipItem answers
-        bool takesFilters;
     } cases[] = {
-        {"clip item", Top::Clip, true, true, true},
-        {"generator item", Top::Generator, true, false, true},
-        {"transition item", Top::Transition, false, false, false},
+        {"clip item", Top::Clip, 2, true, true},
+        // An audio clip item refuses a filter without data in its range.
+        {"audio clip item", Top::Clip, 1, false, false},
+        {"generator item", Top::Generator, 2, true, false},
+        {"transition item", Top::Transition, 2, false, false},
         // A filler is a current item but holds no filters.
-        {"filler", Top::Filler, true, false, false},
-        {"empty stack", Top::None, false, false, false},
+        {"filler", Top::Filler, 2, false, false},
+        {"empty stack", Top::None, 2, false, false},
     };
     for (const auto& c : cases) {
         for (const bool clipOnly : {false, true}) {
             SCOPED_TRACE(std::string(c.name) + (clipOnly ? ", clip items only" : ", current item"));
             EmptyTimelineBuilderStacks();
-            PushTop(c.top, 2);
+            PushTop(c.top, c.mediaType);
             EffectTranslator translator(Context(50, 2, 26), Auid{}, nullptr);
             translator.effect.effectid = "probe";
             const bool attached = clipOnly ? AttachFilterToClipItem(translator) : AttachFilterToCurrentItem(translator);
@@ -141,8 +143,7 @@ TEST_F(EffectDispatch, FiltersGoOntoTheCurrentItem)
                     for (const FilterInfo& f : generator->filters)
                         filters.push_back(f.effect.effectid);
             }
-            EXPECT_EQ(filters, attached && c.takesFilters ? std::vector<std::string>{"probe"}
-                                                          : std::vector<std::string>{});
+            EXPECT_EQ(filters, attached ? std::vector<std::string>{"probe"} : std::vector<std::string>{});
         }
     }
 }

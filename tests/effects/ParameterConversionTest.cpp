@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include "aaf/Auid.h"
+#include "aaf/RegistryAuid.h"
 #include "aaf/ValueMakers.h"
 #include "aaf/import/TimelineBuilder.h"
 #include "effects/ApplyConversionRule.h"
@@ -14,6 +16,7 @@
 #include "effects/ConvertParameterValue.h"
 #include "effects/EffectFixture.h"
 #include "effects/ParameterBinding.h"
+#include "effects/ParameterLookup.h"
 #include "effects/ResolveClipParameter.h"
 #include "fcpxml/FCPClipTag.h"
 #include "fcpxml/FCPFillerTag.h"
@@ -127,7 +130,7 @@ TEST_F(ParameterConversion, ControlPointFrames)
     const struct {
         int numerator, denominator, frame;
     } cases[] = {
-        {1, 1, 39}, {1, 2, 25}, {2, 2, 40}, {0, 1, 10}, {-1, 47, 10}, {5, 0, -1}, {INT_MAX, 1, INT_MAX},
+        {1, 1, 39}, {1, 2, 25}, {2, 2, 40}, {0, 1, 10}, {-1, 47, 10}, {5, 0, 10}, {INT_MAX, 1, INT_MAX},
     };
     for (const auto& c : cases)
         EXPECT_EQ(ControlPointFrame(item, c.numerator, c.denominator), c.frame) << c.numerator << "/" << c.denominator;
@@ -235,6 +238,20 @@ TEST_F(ParameterConversion, LayerValuesResolveToTheClipUnderTheItem)
         }
     }
 
+    // A transition under the item gives a clip with nothing in it, still no master clip.
+    FCPTransitionItemTag dissolve(20, 0);
+    dissolve.start = 25;
+    dissolve.end = 45;
+    TrackInfo& last = GlobalTimelineBuilder.SequenceStack.front().video.front().tracks.back();
+    last.items.emplace_back();
+    NewTransitionItemCopy(last.items.back(), dissolve);
+    const IntValue second(2);
+    const ValueInfo empty = ConvertParameterValue(&second, mapping);
+    const auto* clip = dynamic_cast<const FCPClipTag*>(empty.nested);
+    ASSERT_NE(clip, nullptr);
+    EXPECT_FALSE(clip->ismasterclip);
+    EXPECT_TRUE(clip->name.empty());
+
     // Over a transition item nothing is resolved.
     ClipParameterValue record;
     const IntValue layer(3);
@@ -244,6 +261,43 @@ TEST_F(ParameterConversion, LayerValuesResolveToTheClipUnderTheItem)
     ResolveClipParameter(transition, record);
     EXPECT_EQ(record.trackOffset, 2);
     EXPECT_EQ(record.value.nested, nullptr);
+}
+
+// Converters pick parameters by AUID: a mapped parameter carries the rule, also in the effect's own
+// record, and replaces what the output held under that FCP name.
+TEST_F(ParameterConversion, ParametersAreLookedUpByAuid)
+{
+    const Auid level = RegistryAuid("{E4962320-2267-11D3-8A4C-0050040EF7D2}");
+    const Auid flag = RegistryAuid("{E4962321-2267-11D3-8A4C-0050040EF7D2}");
+    const Auid number = RegistryAuid("{E4962322-2267-11D3-8A4C-0050040EF7D2}");
+    const Auid varying = RegistryAuid("{E4962323-2267-11D3-8A4C-0050040EF7D2}");
+    const Auid absent = RegistryAuid("{E4962324-2267-11D3-8A4C-0050040EF7D2}");
+    ParameterMap parameters;
+    parameters[AuidToText(level)].constantValues.push_back(new RatioValue(1, 2));
+    parameters[AuidToText(flag)].constantValues.push_back(new BoolValue(1));
+    parameters[AuidToText(number)].constantValues.push_back(new IntValue(1));
+    parameters[AuidToText(varying)].controlPoints.push_back(Point(0, 1, new BoolValue(1)));
+
+    ParameterMap output;
+    output["level"].constantValues.push_back(new IntValue(9));
+    EXPECT_FALSE(MapParameter(parameters, output, absent, "level", {1, 1, 3}));
+    ASSERT_EQ(output.size(), 1u);
+    EXPECT_TRUE(MapParameter(parameters, output, level, "level", {2, 0, 1}));
+    EXPECT_EQ(parameters.at(AuidToText(level)).mapping.rule.a, 2.0f);
+    const ParameterRecord& mapped = output.at("level");
+    EXPECT_EQ(mapped.mapping.rule.kind, 1);
+    ASSERT_EQ(mapped.constantValues.size(), 1u);
+    EXPECT_NE(mapped.constantValues.front(), parameters.at(AuidToText(level)).constantValues.front());  // its own
+    EXPECT_NE(dynamic_cast<const RatioValue*>(mapped.constantValues.front()), nullptr);
+
+    const struct {
+        Auid id;
+        bool expected;
+    } flags[] = {{flag, true}, {number, false}, {varying, false}, {absent, false}};
+    for (const auto& c : flags) {
+        EXPECT_EQ(ReadBoolParameter(parameters, c.id), c.expected) << AuidToText(c.id);
+        EXPECT_EQ(ReadBoolParameter(parameters, AuidToText(c.id)), c.expected) << AuidToText(c.id);
+    }
 }
 
 }  // namespace

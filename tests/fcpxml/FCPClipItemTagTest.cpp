@@ -90,8 +90,8 @@ TEST_F(ClipItemTest, VideoAndAudioItemsInsideATrackGolden)
     audio.mediaType = 1;
     audio.AssignIdFromName();
     audio.startTransition = {2, 10};
-    audio.AddFilter(Filter("Inside", 1, 40));
-    audio.AddFilter(Filter("Outside", 1, 41));  // no data within 10..40: dropped
+    EXPECT_TRUE(audio.AddFilter(Filter("Inside", 1, 40)));
+    EXPECT_FALSE(audio.AddFilter(Filter("Outside", 1, 41)));  // no data within 10..40: dropped
     audio.sourcetracks.push_back({1, 2});
 
     TrackInfo track(2);

@@ -104,9 +104,10 @@ TEST(ItemSlot, TranslationsFiltersAndCommentsByKind)
     ParameterInfo level("Level", "level");
     level.keyframes.emplace_back(20);  // inside the clip's 10..40
     gain.parameters.push_back(level);
+    std::vector<bool> kept;
     for (ItemSlot& slot : track.items) {
         AddItemTranslation("Blur", "Blur", "Applied", slot, kTranslationApplied);
-        AddFilterToItem(gain, slot);
+        kept.push_back(AddFilterToItem(gain, slot));
         AddItemClipComment(slot, "one");
         AddItemClipComment(slot, "two");
     }
@@ -120,6 +121,7 @@ TEST(ItemSlot, TranslationsFiltersAndCommentsByKind)
     EXPECT_TRUE(filler.log.translations.empty());
     EXPECT_EQ(clip.filters.size(), 1u);
     EXPECT_EQ(generator.filters.size(), 1u);
+    EXPECT_EQ(kept, (std::vector<bool>{true, true, false, false}));
     EXPECT_EQ(clip.comments.clipcommenta, "one, two");
     EXPECT_EQ(generator.comments.clipcommenta, "one, two");
 }
