@@ -7,7 +7,7 @@
 #include "aaf/import/ImportDriver.h"
 #include "aaf/import/MediaPathQuery.h"
 #include "aaf/import/ProjectFormatQuery.h"
-#include "effects/InstallEffectTranslation.h"
+#include "effects/EffectTranslationEntryPoints.h"
 #include "run/ConversionJob.h"
 
 namespace {

@@ -5,8 +5,8 @@
 
 #include "fcpxml/XmemlDocument.h"
 
-// The AAF file access of the two queries (run modes 0 and 1). The AAF layer installs its file open,
-// format query, media collection and close here; with nothing installed a query opens nothing and
+// The AAF file access of the two queries (run modes 0 and 1). InstallAafSources fills in the file
+// open, format query, media collection and close; with nothing filled in a query opens nothing and
 // finds nothing. Tests replace it.
 struct AafQuerySource {
     std::function<void(const std::string& aafPath)> open;

@@ -2,8 +2,8 @@
 
 // Effects built in code: a composition whose sequence holds operation groups and transitions with
 // constant and varying parameters, saved and opened through the interfaces; and the per-test state
-// of a conversion (builder stacks, log, preferences, catalogue) with the effect translation
-// installed.
+// of a conversion (builder stacks, log, preferences, catalogue) with the effect translation as the
+// import's entry points.
 
 #include <cstdint>
 #include <filesystem>
@@ -18,7 +18,7 @@
 #include "aafsdk/fixture/AafFileBuilder.h"
 #include "aafsdk/fixture/AafWriter.h"
 #include "effects/FCPEffectCatalogue.h"
-#include "effects/InstallEffectTranslation.h"
+#include "effects/EffectTranslationEntryPoints.h"
 #include "effects/TranslationTables.h"
 #include "import/ImportTestSupport.h"
 #include "support/GenericPropertyFixture.h"
@@ -261,7 +261,8 @@ struct FileEffects {
     FileEffects& operator=(const FileEffects&) = delete;
 };
 
-// The state a conversion starts from, with the catalogue built and the effect translation installed.
+// The state a conversion starts from, with the catalogue built and the effect translation as the
+// import's entry points.
 class EffectTest : public importtest::ImportTest {
 protected:
     void SetUp() override

@@ -1,4 +1,4 @@
-#include "effects/InstallEffectTranslation.h"
+#include "effects/EffectTranslationEntryPoints.h"
 
 #include "effects/EffectT.h"
 #include "effects/ParameterR.h"
