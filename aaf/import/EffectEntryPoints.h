@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "aaf/AafInterfaces.h"
 #include "aaf/ReferencedParameterReader.h"
 #include "records/ComponentContext.h"
 #include "fcpxml/ItemSlot.h"
