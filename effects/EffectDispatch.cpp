@@ -7,6 +7,7 @@
 #include "effects/EffectIds.h"
 #include "effects/EffectT.h"
 #include "effects/PluginEffectName.h"
+#include "effects/TitleTranslator.h"
 #include "fcpxml/ItemKind.h"
 #include "fcpxml/ItemSlot.h"
 #include "config/TranslationLog.h"
@@ -35,9 +36,9 @@ constexpr ConverterRow kGeneratorRows[] = {
     {k3DMatteKey3, nullptr},    // TranslateMatteKey
     {k2DMatteKey2, nullptr},    // TranslateMatteKey
     {k2DMatteKey, nullptr},     // TranslateMatteKey
-    {kTitleToolText, nullptr},  // the title translator, on clip items only
-    {kTitle2, nullptr},         // the title translator
-    {kTitle3, nullptr},         // the title translator
+    {kTitleToolText, TranslateTitle},  // on clip items only
+    {kTitle2, TranslateTitle},
+    {kTitle3, TranslateTitle},
 };
 
 constexpr ConverterRow kVideoRows[] = {

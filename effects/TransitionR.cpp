@@ -53,6 +53,9 @@ TransitionR::TransitionR(IUnknown* segment, const ComponentContext& componentCon
     status = GetInterface(&transition, IID_IAAFTransition, "IID_IAAFTransition", segment);
     if (status >= 0)
         cutPoint = GetCutPoint();
+    // The cut is an offset into the transition, in the edit units of its slot.
+    if (cutPoint > 0)
+        cutPoint = context.OffsetInFrames(cutPoint);
 }
 
 TransitionR::~TransitionR() { ReleaseInterface(transition); }

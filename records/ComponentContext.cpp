@@ -12,3 +12,13 @@ ComponentContext::ComponentContext(const SlotInfo& slotInfo, int32_t parent)
       layerIndex(slotInfo.physicalNumber)
 {
 }
+
+int32_t ComponentContext::LengthInFrames(int64_t editUnits) const
+{
+    return static_cast<int32_t>(frames.Span(position, editUnits));
+}
+
+int64_t ComponentContext::OffsetInFrames(int64_t offset) const
+{
+    return frames.Span(position, offset);
+}

@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <string>
 
+#include "records/EditUnitConverter.h"
+
 struct SlotInfo;
 
 // The mob slot a component comes from; tracks carry a copy.
@@ -26,4 +28,13 @@ struct ComponentContext {
     int32_t subKind = 1;
     SlotIdentity slot;
     int32_t layerIndex = 1;
+    // Where the component begins in its slot, in the slot's edit units, and how those become frames
+    // of the composition. length and enclosingLength are already in frames.
+    int64_t position = 0;
+    EditUnitConverter frames;
+
+    // The frames of a component of editUnits that begins at position.
+    int32_t LengthInFrames(int64_t editUnits) const;
+    // The frames from the component's start to an offset into it (a cut point, a fade).
+    int64_t OffsetInFrames(int64_t offset) const;
 };

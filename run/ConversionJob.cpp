@@ -7,6 +7,7 @@
 #include <QString>
 
 #include "aaf/AafLibrary.h"
+#include "aaf/import/EditRateConversion.h"
 #include "aaf/import/EventMarkers.h"
 #include "aaf/import/FileT.h"
 #include "aaf/import/MasterClipMap.h"
@@ -85,6 +86,7 @@ void ResetJobState()
     ResetTimelineBuilder();  // the item stack is left alone
     ClearImportTraversalLists();
     ClearEventMarkerMap();
+    ResetProjectFrameRate();
     MobRegistry::Clear();
     ClearMasterClipMaps();
     ReleaseFileHeaderAndDictionary();

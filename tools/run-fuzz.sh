@@ -31,3 +31,24 @@ UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1} \
   "$build/tools/fuzz/fuzz-aaf-reader" "$corpus" \
     -max_total_time="$seconds" -timeout=20 -rss_limit_mb=2048 -max_len=262144 \
     -artifact_prefix="$build/" -print_final_stats=1
+
+# The title parser, from the title bytes of the samples (the dump tool prints them whole) and for
+# TITLE_FUZZ_SECONDS (default 60).
+cmake --build "$build" -j"$jobs" --target fuzz-title-parser aafdump
+titles="$build/fuzz-titles"
+mkdir -p "$titles"
+for f in ../shared/aaf-samples/*.aaf ../shared/aaf-samples/*.AAF; do
+  [ -f "$f" ] || continue
+  "$build/tools/aafdump/aafdump" --model --all-bytes "$f" 2>/dev/null |
+    awk '/Definition: AUID = \{1fdd2907-e48c-11d3-a078-006094eb75cb\}/ && prev ~ /</ {
+           sub(/^[^<]*</, "", prev); sub(/>.*$/, "", prev); print prev } { prev = $0 }' |
+    while read -r hex; do
+      printf '%b' "$(printf '%s' "$hex" | sed 's/\([0-9a-f][0-9a-f]\) */\\x\1/g')" \
+        > "$titles/$(printf '%s' "$hex" | md5sum | cut -c1-16)"
+    done
+done
+ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=1} \
+UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1} \
+  "$build/tools/fuzz/fuzz-title-parser" "$titles" \
+    -max_total_time="${TITLE_FUZZ_SECONDS:-60}" -timeout=10 -rss_limit_mb=2048 -max_len=65536 \
+    -artifact_prefix="$build/title-" -print_final_stats=1

@@ -26,7 +26,7 @@ void AdjustedClipMobT::ReadSlots()
     for (std::int32_t i = 0; i < slotCount; ++i) {
         TimelineMobSlotT slot(mob, static_cast<aafUInt32>(i));
         SourceReference reference;
-        if (ImportSlotReference(slot, reference))
+        if (ImportSlotReference(slot, frameRate, reference))
             references.push_back(reference);
     }
 }

@@ -66,7 +66,7 @@ void CompositionMobT::NameBinAfterSequence()
 
 void CompositionMobT::ReadEventSlots()
 {
-    ReadEventMarkers(slotCount, EventMarkerMap, mob);
+    ReadEventMarkers(slotCount, EventMarkerMap, mob, frameRate);
 }
 
 void CompositionMobT::ReadTimelineSlots()
@@ -74,7 +74,7 @@ void CompositionMobT::ReadTimelineSlots()
     for (std::int32_t i = 0; i < slotCount; ++i) {
         TimelineMobSlotT slot(mob, static_cast<aafUInt32>(i));
         if (slot.status >= 0)
-            slot.ImportSegment(kParentTimelineSlot);
+            slot.ImportSegment(kParentTimelineSlot, frameRate);
     }
 }
 

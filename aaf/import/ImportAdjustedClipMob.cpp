@@ -8,6 +8,6 @@ void ImportAdjustedClipMob(const MobEntry& entry)
     AdjustedClipMobT adjusted(entry);
     if (adjusted.status < 0)
         return;
-    ReadEventMarkers(adjusted.slotCount, adjusted.markers, adjusted.mob);
+    ReadEventMarkers(adjusted.slotCount, adjusted.markers, adjusted.mob, adjusted.frameRate);
     adjusted.Import();
 }

@@ -9,6 +9,7 @@
 #include "aaf/HeldInterface.h"
 #include "aaf/MobId.h"
 #include "aaf/import/BuildTopLevelSequence.h"
+#include "aaf/import/EditRateConversion.h"
 #include "aaf/import/EventMarkers.h"
 #include "aaf/import/FileT.h"
 #include "aaf/import/ImportAdjustedClipMob.h"
@@ -51,6 +52,7 @@ void BuildProjectFromMobs(MobLists& lists)
     if (FileHeader == nullptr)
         return;
     SortMobsByKind(lists);
+    FindProjectFrameRate(lists);
     ImportMasterMobs(lists);
     ImportAdjustedClipMobs(lists);
     ImportSubclipMobs(lists);
@@ -130,6 +132,16 @@ void FileUnreferencedCompositionsAsTopLevel(MobLists& lists)
             rest.push_back(entry);
     }
     lists.other = std::move(rest);
+}
+
+void FindProjectFrameRate(const MobLists& lists)
+{
+    ResetProjectFrameRate();
+    if (lists.topLevel.empty())
+        return;
+    const MobtT first(lists.topLevel.front().mobId);
+    if (first.status >= 0)
+        SetProjectFrameRate(first.frameRate);
 }
 
 void ImportMasterMobs(MobLists& lists)

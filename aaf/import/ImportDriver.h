@@ -38,6 +38,8 @@ void FileCompositionByUsage(const MobEntry& entry, MobLists& lists);
 void FileUnreferencedCompositionsAsTopLevel(MobLists& lists);
 
 // The per-mob steps over their lists, in list order.
+// The frame rate of the first top-level composition, for the mobs without one of their own.
+void FindProjectFrameRate(const MobLists& lists);
 void ImportMasterMobs(MobLists& lists);
 void ImportAdjustedClipMobs(MobLists& lists);
 void ImportSubclipMobs(MobLists& lists);

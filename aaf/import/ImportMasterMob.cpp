@@ -8,7 +8,7 @@ void ImportMasterMob(const MobEntry& entry)
     MasterMobT master(entry);
     if (master.status < 0)
         return;
-    ReadEventMarkers(master.slotCount, master.markers, master.mob);
+    ReadEventMarkers(master.slotCount, master.markers, master.mob, master.frameRate);
     master.ReadSlots();
     master.BuildMasterClip();
 }

@@ -2,6 +2,7 @@
 
 #include "aaf/import/ClassifyDescriptors.h"
 #include "aaf/import/DataT.h"
+#include "aaf/import/EditRateConversion.h"
 #include "aaf/import/SlotAnyReference.h"
 #include "aaf/import/SourceMobT.h"
 #include "aaf/import/TimelineMobSlotT.h"
@@ -29,7 +30,7 @@ bool MasterMobT::ReadSlotSource(std::int32_t index, SlotInfo& slot, SourceRefere
     source.ReadSourceChain(chain);
     slot = slotReader.info;
     chain.slotId = slot.slotId;
-    chain.mob.length = slot.length;
+    chain.mob.length = static_cast<std::int32_t>(SlotToFrames(slot.editRate, frameRate).Span(0, slot.length));
     return true;
 }
 

@@ -4,6 +4,7 @@
 #include "aaf/import/CommonT.h"
 #include "aaf/import/ComponentT.h"
 #include "aaf/import/DataT.h"
+#include "aaf/import/EditRateConversion.h"
 #include "aaf/import/SegmentReader.h"
 
 namespace {
@@ -82,9 +83,11 @@ std::int32_t MobSlotT::Read()
     return status;
 }
 
-std::int32_t MobSlotT::ImportSegment(std::int32_t parentKind)
+std::int32_t MobSlotT::ImportSegment(std::int32_t parentKind, const SlotInfo::EditRate& frameRate)
 {
-    const ComponentContext context(info, parentKind);
+    ComponentContext context(info, parentKind);
+    context.frames = SlotToFrames(info.editRate, frameRate);
+    context.length = context.slot.length = context.LengthInFrames(info.length);
     SegmentReader reader;
     reader.context = context;
     if (reader.ReadSegment(segment))

@@ -26,7 +26,8 @@ struct MobSlotT : ObjectT {
     // Reads the slot's segment (or, when no segment kind answers it, its component) onto the
     // timeline as a component of the given parent kind; returns the segment kind that answered,
     // 2 when none did.
-    std::int32_t ImportSegment(std::int32_t parentKind);
+    // frameRate: the composition's, which the slot's values convert to when the slot counts samples.
+    std::int32_t ImportSegment(std::int32_t parentKind, const SlotInfo::EditRate& frameRate);
 
     // Optional reads of the slot readers: -1 when the call fails; a null interface raises.
     static std::int64_t GetOrigin(IAAFTimelineMobSlot* slot);

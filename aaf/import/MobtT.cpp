@@ -9,6 +9,7 @@
 #include "aaf/Auid.h"
 #include "aaf/import/CommonT.h"
 #include "aaf/import/DataT.h"
+#include "aaf/import/EditRateConversion.h"
 #include "aaf/import/FileT.h"
 #include "aaf/import/SlotTimecodes.h"
 #include "aaf/import/TimelineMobSlotT.h"
@@ -84,11 +85,14 @@ void MobtT::ReadIdAndSlots()
 void MobtT::ScanSlots()
 {
     SlotInfo::EditRate editRate;
+    SlotInfo::EditRate marksRate;
+    MobFrameRate mobRate;
     bool startFound = false;
     for (std::int32_t i = 0; i < slotCount; ++i) {
         const TimelineMobSlotT slot(mob, static_cast<aafUInt32>(i));
         if (slot.status < 0)
             continue;
+        mobRate.See(slot.info);
         if (i == 0) {
             info.length = slot.info.length;
             editRate = slot.info.editRate;
@@ -96,6 +100,7 @@ void MobtT::ScanSlots()
         if (info.markIn == -1 || info.markOut == -1) {
             info.markIn = slot.info.markIn;
             info.markOut = slot.info.markOut;
+            marksRate = slot.info.editRate;
         }
         if (slot.info.dataKind != kDataKindTimecode)
             continue;
@@ -113,6 +118,8 @@ void MobtT::ScanSlots()
             info.otherTimecodes[slot.info.physicalNumber] = first;
         }
     }
+    frameRate = mobRate.Rate();
+    ConvertToFrames(editRate, marksRate);
     if (!startFound) {
         info.startTimecode.rateNumerator = editRate.numerator;
         info.startTimecode.rateDenominator = editRate.denominator;
@@ -126,4 +133,15 @@ void MobtT::ScanSlots()
 void MobtT::GetMobIter(IAAFHeader* header, IEnumAAFMobs** mobs, aafSearchCrit_t* criterion)
 {
     CheckHResult("GetMobs", CheckNotNull(header, "MobtT: GetMobIter")->GetMobs(criterion, mobs), kAafCallFailed);
+}
+
+void MobtT::ConvertToFrames(const SlotInfo::EditRate& lengthRate, const SlotInfo::EditRate& marksRate)
+{
+    const EditUnitConverter length = SlotToFrames(lengthRate, frameRate);
+    info.length = static_cast<std::int32_t>(length.Span(0, info.length));
+    const EditUnitConverter marks = SlotToFrames(marksRate, frameRate);
+    if (info.markIn != -1)
+        info.markIn = static_cast<std::int32_t>(marks.Frame(info.markIn));
+    if (info.markOut != -1)
+        info.markOut = static_cast<std::int32_t>(marks.Frame(info.markOut));
 }

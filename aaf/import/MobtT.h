@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "aaf/ObjectT.h"
+#include "records/SlotInfo.h"
 #include "records/MobId.h"
 #include "records/MobInfo.h"
 
@@ -28,7 +29,11 @@ struct MobtT : ObjectT {
     IAAFMob* mob = nullptr;
     std::int32_t slotCount = 0;
     MobInfo info;
+    // The frame rate its slots' sample-rate values convert to (MobFrameRate).
+    SlotInfo::EditRate frameRate;
 
 private:
     void ReadOrRelease();
+    // The length and marks, read in the edit units of the slots they came from, in frames.
+    void ConvertToFrames(const SlotInfo::EditRate& lengthRate, const SlotInfo::EditRate& marksRate);
 };

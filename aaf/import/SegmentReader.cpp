@@ -76,7 +76,7 @@ void ReadComponent(IUnknown* object, ComponentContext& context)
     if (GetInterface(component.out(), IID_IAAFComponent, "IID_IAAFComponent", object) < 0)
         return;
     context.enclosingLength = context.length;
-    context.length = static_cast<std::int32_t>(ComponentT::GetLength(component.get()));
+    context.length = context.LengthInFrames(ComponentT::GetLength(component.get()));
     SegmentReader second;
     second.context = context;
     second.ReadSegment(component.get());

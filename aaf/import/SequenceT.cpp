@@ -1,5 +1,7 @@
 #include "aaf/import/SequenceT.h"
 
+#include <limits>
+
 #include "aaf/HeldInterface.h"
 #include "aaf/import/ComponentT.h"
 #include "aaf/import/ParentKind.h"
@@ -34,7 +36,7 @@ SourceReference SequenceT::FindSourceClipInfo()
         if (!Obtained(sequence->GetComponentAt(static_cast<aafUInt32>(i), component.out()), component))
             continue;
         ComponentContext componentContext = context;
-        componentContext.length = static_cast<std::int32_t>(ComponentT::GetLength(component.get()));
+        componentContext.length = componentContext.LengthInFrames(ComponentT::GetLength(component.get()));
         componentContext.parentKind = kParentSequenceComponent;
         const SourceT source(component.get(), componentContext);
         if (source.status >= 0)
@@ -64,6 +66,49 @@ void SequenceT::CollectTimecodes(std::vector<Timecode>& list, const SlotInfo::Ed
     }
 }
 
+namespace {
+
+bool IsTransition(IAAFComponent* component)
+{
+    Held<IAAFTransition> transition;
+    return GetInterface(transition.out(), IID_IAAFTransition, "IID_IAAFTransition", component) >= 0;
+}
+
+// Where the component begins relative to end, the end of the components before it; end moves past
+// it. Lengths come from the file: the sum saturates instead of wrapping.
+std::int64_t StepOver(IAAFComponent* component, std::int64_t editUnits, std::int64_t& end)
+{
+    const std::int64_t start = end;
+    const bool transition = IsTransition(component);
+    std::int64_t moved = 0;
+    if (transition ? __builtin_sub_overflow(end, editUnits, &moved) : __builtin_add_overflow(end, editUnits, &moved))
+        moved = (transition ? editUnits > 0 : editUnits < 0) ? std::numeric_limits<std::int64_t>::min()
+                                                               : std::numeric_limits<std::int64_t>::max();
+    end = moved;
+    return transition ? end : start;
+}
+
+}  // namespace
+
+std::int64_t SequenceT::ComponentPosition(std::int32_t index, IAAFComponent* component, std::int64_t editUnits)
+{
+    if (index != walkedIndex) {
+        walkedIndex = 0;
+        walkedEnd = 0;
+        for (; walkedIndex < index; ++walkedIndex) {
+            Held<IAAFComponent> before;
+            if (Obtained(sequence->GetComponentAt(static_cast<aafUInt32>(walkedIndex), before.out()), before))
+                StepOver(before.get(), ComponentT::GetLength(before.get()), walkedEnd);
+        }
+    }
+    walkedIndex = index + 1;
+    const std::int64_t start = StepOver(component, editUnits, walkedEnd);
+    std::int64_t position = 0;
+    if (__builtin_add_overflow(context.position, start, &position))
+        position = start > 0 ? std::numeric_limits<std::int64_t>::max() : std::numeric_limits<std::int64_t>::min();
+    return position;
+}
+
 std::int32_t SequenceT::ReadComponent(std::int32_t index, std::int32_t parentKind)
 {
     if (index >= componentCount)
@@ -74,7 +119,10 @@ std::int32_t SequenceT::ReadComponent(std::int32_t index, std::int32_t parentKin
     SegmentReader reader;
     reader.context = context;
     reader.context.enclosingLength = context.length;
-    reader.context.length = static_cast<std::int32_t>(ComponentT::GetLength(component.get()));
+    const std::int64_t editUnits = ComponentT::GetLength(component.get());
+    if (context.frames.Converts())
+        reader.context.position = ComponentPosition(index, component.get(), editUnits);
+    reader.context.length = reader.context.LengthInFrames(editUnits);
     reader.context.parentKind = parentKind;
     reader.ReadSegment(component.get());
     return reader.kind;

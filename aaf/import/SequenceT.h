@@ -36,6 +36,15 @@ struct SequenceT : ObjectT {
     IAAFSequence* sequence = nullptr;
     std::int32_t componentCount = 0;
     ComponentContext context;
+
+private:
+    // Where component index (of length editUnits) begins in its slot, in the slot's edit units. A
+    // transition begins its length before the end of the component before it, and so does the
+    // component after it. Walked only while the slot converts to frames.
+    std::int64_t ComponentPosition(std::int32_t index, IAAFComponent* component, std::int64_t editUnits);
+    // The components before walkedIndex end walkedEnd edit units into the sequence.
+    std::int32_t walkedIndex = 0;
+    std::int64_t walkedEnd = 0;
 };
 
 // A sequence met by the traversal, by the context's parent kind: its components as effect inputs

@@ -39,17 +39,17 @@ void SourceT::GetSourceReference()
                  CheckNotNull(sourceClip, "SourceT: GetSourceReference")->GetSourceReference(&source), kAafCallFailed);
     reference.sourceMobId = ToMobId(source.sourceID);
     reference.sourceSlotId = static_cast<std::int32_t>(source.sourceSlotID);
-    reference.startTime = source.startTime;
+    reference.startTime = context.frames.Frame(source.startTime);
 
     aafLength_t fadeInLength = 0, fadeOutLength = 0;
     aafFadeType_t fadeInType = 0, fadeOutType = 0;
     aafBoolean_t fadeInPresent = kAAFFalse, fadeOutPresent = kAAFFalse;
     if (sourceClip->GetFade(&fadeInLength, &fadeInType, &fadeInPresent, &fadeOutLength, &fadeOutType,
                             &fadeOutPresent) == 0) {
-        reference.fadeInLength = fadeInLength;
+        reference.fadeInLength = context.OffsetInFrames(fadeInLength);
         reference.fadeInType = fadeInType;
         reference.fadeInPresent = fadeInPresent != kAAFFalse ? 1 : 0;
-        reference.fadeOutLength = fadeOutLength;
+        reference.fadeOutLength = context.OffsetInFrames(fadeOutLength);
         reference.fadeOutType = fadeOutType;
         reference.fadeOutPresent = fadeOutPresent != kAAFFalse ? 1 : 0;
     }

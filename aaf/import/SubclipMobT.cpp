@@ -14,7 +14,7 @@ void SubclipMobT::Import()
 {
     if (status < 0)
         return;
-    ReadEventMarkers(slotCount, markers, mob);
+    ReadEventMarkers(slotCount, markers, mob, frameRate);
     ReadSlots();
     BuildClip();
     MasterClipIdByMob[MobIdToText(info.mobId)] = clip.id;
@@ -27,7 +27,7 @@ void SubclipMobT::ReadSlots()
     for (std::int32_t i = 0; i < slotCount; ++i) {
         TimelineMobSlotT slot(mob, static_cast<aafUInt32>(i));
         SourceReference reference;
-        if (!ImportSlotReference(slot, reference))
+        if (!ImportSlotReference(slot, frameRate, reference))
             continue;
         if (slot.info.dataKind == kDataKindPicture)
             pictureRefs[slot.info.slotId] = reference;

@@ -18,17 +18,18 @@ const TypeDef* Unrenamed(const TypeDef* t)
     return t;
 }
 
-std::string HexBytes(std::span<const std::uint8_t> bytes)
+std::string HexBytes(std::span<const std::uint8_t> bytes, bool allBytes)
 {
+    const std::size_t shown = allBytes ? bytes.size() : kMaxBytesShown;
     std::string text = "<";
-    for (std::size_t i = 0; i < bytes.size() && i < kMaxBytesShown; ++i) {
+    for (std::size_t i = 0; i < bytes.size() && i < shown; ++i) {
         char digits[4];
         std::snprintf(digits, sizeof digits, i ? " %02x" : "%02x", bytes[i]);
         text += digits;
     }
-    if (bytes.size() > kMaxBytesShown)
+    if (bytes.size() > shown)
         text += " ...";
-    return text + ">" + (bytes.size() > kMaxBytesShown ? " (" + std::to_string(bytes.size()) + " bytes)" : "");
+    return text + ">" + (bytes.size() > shown ? " (" + std::to_string(bytes.size()) + " bytes)" : "");
 }
 
 std::string Integer(const Value& v)
@@ -108,7 +109,7 @@ std::string QuotedText(std::u16string_view text)
     return result + "\"";
 }
 
-std::string FormatValue(const FileModel& file, const Value& v)
+std::string FormatValue(const FileModel& file, const Value& v, bool allBytes)
 {
     switch (v.kind) {
     case ValueKind::Integer:
@@ -136,7 +137,7 @@ std::string FormatValue(const FileModel& file, const Value& v)
         std::vector<std::string> parts;
         for (std::size_t i = 0; i < v.elements.size(); ++i)
             parts.push_back((t && i < t->members.size() ? t->members[i].name : "?") + ": " +
-                            FormatValue(file, v.elements[i]));
+                            FormatValue(file, v.elements[i], allBytes));
         std::string text = Join(parts);
         return "{" + text.substr(1, text.size() - 2) + "}";
     }
@@ -162,18 +163,18 @@ std::string FormatValue(const FileModel& file, const Value& v)
             return Join(parts);
         }
         if (v.elements.empty() && v.count != 0)
-            return HexBytes(v.bytes);
+            return HexBytes(v.bytes, allBytes);
         std::vector<std::string> parts;
         for (const auto& element : v.elements)
-            parts.push_back(FormatValue(file, element));
+            parts.push_back(FormatValue(file, element, allBytes));
         return Join(parts);
     }
     case ValueKind::Indirect:
     case ValueKind::Opaque: {
         const TypeDef* actual = file.model().FindType(v.auid);
         if (v.elements.empty())
-            return "(type {" + v.auid.ToString() + "}) " + HexBytes(v.bytes.subspan(v.bytes.size() >= 17 ? 17 : 0));
-        return (actual ? actual->name : v.auid.ToString()) + " " + FormatValue(file, v.elements[0]);
+            return "(type {" + v.auid.ToString() + "}) " + HexBytes(v.bytes.subspan(v.bytes.size() >= 17 ? 17 : 0), allBytes);
+        return (actual ? actual->name : v.auid.ToString()) + " " + FormatValue(file, v.elements[0], allBytes);
     }
     case ValueKind::Stream:
         return "stream " + QuotedText(v.text) + " (" + std::to_string(v.count) + " bytes)";
@@ -199,7 +200,7 @@ std::string FormatValue(const FileModel& file, const Value& v)
     return "?";
 }
 
-ModelCounts DumpModel(const FileModel& file, std::string* out)
+ModelCounts DumpModel(const FileModel& file, std::string* out, bool allBytes)
 {
     ModelCounts counts;
     const StoredGraph& graph = file.graph();
@@ -259,7 +260,7 @@ ModelCounts DumpModel(const FileModel& file, std::string* out)
                     for (const auto& t : value.targets)
                         if (!t.resolved())
                             ++counts.unresolvedWeakReferences;
-                    line += def->type->name + " = " + FormatValue(file, value);
+                    line += def->type->name + " = " + FormatValue(file, value, allBytes);
                 }
             }
             if (out)

@@ -27,11 +27,12 @@ std::string QuotedText(std::u16string_view text);
 
 // One value as text: numbers in decimal, enumerations by member name, AUIDs in text form, strings
 // quoted, records and arrays in brackets, references by the class, definition or path they lead to.
-std::string FormatValue(const FileModel& file, const Value& value);
+// Byte arrays show their first 64 bytes, or all of them with allBytes.
+std::string FormatValue(const FileModel& file, const Value& value, bool allBytes = false);
 
 // Decodes every property of every object, depth first from the root. When out is given, appends
 // one line per object (path, class, and the built-in class an extension class answers as) and one
-// per property (name, type name, value, or why it could not be decoded).
-ModelCounts DumpModel(const FileModel& file, std::string* out);
+// per property (name, type name, value, or why it could not be decoded). allBytes as for FormatValue.
+ModelCounts DumpModel(const FileModel& file, std::string* out, bool allBytes = false);
 
 }  // namespace aafsdk

@@ -1,5 +1,5 @@
-// The dump tool prints the object tree and class counts of a file, the same on every run, and
-// fails with a message on a file it cannot read.
+// The dump tool prints the object tree and class counts of a file, the same on every run, shows
+// whole byte arrays when asked, and fails with a message on a file it cannot read.
 
 #include <cstdio>
 #include <filesystem>
@@ -64,6 +64,27 @@ TEST(StoredDump, PrintsTheTreeTheSameEveryTime)
     const DumpRun counts = Dump("--counts '" + (dir / "cut.aaf").string() + "'");
     EXPECT_EQ(counts.status, 0);
     EXPECT_EQ(counts.out, first.out.substr(first.out.find("objects ")));
+}
+
+// The title bytes of the sample, whose layout the title tests read from this output.
+TEST(StoredDump, ModelShowsWholeByteArraysOnRequest)
+{
+    REQUIRE_SHARED_DIR();
+    const std::string file = "'" + (testsupport::SharedDir() / "aaf-samples" / "essence_group.aaf").string() + "'";
+    const std::string title = "AvidBagOfBits <be 02 00 00";
+    const DumpRun shortened = Dump("--model " + file);
+    ASSERT_EQ(shortened.status, 0) << shortened.out;
+    const std::size_t at = shortened.out.find(title);
+    ASSERT_NE(at, std::string::npos);
+    EXPECT_EQ(shortened.out.substr(shortened.out.find('>', at) - 4, 18), " ...> (702 bytes)\n");
+
+    const DumpRun whole = Dump("--model --all-bytes " + file);
+    ASSERT_EQ(whole.status, 0) << whole.out;
+    const std::size_t start = whole.out.find(title) + title.size() - 11;
+    const std::string bytes = whole.out.substr(start, whole.out.find('>', start) - start);
+    EXPECT_EQ(bytes.size(), 702u * 3 - 1);
+    EXPECT_EQ(bytes.substr(54 * 3, 8), "4d 41 43");  // "MAC"
+    EXPECT_EQ(bytes.substr(700 * 3), "00 ff");      // the end of the picture
 }
 
 TEST(StoredDump, BadInputFailsWithAMessage)

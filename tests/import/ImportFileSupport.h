@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include "aaf/MobId.h"
+#include "aaf/import/EditRateConversion.h"
 #include "aaf/import/FileT.h"
 #include "aaf/import/MasterClipMap.h"
 #include "records/MobRegistry.h"
@@ -144,6 +145,7 @@ protected:
         ClearMasterClipMaps();
         ReleaseFileHeaderAndDictionary();
         ClearXmemlDocument();
+        ResetProjectFrameRate();
     }
 
     void Open(const fixture::AafFileBuilder& f)

@@ -204,7 +204,7 @@ TEST_F(SegmentTraversal, ASequenceAsEffectInputKeepsItsTaggedValues)
     TimelineMobSlotT slot(input.mob, 0u);
     ASSERT_GE(slot.status, 0);
     testing::internal::CaptureStdout();  // the attribute trace
-    slot.ImportSegment(kParentEffectInput);
+    slot.ImportSegment(kParentEffectInput, input.frameRate);
     testing::internal::GetCapturedStdout();
 
     const auto& maps = GlobalImportTraversalLists.TaggedValueMaps;
@@ -260,7 +260,7 @@ TEST_F(SegmentTraversal, SlotsOfAdjustedClipsKeepTheirReferencesAndMakeNoItems)
         const MobtT composition(IdOf(1));
         TimelineMobSlotT slot(composition.mob, 0u);
         ASSERT_GE(slot.status, 0);
-        slot.ImportSegment(kParentClipMobSlot);
+        slot.ImportSegment(kParentClipMobSlot, composition.frameRate);
         std::vector<int> lengths;
         for (const SourceReference& reference : GlobalImportTraversalLists.PendingSourceReferences)
             lengths.push_back(reference.length);

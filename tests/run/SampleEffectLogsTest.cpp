@@ -59,14 +59,14 @@ TEST(SampleEffectLogs, EveryEffectAndTransitionIsLogged)
           {{"Dip to Color Dissolve", "Fade from Color", "Applied"}, 1},
           {{"Dip to Color Dissolve", "Fade to Color", "Applied"}, 1}}},
         // Transitions: Audio Dissolve x2, VideoDissolve_2 x3; Audio Gain x2, PaintResize_v2 x2,
-        // RGBColorCorrect_2, Title_2 x2, and 16 time warps.
+        // RGBColorCorrect_2, Title_2 x2 (without title data, so slugs), and 16 time warps.
         {"test_file_01.aaf",
          {{videoDissolve, 3},
           {audioDissolve, 2},
           {ignored("Audio Gain"), 2},
           {ignored("Resize"), 2},
           {ignored("Color Correction"), 1},
-          {ignored("Title_2"), 2},
+          {{"Text Generator", "Title Tool", "Invalid Title Info - Clip replaced with Slug"}, 2},
           {ignored("Motion Control"), 16}}},
         {"keyframed_properties.aaf",
          {{ignored("MaskImage_2"), 1},
@@ -78,6 +78,8 @@ TEST(SampleEffectLogs, EveryEffectAndTransitionIsLogged)
         // Audio Gain x24, two of them in selector alternates; the track pan has no current item.
         {"Resolve 18.5.aaf",
          {{audioDissolve, 26}, {ignored("Audio Channel Combiner"), 6}, {ignored("Audio Gain"), 22}}},
+        // One title with one text box becomes a Text generator.
+        {"essence_group.aaf", {{{"Text Generator", "Title Tool", "Applied"}, 1}}},
         {"nesting_test.aaf", {{{"Nested Sequence", "Submaster/Collapsed Layers", "Applied"}, 1}}},
     };
     testsupport::TempDir dir;

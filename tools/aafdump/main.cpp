@@ -1,6 +1,7 @@
 // Prints the object tree of an AAF file: one line an object (storage path, class AUID), one line a
 // property (pid, stored form, size, what it references), then the object count of each class and
-// any damage the reader worked around. The output depends only on the file.
+// any damage the reader worked around; with --model, every property decoded by its type (byte
+// arrays cut at 64 bytes unless --all-bytes). The output depends only on the file.
 
 #include <cstdio>
 #include <map>
@@ -149,15 +150,16 @@ int main(int argc, char** argv)
     std::vector<std::string> args(argv + 1, argv + argc);
     bool countsOnly = false;
     bool model = false;
-    while (args.size() > 1 && (args.front() == "--counts" || args.front() == "--model")) {
-        bool& flag = args.front() == "--counts" ? countsOnly : model;
+    bool allBytes = false;
+    while (args.size() > 1 && (args.front() == "--counts" || args.front() == "--model" || args.front() == "--all-bytes")) {
+        bool& flag = args.front() == "--counts" ? countsOnly : args.front() == "--model" ? model : allBytes;
         if (flag)
             break;  // given twice: a usage error
         flag = true;
         args.erase(args.begin());
     }
     if (args.size() != 1 || args.back().empty() || args.back()[0] == '-') {
-        std::fprintf(stderr, "usage: aafdump [--counts] [--model] FILE.aaf\n");
+        std::fprintf(stderr, "usage: aafdump [--counts] [--model [--all-bytes]] FILE.aaf\n");
         return 2;
     }
     const std::string& path = args.back();
@@ -171,7 +173,7 @@ int main(int argc, char** argv)
         // Every property by class and property name, with its type and decoded value.
         const auto file = aafsdk::FileModel::Build(*graph);
         std::string text;
-        const aafsdk::ModelCounts c = aafsdk::DumpModel(*file, countsOnly ? nullptr : &text);
+        const aafsdk::ModelCounts c = aafsdk::DumpModel(*file, countsOnly ? nullptr : &text, allBytes);
         std::fputs(text.c_str(), stdout);
         for (const auto& note : file->notes())
             std::printf("note %s\n", note.c_str());

@@ -1,0 +1,5 @@
+#include "effects/TitleTextItem.h"
+
+#include "effects/FCPEffectCatalogue.h"
+
+TitleTextItem::TitleTextItem() { CopyCatalogueEffect("Text", effect); }
