@@ -12,6 +12,8 @@
 #include "fcpxml/CommentText.h"
 #include "fcpxml/FCPClipItemTag.h"
 #include "fcpxml/FCPSequenceTag.h"
+#include "fcpxml/ItemKind.h"
+#include "fcpxml/ItemSlot.h"
 #include "config/MediaSettings.h"
 
 namespace {
@@ -68,13 +70,14 @@ std::int32_t EffectT::Import()
         ImportLastInput(context.subKind, kParentClipMobSlot);
         SetPendingReferenceLength(context.length);
         break;
-    case kParentTimelineSlot:
+    case kParentTimelineSlot: {
         OpenTrack(context);
+        const std::size_t depth = ItemStackDepth();
         ImportEffect();
-        if (!GlobalTimelineBuilder.ItemStack.empty())
-            MoveCurrentItemToTrack();
+        MoveItemsToTrack(depth);
         CloseTrack();
         break;
+    }
     default:
         break;
     }
@@ -88,13 +91,32 @@ void EffectT::ImportEffect()
         context.subKind = 8;
     if (id == kSubmaster) {
         ImportCollapsedLayers();
+        AddCommentsToCurrentItem(CurrentItemSlot());
     } else {
+        const std::size_t depth = ItemStackDepth();
         ImportLastInput(context.subKind, id == kMonoAudioPan ? kParentEffectInputOwnTrack : kParentEffectInput);
         ReadMixMatchRates();
-        TranslateEffect();
+        TranslateInputItems(depth);
     }
-    AddCommentsToCurrentItem(CurrentItemSlot());
     GlobalImportTraversalLists.TaggedValueMaps.clear();
+}
+
+void EffectT::TranslateInputItems(std::size_t depth)
+{
+    // A pan works on the clips of its track, not on items of its own.
+    if (ItemsPushedSince(depth) <= 1 || id == kMonoAudioPan) {
+        TranslateEffect();
+        AddCommentsToCurrentItem(CurrentItemSlot());
+        return;
+    }
+    // An input of several components: the effect covers each of their clips, as it would cover one.
+    ForEachItemPushedSince(depth, [this] {
+        const int kind = GetItemKind(GlobalTimelineBuilder.ItemStack.front());
+        if (kind != ItemKindClipItem && kind != ItemKindGeneratorItem)
+            return;
+        TranslateEffect();
+        AddCommentsToCurrentItem(CurrentItemSlot());
+    });
 }
 
 void EffectT::ImportInputSegment(std::int32_t index, std::int32_t subKind, std::int32_t parentKind)

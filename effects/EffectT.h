@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <map>
 #include <string>
@@ -47,6 +48,9 @@ struct EffectT : DefinitionT {
     void ImportInputSegment(std::int32_t index, std::int32_t subKind, std::int32_t parentKind);
     void ImportLastInput(std::int32_t subKind, std::int32_t parentKind);
     void ReadMixMatchRates();
+    // Translates the effect onto what its input pushed since the item stack held depth items: the
+    // current item when it pushed at most one, else each of its clip and generator items in turn.
+    void TranslateInputItems(std::size_t depth);
     // A Submaster: every input becomes a track of a nested sequence.
     void ImportCollapsedLayers();
     void TranslateEffect();

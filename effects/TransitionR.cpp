@@ -28,20 +28,38 @@ TrimTagBase* TimedItem(ItemSlot& slot)
     return nullptr;
 }
 
-// A dropped transition still joins its neighbours where the file puts them: both overlap it by its
-// whole length, so the item before it ends at the cut and the item after it begins there.
-void CutAtDroppedTransition(int length, int cut)
+// The item a transition follows. Inside an effect's input it still waits on the item stack, with
+// the input's other items, until the effect is done; elsewhere it is the current track's last.
+ItemSlot* ItemBefore(const ComponentContext& context)
 {
+    if (context.parentKind == kParentEffectInput) {
+        auto& items = GlobalTimelineBuilder.ItemStack;
+        return items.empty() ? nullptr : &items.front();
+    }
     auto& tracks = GlobalTimelineBuilder.TrackStack;
     if (tracks.empty() || tracks.front().items.empty())
-        return;
-    TrackInfo& track = tracks.front();
-    TrimTagBase* before = TimedItem(track.items.back());
+        return nullptr;
+    return &tracks.front().items.back();
+}
+
+// A dropped transition still joins its neighbours where the file puts them: both overlap it by its
+// whole length, so the item before it ends at the cut and the item after it begins there.
+void CutAtDroppedTransition(const ComponentContext& context, int length, int cut)
+{
+    ItemSlot* last = ItemBefore(context);
+    TrimTagBase* before = last ? TimedItem(*last) : nullptr;
     // After a gap the cut already lies at the transition's start and the gap gave up the overlap.
     if (!before)
         return;
-    const int tail = length - cut;
-    before->out -= std::min(tail, std::max(before->out - before->in, 0));
+    const int span = std::max(before->out - before->in, 0);
+    if (context.parentKind == kParentEffectInput) {
+        // The item after it is not read yet, so the item before gives up the whole overlap: the two
+        // meet at the transition's start, and everything after keeps its place.
+        before->out -= std::min(length, span);
+        return;
+    }
+    before->out -= std::min(length - cut, span);
+    TrackInfo& track = GlobalTimelineBuilder.TrackStack.front();
     if (cut > 0)
         track.headTrims[static_cast<int>(track.items.size())] += cut;
 }
@@ -87,18 +105,17 @@ void TransitionR::FixCutPoint()
     // A cut point that cannot be read, or lies before the transition, counts as its start.
     if (cutPoint < 0)
         cutPoint = 0;
-    auto& tracks = GlobalTimelineBuilder.TrackStack;
-    if (tracks.empty() || tracks.front().items.empty())
+    ItemSlot* before = ItemBefore(context);
+    if (!before)
         return;
-    ItemSlot& last = tracks.front().items.back();
-    if (auto* gap = dynamic_cast<FCPFillerTag*>(last.get())) {
+    if (auto* gap = dynamic_cast<FCPFillerTag*>(before->get())) {
         // The gap gives up the whole overlap and the transition starts where it now ends, wherever
         // its cut lies: the next item starts a transition's length before the gap's end.
         cutPoint = 0;
         gap->duration = std::max(gap->duration - context.length, 0);
         gap->start = gap->in = 0;
         gap->end = gap->out = gap->duration;
-    } else if (TimedItem(last) != nullptr && cutPoint == 0) {
+    } else if (TimedItem(*before) != nullptr && cutPoint == 0) {
         cutPoint = length / 2;
     }
 }
@@ -118,5 +135,5 @@ void TransitionR::ImportItem()
     }
     const auto& items = GlobalTimelineBuilder.ItemStack;
     if (items.empty() || items.front().get() != pushed)
-        CutAtDroppedTransition(length, cut);
+        CutAtDroppedTransition(context, length, cut);
 }

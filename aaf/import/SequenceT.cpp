@@ -138,9 +138,9 @@ void SequenceT::ReadTrackComponents(bool layOut)
 {
     TimelineBuilder& builder = GlobalTimelineBuilder;
     for (std::int32_t i = 0; i < componentCount; ++i) {
+        const std::size_t depth = ItemStackDepth();
         ReadComponent(i, kParentSequenceComponent);
-        if (!builder.ItemStack.empty())
-            MoveItemToTrack();
+        MoveItemsToTrack(depth);
     }
     if (layOut && !builder.TrackStack.empty())
         LayOutTrack(builder.TrackStack.front());

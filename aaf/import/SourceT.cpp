@@ -82,13 +82,14 @@ std::int32_t SourceT::Import()
     case kParentEffectInput:
     case kParentSequenceComponent: ImportClip(); break;
     case kParentClipMobSlot: PushPendingSourceReference(reference); break;
-    default:
+    default: {
         OpenTrack(context);
+        const std::size_t depth = ItemStackDepth();
         ImportClip();
-        if (!GlobalTimelineBuilder.ItemStack.empty())
-            MoveCurrentItemToTrack();
+        MoveItemsToTrack(depth);
         CloseTrack();
         break;
+    }
     }
     return status;
 }

@@ -1,5 +1,8 @@
 #include "aaf/import/TimelineBuilder.h"
 
+#include <iterator>
+#include <vector>
+
 #include "aaf/import/NestedSequences.h"
 #include "aaf/import/TrackLayout.h"
 #include "aaf/import/TranslationLogCollection.h"
@@ -91,6 +94,45 @@ void MoveItemToTrack()
 }
 
 void MoveCurrentItemToTrack() { MoveItemToTrack(); }
+
+std::size_t ItemStackDepth() { return Builder().ItemStack.size(); }
+
+std::size_t ItemsPushedSince(std::size_t depth)
+{
+    const std::size_t size = ItemStackDepth();
+    return size > depth ? size - depth : 0;
+}
+
+void MoveItemsToTrack(std::size_t depth)
+{
+    TimelineBuilder& builder = Builder();
+    if (builder.TrackStack.empty())
+        return;
+    std::list<ItemSlot> pushed;
+    pushed.splice(pushed.begin(), builder.ItemStack, builder.ItemStack.begin(),
+                  std::next(builder.ItemStack.begin(), static_cast<std::ptrdiff_t>(ItemsPushedSince(depth))));
+    std::vector<ItemSlot>& items = builder.TrackStack.front().items;
+    // The oldest lies deepest.
+    for (auto item = pushed.rbegin(); item != pushed.rend(); ++item)
+        items.push_back(std::move(*item));
+}
+
+void ForEachItemPushedSince(std::size_t depth, const std::function<void()>& apply)
+{
+    std::list<ItemSlot>& stack = Builder().ItemStack;
+    std::vector<std::list<ItemSlot>::iterator> pushed;
+    for (auto item = stack.begin(); pushed.size() < ItemsPushedSince(depth); ++item)
+        pushed.push_back(item);
+    for (auto item = pushed.rbegin(); item != pushed.rend(); ++item) {
+        const auto after = std::next(*item);
+        const ItemSlot* current = &**item;
+        stack.splice(stack.begin(), stack, *item);
+        apply();
+        if (stack.empty() || &stack.front() != current)
+            return;
+        stack.splice(after, stack, stack.begin());
+    }
+}
 
 void CloseNestedSequence()
 {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstddef>
+#include <functional>
 #include <list>
 #include <map>
 #include <string>
@@ -65,6 +67,21 @@ void PushFillerItem(const FCPFillerTag& item);
 void MoveItemToTrack();
 // The same; callers test that the item stack is not empty.
 void MoveCurrentItemToTrack();
+
+// A component may push more than one item (an effect or a selector over a sequence of several
+// components). Whoever reads a component takes the item stack's depth first; the items above that
+// depth are the component's, the newest on top.
+std::size_t ItemStackDepth();
+// How many items were pushed since the stack held depth items.
+std::size_t ItemsPushedSince(std::size_t depth);
+// Moves every item pushed since the stack held depth items to the end of the current track, in the
+// order they were pushed, so that each lands where the file puts it. Without a current track they
+// stay.
+void MoveItemsToTrack(std::size_t depth);
+// Runs apply once for every item pushed since the stack held depth items, in the order they were
+// pushed, each time with that item as the current item; the stack's order is kept. Stops when apply
+// leaves another item on top.
+void ForEachItemPushedSince(std::size_t depth, const std::function<void()>& apply);
 // Stores a copy of the current sequence in the current item when that is a clip item, then pops the
 // sequence; with any other item on top the sequence stays.
 void CloseNestedSequence();

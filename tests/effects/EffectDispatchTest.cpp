@@ -318,15 +318,18 @@ TEST_F(EffectDispatch, SubmasterBecomesANestedSequence)
     }
 }
 
+// An effect and a time warp, each without a converter.
+struct CoveringEffect {
+    const char* operation;
+    const char* name;
+    bool timeWarp;
+};
+const CoveringEffect kEffectAndTimeWarp[] = {{kBlur, "Blur", false}, {kSpeedControl, "Motion Control", true}};
+
 // The clip an effect or a time warp applies to keeps its place; the effect's record goes onto it.
 TEST_F(EffectDispatch, OnlyTheLastInputIsImported)
 {
-    const struct {
-        const char* operation;
-        const char* name;
-        bool timeWarp;
-    } cases[] = {{kBlur, "Blur", false}, {kSpeedControl, "Motion Control", true}};
-    for (const auto& c : cases) {
+    for (const auto& c : kEffectAndTimeWarp) {
         SCOPED_TRACE(c.name);
         Reset();
         EffectFile file;
@@ -346,6 +349,48 @@ TEST_F(EffectDispatch, OnlyTheLastInputIsImported)
         const std::vector<std::string> records = CurrentRecords();
         ASSERT_FALSE(records.empty());
         EXPECT_EQ(records.back(), std::string("1 Not Supported / ") + c.name + " / Ignored");
+    }
+}
+
+// An input of several components pushes an item for each; the effect covers each clip of them as it
+// would cover one, and leaves the transition among them and the item waiting below them alone.
+TEST_F(EffectDispatch, AnInputOfSeveralComponentsIsCoveredClipByClip)
+{
+    const std::vector<std::string> unknown = {
+        "3 --- / Error: Unknown Mob Ref (type: Unknown, usage: Unknown) / Clip replaced with Slug"};
+    for (const auto& c : kEffectAndTimeWarp) {
+        SCOPED_TRACE(c.name);
+        Reset();
+        EffectFile file;
+        file.Operation(c.operation, c.name, kPicture, 1, c.timeWarp);
+        file.Operation(kVideoDissolve, "", kPicture, 2);
+        const ObjectId group = file.Group(c.operation, kPicture, 61);
+        const ObjectId input = file.Input(group, kPicture, 61);
+        file.f.AddSourceClip(input, kPicture, 10, fixture::MakeMobId(80), 1, 0);
+        file.f.AddTransition(input, kPicture, 4, 2, kVideoDissolve);
+        file.f.AddSourceClip(input, kPicture, 20, fixture::MakeMobId(81), 1, 0);
+        file.f.AddFiller(input, kPicture, 5);
+        file.f.AddSourceClip(input, kPicture, 30, fixture::MakeMobId(82), 1, 0);
+        PushSequence();
+        PushClipItem(Clip("Waiting", 0, 50));
+        EXPECT_GE(ImportFirstGroup(file, 2, 26, 61), 0);
+
+        const std::string effect = std::string("1 Not Supported / ") + c.name + " / Ignored";
+        std::vector<std::string> covered = unknown;
+        covered.push_back(effect);
+        // Top first: clip, the filler's slug, clip, the dissolve, clip, and the item that waited.
+        const std::vector<std::vector<std::string>> expected = {
+            covered, {effect}, covered, {"2 Cross Dissolve / Video Dissolve / Applied"}, covered, {}};
+        std::vector<std::vector<std::string>> records;
+        std::vector<int> lengths;
+        for (const ItemSlot& item : GlobalTimelineBuilder.ItemStack) {
+            records.push_back(Records(*item.get()));
+            TrimValues trim;
+            GetItemTrimValues(item, trim);
+            lengths.push_back(trim.out - trim.in);
+        }
+        EXPECT_EQ(records, expected);
+        EXPECT_EQ(lengths, (std::vector<int>{30, 5, 20, 4, 10, 50}));
     }
 }
 

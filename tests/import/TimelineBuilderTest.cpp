@@ -1,5 +1,7 @@
 #include "aaf/import/TimelineBuilder.h"
 
+#include <string>
+
 #include <gtest/gtest.h>
 
 #include "ImportTestSupport.h"
@@ -325,3 +327,62 @@ TEST_F(TimelineBuilderTest, AGapAfterATransitionKeepsTheTrackInSync)
 }
 
 }  // namespace
+
+// The names of the items on the stack, top first, and on the current track, in track order.
+std::string StackNames()
+{
+    std::string names;
+    for (const ItemSlot& item : B().ItemStack)
+        names += item.get()->name + " ";
+    return names;
+}
+
+std::string TrackNames()
+{
+    std::string names;
+    for (const ItemSlot& item : B().TrackStack.front().items)
+        names += item.get()->name + " ";
+    return names;
+}
+
+TEST_F(TimelineBuilderTest, AComponentsItemsAreThoseAboveTheDepthTakenBeforeIt)
+{
+    PushClipItem(Clip("Waiting", 0, 10));
+    const std::size_t depth = ItemStackDepth();
+    PushClipItem(Clip("A", 0, 10));
+    PushClipItem(Clip("B", 0, 10));
+    PushClipItem(Clip("C", 0, 10));
+    EXPECT_EQ(ItemsPushedSince(depth), 3u);
+    EXPECT_EQ(ItemsPushedSince(9), 0u);
+
+    // Each in turn is the current item, oldest first; afterwards the stack is as it was.
+    std::string visited;
+    ForEachItemPushedSince(depth, [&] {
+        visited += B().ItemStack.front().get()->name + " ";
+        AddTranslationToCurrentItem(kTranslationIgnored, "Not Supported", "Blur", "Ignored");
+    });
+    EXPECT_EQ(visited, "A B C ");
+    EXPECT_EQ(StackNames(), "C B A Waiting ");
+    EXPECT_EQ(B().ItemStack.back().get()->log.translations.size(), 0u);
+    EXPECT_EQ(B().ItemStack.front().get()->log.translations.size(), 1u);
+
+    // A visit that takes its item away ends the walk, and nothing is put back.
+    visited.clear();
+    ForEachItemPushedSince(depth, [&] {
+        visited += B().ItemStack.front().get()->name + " ";
+        B().ItemStack.pop_front();
+    });
+    EXPECT_EQ(visited, "A ");
+    EXPECT_EQ(StackNames(), "C B Waiting ");
+
+    // Without a track they stay; with one they land in the order they were pushed, and the item that
+    // was waiting before them stays.
+    MoveItemsToTrack(depth);
+    EXPECT_EQ(ItemsPushedSince(depth), 2u);
+    OpenTrack(Context(100, 2));
+    MoveItemsToTrack(depth);
+    EXPECT_EQ(TrackNames(), "B C ");
+    EXPECT_EQ(StackNames(), "Waiting ");
+    MoveItemsToTrack(depth);
+    EXPECT_EQ(TrackNames(), "B C ");
+}
