@@ -3,31 +3,12 @@
 #include <cstdio>
 #include <vector>
 
-#include <QString>
+#include "config/Utf8Text.h"
 
 namespace {
 
 bool IsHighSurrogate(char32_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
 bool IsLowSurrogate(char32_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
-
-void AppendUtf8(char32_t c, std::string& out)
-{
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (c >> 18));
-        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-}
 
 std::size_t BoundedLength(std::size_t maxLength, const aafCharacter* buffer)
 {
@@ -39,7 +20,7 @@ std::size_t BoundedLength(std::size_t maxLength, const aafCharacter* buffer)
 
 }  // namespace
 
-int ConvertWideToNarrow(std::u16string_view wide, std::string& narrow)
+void ConvertWideToNarrow(std::u16string_view wide, std::string& narrow)
 {
     narrow.clear();
     for (std::size_t i = 0; i < wide.size(); ++i) {
@@ -49,12 +30,11 @@ int ConvertWideToNarrow(std::u16string_view wide, std::string& narrow)
             c = 0x10000 + ((unit - 0xD800) << 10) + (wide[i + 1] - 0xDC00);
             ++i;
         } else if (IsHighSurrogate(unit) || IsLowSurrogate(unit)) {
-            std::fputs(": Error : Conversion failed.\n", stderr);
-            return -1;
+            // A unit without its pair stands for no character; the rest of the text is still good.
+            c = 0xFFFD;
         }
         AppendUtf8(c, narrow);
     }
-    return 0;
 }
 
 std::string CharsToString(std::size_t maxLength, const char* buffer)
@@ -72,8 +52,7 @@ std::string CharsToString(std::size_t maxLength, const aafCharacter* buffer)
     if (buffer == nullptr)
         return {};
     std::string narrow;
-    // A failed conversion is reported and keeps the text before the fault.
-    static_cast<void>(ConvertWideToNarrow(std::u16string_view(buffer, BoundedLength(maxLength, buffer)), narrow));
+    ConvertWideToNarrow(std::u16string_view(buffer, BoundedLength(maxLength, buffer)), narrow);
     return narrow;
 }
 
@@ -91,7 +70,23 @@ std::u16string PathToWideString(const char* path)
 {
     if (path == nullptr)
         return {};
-    return QString::fromUtf8(path).toStdU16String();
+    // A byte that is not UTF-8 travels as the lone surrogate U+DC80 + (byte - 0x80), which the file
+    // open turns back into the byte, so any file name the system takes can be opened.
+    const std::string_view bytes(path);
+    std::u16string wide;
+    for (std::size_t pos = 0; pos < bytes.size();) {
+        char32_t c = 0;
+        const std::size_t at = pos;
+        if (!NextUtf8CodePoint(bytes, pos, c)) {
+            wide += static_cast<char16_t>(0xDC00 + static_cast<unsigned char>(bytes[at]));
+        } else if (c >= 0x10000) {
+            wide += static_cast<char16_t>(0xD800 + ((c - 0x10000) >> 10));
+            wide += static_cast<char16_t>(0xDC00 + ((c - 0x10000) & 0x3FF));
+        } else {
+            wide += static_cast<char16_t>(c);
+        }
+    }
+    return wide;
 }
 
 std::string ReadTextWith(const std::function<HRESULT(aafUInt32*)>& getLength,

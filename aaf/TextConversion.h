@@ -8,10 +8,9 @@
 #include "aaf/CheckHResult.h"
 #include "aafsdk/include/AAFTypes.h"
 
-// Converts UTF-16 text to UTF-8 into narrow (replacing what it held). Returns 0, or -1 after printing
-// ": Error : Conversion failed.\n" on standard error when the text holds an unpaired surrogate;
-// narrow then keeps what was converted before it.
-int ConvertWideToNarrow(std::u16string_view wide, std::string& narrow);
+// Converts UTF-16 text to UTF-8 into narrow (replacing what it held). A unit of an unpaired
+// surrogate becomes U+FFFD and the rest of the text follows.
+void ConvertWideToNarrow(std::u16string_view wide, std::string& narrow);
 
 // The characters of the buffer up to the first NUL or maxLength, whichever comes first; the empty
 // string for a null buffer.
@@ -24,7 +23,8 @@ std::string CharsToString(std::size_t maxLength, const aafCharacter* buffer);
 // up to the first NUL. Values such as an Int32 or an opaque payload carry no terminator.
 std::string WideBytesToString(const aafUInt8* bytes, std::size_t length);
 
-// The UTF-8 path as UTF-16; the empty text for a null path.
+// The path's bytes as UTF-16 for the file open: UTF-8 as it reads, and every byte that is not UTF-8
+// as the lone surrogate U+DC80 + (byte - 0x80); the empty text for a null path.
 std::u16string PathToWideString(const char* path);
 
 // The text read shared by every getter of an AAF text: the length in bytes (terminator included),

@@ -5,6 +5,9 @@
 
 #include <QSettings>
 #include <QString>
+#include <QTemporaryFile>
+
+class OutputFile;
 
 // What the run does with an INI file.
 enum class IniAccess {
@@ -16,7 +19,8 @@ enum class IniAccess {
     Write,
 };
 
-// The INI file at path (a UTF-8 file name) in Qt's INI format.
+// The INI file at path (file-system bytes) in Qt's INI format. A file only read is read from a copy
+// of its bytes, so a missing or special file reads as empty.
 std::unique_ptr<QSettings> OpenIniFile(const std::string& path, IniAccess access = IniAccess::Read);
 
 // The value under key as UTF-8 text. Qt splits an unquoted value at its commas; such a value comes
@@ -25,3 +29,24 @@ std::string IniText(const QSettings& settings, const QString& key);
 
 // Writes the settings to disk; false when Qt could not write the file.
 bool SyncIniFile(QSettings& settings);
+
+// An INI file the run writes: edited in a scratch copy of what the target holds (in the system's
+// temporary folder, under a name Qt always takes, whatever bytes the target's path holds), then
+// saved into an OutputFile, so the target changes only when the run commits it.
+class IniOutput {
+public:
+    explicit IniOutput(const std::string& target);
+    ~IniOutput();
+    IniOutput(const IniOutput&) = delete;
+    IniOutput& operator=(const IniOutput&) = delete;
+    QSettings& settings() { return *settings_; }
+    // Writes the settings and puts their bytes into out; false when either fails.
+    bool SaveInto(OutputFile& out);
+    // SaveInto a new OutputFile on the target, committed at once; false on any failure.
+    bool SaveAndCommit();
+
+private:
+    std::string target_;
+    std::unique_ptr<QTemporaryFile> scratch_;
+    std::unique_ptr<QSettings> settings_;
+};

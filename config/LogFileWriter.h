@@ -6,7 +6,8 @@
 
 #include "config/TranslationLog.h"
 
-class QSettings;
+class IniOutput;
+class OutputFile;
 
 // Writes a copy of TranslationLog, taken when the writer is built, into the log INI file.
 class LogFileWriter {
@@ -16,7 +17,9 @@ public:
     LogFileWriter(const LogFileWriter&) = delete;
     LogFileWriter& operator=(const LogFileWriter&) = delete;
 
-    // False when the file could not be written.
+    // Writes the log into out, which the caller commits; false when it could not be written.
+    bool Write(OutputFile& out);
+    // Writes the log into its file at once; false when the file could not be written.
     bool Write();
 
 private:
@@ -24,9 +27,13 @@ private:
     void WriteLogTranslations(const TranslationLogEntry& entry);
 
     std::vector<TranslationLogEntry> entries_;
-    std::unique_ptr<QSettings> settings_;
+    void Fill();
+
+    std::unique_ptr<IniOutput> file_;
 };
 
 // Writes TranslationLog to the file named by the "logFilePath" parameter ("Log_<i>" groups and
 // "Log_Num"; what the file held before stays). False when the file could not be written.
 bool WriteTranslationLog();
+// The same into out, an output on that file that the caller commits.
+bool WriteTranslationLog(OutputFile& out);

@@ -34,7 +34,8 @@ bool WriteMediaFileListIni(const std::string& filePath)
 {
     if (filePath.empty())
         return false;
-    auto settings = OpenIniFile(filePath, IniAccess::Write);
+    IniOutput file(filePath);
+    QSettings* const settings = &file.settings();
     int i = 0;
     for (const auto& [key, value] : SourcePathMap) {
         if (value.empty())
@@ -47,7 +48,7 @@ bool WriteMediaFileListIni(const std::string& filePath)
         ++i;
     }
     settings->setValue(QStringLiteral("Number_of_File"), i);
-    return SyncIniFile(*settings);
+    return file.SaveAndCommit();
 }
 
 void LoadMediaRelinkList(const std::string& filePath)

@@ -13,5 +13,12 @@ constexpr std::array<Auid, 0> kAlternateIdentityEffects{};
 
 bool IsAlternateIdentityEffect(const Auid& operation)
 {
-    return std::ranges::find(kAlternateIdentityEffects, operation) != kAlternateIdentityEffects.end();
+    return IsAlternateIdentityEffect(operation, kAlternateIdentityEffects);
 }
+
+bool IsAlternateIdentityEffect(const Auid& operation, std::span<const Auid> operations)
+{
+    return std::ranges::find(operations, operation) != operations.end();
+}
+
+std::span<const Auid> ConfiguredAlternateIdentityEffects() { return kAlternateIdentityEffects; }

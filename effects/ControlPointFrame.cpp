@@ -2,8 +2,8 @@
 
 #include <cstdint>
 
-#include "records/FloatToInt.h"
 #include "aaf/import/TimelineBuilder.h"
+#include "records/FloatToInt.h"
 
 namespace {
 
@@ -32,4 +32,18 @@ int CurrentItemFrame(std::pair<int, int>& time, int mode)
         return ControlPointFrame(trim, time.first, time.second);
     time.first = AddFrames(time.first, trim.in);
     return time.first;
+}
+
+void CountPointsInFrames(const ComponentContext& effect, std::vector<ControlPointInfo>& points)
+{
+    for (ControlPointInfo& point : points)
+        point.timeNumerator = FloatToInt(static_cast<double>(effect.OffsetInFrames(point.timeNumerator)));
+    if (!effect.frames.Converts())
+        return;
+    std::vector<ControlPointInfo> kept;
+    kept.reserve(points.size());
+    for (std::size_t i = 0; i < points.size(); ++i)
+        if (i + 1 == points.size() || points[i + 1].timeNumerator != points[i].timeNumerator)
+            kept.push_back(points[i]);
+    points = std::move(kept);
 }

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "records/ParameterMapping.h"
 #include "fcpxml/ValueInfo.h"
+#include "records/ParameterMapping.h"
 
 class ValueBase;
 

@@ -2,15 +2,21 @@
 
 #include <span>
 
+#include "effects/AudioLevelsTranslator.h"
+#include "effects/AudioPanTranslator.h"
+
 #include "aaf/import/DataT.h"
 #include "aaf/import/TimelineBuilder.h"
+#include "config/TranslationLog.h"
+#include "effects/CompositePictureEffects.h"
 #include "effects/EffectIds.h"
 #include "effects/EffectT.h"
+#include "effects/motion/TimeEffectConverters.h"
 #include "effects/PluginEffectName.h"
+#include "effects/plugins/PluginEffects.h"
 #include "effects/TitleTranslator.h"
 #include "fcpxml/ItemKind.h"
 #include "fcpxml/ItemSlot.h"
-#include "config/TranslationLog.h"
 
 namespace {
 
@@ -31,42 +37,58 @@ struct TimeConverterRow {
 };
 
 constexpr ConverterRow kGeneratorRows[] = {
-    {k3DMatteKey, nullptr},     // TranslateMatteKey
-    {k3DMatteKey2, nullptr},    // TranslateMatteKey
-    {k3DMatteKey3, nullptr},    // TranslateMatteKey
-    {k2DMatteKey2, nullptr},    // TranslateMatteKey
-    {k2DMatteKey, nullptr},     // TranslateMatteKey
+    {k3DMatteKey, TranslateMatteKey},
+    {k3DMatteKey2, TranslateMatteKey},
+    {k3DMatteKey3, TranslateMatteKey},
+    {k2DMatteKey2, TranslateMatteKey},
+    {k2DMatteKey, TranslateMatteKey},
     {kTitleToolText, TranslateTitle},  // on clip items only
     {kTitle2, TranslateTitle},
     {kTitle3, TranslateTitle},
 };
 
 constexpr ConverterRow kVideoRows[] = {
-    {kResize, nullptr},               // resize
-    {kSBlendV2, nullptr},             // Translate3DWarp
-    {kSBlend, nullptr},               // Translate3DWarp
-    {k3DMatteKeyPromoted, nullptr},   // Translate3DWarp
-    {kPictureInPictureV2, nullptr},   // picture-in-picture
-    {kSuperimpose, nullptr},          // superimpose
-    {kFlip, nullptr},                 // TranslateFlipFlop
-    {kFlop, nullptr},                 // TranslateFlipFlop
-    {kFlipFlop, nullptr},             // TranslateFlipFlop
+    {kResize, TranslateResize},
+    {kSBlendV2, Translate3DWarp},
+    {kSBlend, Translate3DWarp},
+    {k3DMatteKeyPromoted, Translate3DWarp},
+    {kPictureInPictureV2, TranslatePictureInPicture},
+    {kSuperimpose, TranslateSuperimpose},
+    {kFlip, TranslateFlipFlop},
+    {kFlop, TranslateFlipFlop},
+    {kFlipFlop, TranslateFlipFlop},
 };
 
-// Any other picture operation whose display name is one of the maker's plug-ins.
-constexpr EffectConverter kPluginFilterConverter = nullptr;  // TranslatePluginFilter
+void ConvertAudioLevels(EffectTranslator& translator);
+void ConvertAudioPan(EffectTranslator& translator);
 
 constexpr ConverterRow kAudioRows[] = {
-    {kMonoAudioGain, nullptr},  // audio levels
-    {kMonoAudioPan, nullptr},   // audio pan
+    {kMonoAudioGain, ConvertAudioLevels},
+    {kMonoAudioPan, ConvertAudioPan},
 };
 
 // The speed-control rows come before the repeat row.
 constexpr TimeConverterRow kTimeRows[] = {
-    {kVideoSpeedControl, nullptr},   // time remap
-    {kVideoSpeedControl2, nullptr},  // time remap
-    {kVideoRepeat, nullptr},         // freeze frame
+    {kVideoSpeedControl, ConvertTimeRemap},
+    {kVideoSpeedControl2, ConvertTimeRemap},
+    {kVideoRepeat, ConvertFreezeFrame},
 };
+
+void ConvertAudioLevels(EffectTranslator& translator)
+{
+    AudioLevelsTranslator levels(translator.context, translator.operationId, translator.parameters);
+    levels.coveredStart = translator.coveredStart;
+    TranslateAudioLevels(levels);
+}
+
+void ConvertAudioPan(EffectTranslator& translator)
+{
+    AudioPanTranslator pan(translator.context, translator.operationId, translator.parameters);
+    pan.coveredStart = translator.coveredStart;
+    pan.panParameterIds.push_back(kPanParameter);
+    ReadPanParameter(pan);
+    TranslateAudioPan(pan);
+}
 
 bool RunFirstRow(std::span<const ConverterRow> rows, EffectTranslator& translator)
 {
@@ -87,8 +109,9 @@ bool TranslateVideoEffect(EffectTranslator& translator)
 {
     if (RunFirstRow(kVideoRows, translator))
         return true;
-    if (kPluginFilterConverter != nullptr && IsPluginEffectName(translator.name)) {
-        kPluginFilterConverter(translator);
+    // Any other picture operation whose display name is one of the maker's plug-ins.
+    if (IsPluginEffectName(translator.name)) {
+        TranslatePluginFilter(translator);
         return true;
     }
     return false;
@@ -133,11 +156,10 @@ void EffectT::TranslateEffect()
 {
     EffectTranslator translator(context, id, &parameters);
     translator.SetName(name);
+    translator.coveredStart = coveredStart;
     if (id == kMonoAudioPan) {
-        // The pan goes to its converter whatever the current item; while that converter is not
-        // built, the dispatch logs the pan as not supported like any other effect.
-        if (!TranslateAudioEffect(translator))
-            translator.Dispatch();
+        // The pan goes to its converter whatever the current item: it may cover a whole track.
+        TranslateAudioEffect(translator);
     } else if (isTimeWarp) {
         // A time warp that is neither a speed control nor a repeat leaves no record.
         TranslateTimeEffect(translator, motionEffectTags);

@@ -28,6 +28,7 @@ inline constexpr Auid kPictureInPictureV2 = RegistryAuid("{40354B09-153F-463F-83
 inline constexpr Auid kSuperimpose = RegistryAuid("{F9FF09D2-CC85-3D29-A982-A8776842DAC0}");
 inline constexpr Auid kFlip = RegistryAuid("{9CCF57AC-564D-31C1-A6CD-72E4375FF873}");
 inline constexpr Auid kFlop = RegistryAuid("{429F4C1F-5795-33EB-BC7A-CA40BE038999}");
+inline constexpr Auid kSubmasterUnknown3 = RegistryAuid("{8BC42739-6BAB-11D3-80CF-006008143E6F}");
 inline constexpr Auid kFlipFlop = RegistryAuid("{451A0A83-89A2-3A9E-B8E5-CFC11E1B06DA}");
 
 // Transition operations.
@@ -43,7 +44,15 @@ inline constexpr Auid kSmpteVideoWipe = RegistryAuid("{0C3BEA44-FC05-11D2-8A29-0
 
 // Parameters.
 inline constexpr Auid kLevelParameter = RegistryAuid("{E4962320-2267-11D3-8A4C-0050040EF7D2}");
+inline constexpr Auid kAudioGainParameter = RegistryAuid("{47C00F7D-FB55-11D3-9FF7-0004AC969F50}");
+inline constexpr Auid kAmplitudeParameter = RegistryAuid("{E4962321-2267-11D3-8A4C-0050040EF7D2}");
+inline constexpr Auid kPanParameter = RegistryAuid("{E4962322-2267-11D3-8A4C-0050040EF7D2}");
 inline constexpr Auid kSmpteWipeNumberParameter = RegistryAuid("{E4962323-2267-11D3-8A4C-0050040EF7D2}");
+// A time warp's speed ratio and its point lists: position, speed and source frame.
+inline constexpr Auid kSpeedRatioParameter = RegistryAuid("{72559A80-24D7-11D3-8A50-0050040EF7D2}");
+inline constexpr Auid kPositionPointsParameter = RegistryAuid("{8D56827A-847E-11D5-935A-50F857C10000}");
+inline constexpr Auid kSpeedPointsParameter = RegistryAuid("{8D56827C-847E-11D5-935A-50F857C10000}");
+inline constexpr Auid kSourceFramesParameter = RegistryAuid("{8D56827D-847E-11D5-935A-50F857C10000}");
 // The Bezier handles of a control point and their mode.
 inline constexpr Auid kFirstHandleX = RegistryAuid("{8D56830E-847E-11D5-935A-50F857C10000}");
 inline constexpr Auid kFirstHandleY = RegistryAuid("{8D56830F-847E-11D5-935A-50F857C10000}");

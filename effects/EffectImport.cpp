@@ -1,20 +1,24 @@
 #include "effects/EffectT.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <limits>
 
 #include "aaf/HeldInterface.h"
+#include "aaf/import/ComponentT.h"
 #include "aaf/import/NestedSequences.h"
 #include "aaf/import/ParentKind.h"
 #include "aaf/import/SegmentReader.h"
 #include "aaf/import/TimelineBuilder.h"
+#include "aaf/ObjectT.h"
+#include "config/MediaSettings.h"
 #include "effects/EffectIds.h"
 #include "fcpxml/CommentText.h"
 #include "fcpxml/FCPClipItemTag.h"
 #include "fcpxml/FCPSequenceTag.h"
 #include "fcpxml/ItemKind.h"
 #include "fcpxml/ItemSlot.h"
-#include "config/MediaSettings.h"
+#include "records/FloatToInt.h"
 
 namespace {
 
@@ -44,6 +48,41 @@ void ReadRateTag(const std::map<std::string, TaggedValueEntry>& tags, const char
     CommentText comment;
     TaggedValueToCommentText(found->second, comment);
     field = LeadingInteger(comment.text);
+}
+
+// Whether the group's input at index is a sequence.
+bool InputIsSequence(IAAFOperationGroup* group, std::int32_t index)
+{
+    if (group == nullptr || index < 0)
+        return false;
+    Held<IAAFSegment> segment;
+    if (!Obtained(group->GetInputSegmentAt(static_cast<aafUInt32>(index), segment.out()), segment))
+        return false;
+    Held<IAAFSequence> sequence;
+    return segment->QueryInterface(IID_IAAFSequence, reinterpret_cast<void**>(sequence.out())) >= 0 &&
+           static_cast<bool>(sequence);
+}
+
+// A speed change plays its input's source range over the group's own length: the item lies on its
+// track where the group does, whatever range of its source it shows.
+void PlaceOnTrackAsGroup(ItemSlot& item, std::int32_t groupLength)
+{
+    const int kind = GetItemKind(item);
+    if (kind != ItemKindClipItem && kind != ItemKindGeneratorItem)
+        return;
+    if (auto* trim = dynamic_cast<TrimTagBase*>(item.get()))
+        trim->recordLength = std::max(groupLength, 0);
+}
+
+// The input of a speed change plays at another speed, so it covers its own length of its source,
+// not the group's; an input whose length cannot be read keeps the group's.
+std::int32_t OwnLengthOfInput(IAAFSegment* segment, const ComponentContext& input)
+{
+    Held<IAAFComponent> component;
+    if (GetInterface(component.out(), IID_IAAFComponent, "IID_IAAFComponent", segment) < 0)
+        return input.length;
+    const std::int64_t length = ComponentT::GetLength(component.get());
+    return length > 0 ? input.LengthInFrames(length) : input.length;
 }
 
 }  // namespace
@@ -94,7 +133,15 @@ void EffectT::ImportEffect()
         AddCommentsToCurrentItem(CurrentItemSlot());
     } else {
         const std::size_t depth = ItemStackDepth();
-        ImportLastInput(context.subKind, id == kMonoAudioPan ? kParentEffectInputOwnTrack : kParentEffectInput);
+        // A pan over a sequence at track level fills the track opened for it, gaps and
+        // transitions in place. Anywhere else a pan's input is read like any effect's, so its
+        // clips stay on the track that holds the pan, where the file puts them.
+        const bool ownTrack = id == kMonoAudioPan && context.parentKind == kParentTimelineSlot &&
+                              InputIsSequence(group, inputCount - 1);
+        ImportLastInput(context.subKind, ownTrack ? kParentEffectInputOwnTrack : kParentEffectInput);
+        // Over an input of several items, each keeps the length of its own source.
+        if (isTimeWarp && ItemsPushedSince(depth) == 1)
+            PlaceOnTrackAsGroup(GlobalTimelineBuilder.ItemStack.front(), context.length);
         ReadMixMatchRates();
         TranslateInputItems(depth);
     }
@@ -103,20 +150,30 @@ void EffectT::ImportEffect()
 
 void EffectT::TranslateInputItems(std::size_t depth)
 {
-    // A pan works on the clips of its track, not on items of its own.
-    if (ItemsPushedSince(depth) <= 1 || id == kMonoAudioPan) {
+    // One item, or a pan that filled a track of its own (it covers that track's clips).
+    if (ItemsPushedSince(depth) <= 1) {
+        coveredStart = 0;
         TranslateEffect();
         AddCommentsToCurrentItem(CurrentItemSlot());
         return;
     }
-    // An input of several components: the effect covers each of their clips, as it would cover one.
-    ForEachItemPushedSince(depth, [this] {
-        const int kind = GetItemKind(GlobalTimelineBuilder.ItemStack.front());
+    // An input of several components: the effect covers each of their clips, as it would cover one,
+    // each from where it starts within the input (after the items before it).
+    std::int64_t start = 0;
+    ForEachItemPushedSince(depth, [this, &start] {
+        const ItemSlot& item = GlobalTimelineBuilder.ItemStack.front();
+        const int kind = GetItemKind(item);
+        TrimValues trim;
+        GetItemTrimValues(item, trim);
+        coveredStart = FloatToInt(static_cast<double>(start));
+        if (kind != ItemKindTransitionItem)
+            start += std::max(std::int64_t{trim.out} - trim.in, std::int64_t{0});
         if (kind != ItemKindClipItem && kind != ItemKindGeneratorItem)
             return;
         TranslateEffect();
         AddCommentsToCurrentItem(CurrentItemSlot());
     });
+    coveredStart = 0;
 }
 
 void EffectT::ImportInputSegment(std::int32_t index, std::int32_t subKind, std::int32_t parentKind)
@@ -129,6 +186,8 @@ void EffectT::ImportInputSegment(std::int32_t index, std::int32_t subKind, std::
     Held<IAAFSegment> segment;
     if (!Obtained(group->GetInputSegmentAt(static_cast<aafUInt32>(index), segment.out()), segment))
         return;
+    if (isTimeWarp)
+        input.length = OwnLengthOfInput(segment.get(), input);
     ReadComponent(segment.get(), input);
 }
 

@@ -68,6 +68,9 @@ struct EffectT : DefinitionT {
     bool isTimeWarp = false;
     std::int32_t inputCount = 0;
     std::int32_t parameterCount = 0;
+    // While the effect is translated onto one of several items of its input: where that item starts
+    // within the input, in frames; 0 otherwise.
+    std::int32_t coveredStart = 0;
     std::vector<MotionEffectTags> motionEffectTags;
     std::map<std::string, ParameterRecord> parameters;
 

@@ -1,9 +1,10 @@
 #include "effects/EffectTranslator.h"
 
+#include "aaf/import/TimelineBuilder.h"
 #include "effects/FCPEffectCatalogue.h"
+#include "fcpxml/FCPClipItemTag.h"
 #include "fcpxml/ItemKind.h"
 #include "fcpxml/ItemSlot.h"
-#include "aaf/import/TimelineBuilder.h"
 
 EffectTranslator::EffectTranslator(const ComponentContext& effectContext, const Auid& operation,
                                    std::map<std::string, ParameterRecord>* effectParameters)
@@ -15,6 +16,14 @@ EffectTranslator::EffectTranslator(const ComponentContext& effectContext, const 
 void EffectTranslator::SetName(const std::string& displayName) { name = displayName; }
 
 void EffectTranslator::SetFCPEffect(const std::string& fcpEffectId) { CopyCatalogueEffect(fcpEffectId, effect); }
+
+FCPClipItemTag* CurrentClipItem()
+{
+    auto& items = GlobalTimelineBuilder.ItemStack;
+    if (items.empty() || GetItemKind(items.front()) != ItemKindClipItem)
+        return nullptr;
+    return static_cast<FCPClipItemTag*>(items.front().get());
+}
 
 bool AttachFilterToCurrentItem(const EffectTranslator& translator)
 {

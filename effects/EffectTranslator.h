@@ -1,11 +1,12 @@
 #pragma once
 
+#include <cstdint>
 #include <map>
 #include <string>
 
+#include "fcpxml/EffectInfo.h"
 #include "records/Auid.h"
 #include "records/ComponentContext.h"
-#include "fcpxml/EffectInfo.h"
 #include "records/ParameterRecord.h"
 
 // The head of every converter's record: the effect's parameters, the FCP effect being built, the
@@ -28,7 +29,15 @@ struct EffectTranslator {
     Auid operationId;
     ComponentContext context;
     std::string name;
+    // Where the current item starts within the effect, in edit units: 0 when the effect covers one
+    // item; for an effect over several, the place of the covered item within the effect's input.
+    std::int32_t coveredStart = 0;
 };
+
+class FCPClipItemTag;
+
+// The current item when it is a clip item, else null.
+FCPClipItemTag* CurrentClipItem();
 
 // The effect as a filter of the current item. True only when the item kept it: false without a
 // current item, for a transition item or a filler, and when an audio clip item refuses a filter

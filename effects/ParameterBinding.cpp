@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "aaf/import/TimelineBuilder.h"
 #include "aaf/ValueMakers.h"
 #include "effects/ControlPointFrame.h"
 #include "effects/ConvertParameterValue.h"
@@ -9,7 +10,6 @@
 #include "fcpxml/FCPClipItemTag.h"
 #include "fcpxml/FCPGeneratorItemTag.h"
 #include "records/ParameterRecord.h"
-#include "aaf/import/TimelineBuilder.h"
 
 void FillParameterValues(ParameterBinding& binding)
 {
@@ -62,14 +62,15 @@ void AddCurveInterpolation(ParameterInfo& parameter)
         parameter.interpolations.emplace_back("FCPCurve");
 }
 
-void AddToCurrentItemMotion(const ParameterInfo& parameter)
+bool AddToCurrentItemMotion(const ParameterInfo& parameter)
 {
     auto& items = GlobalTimelineBuilder.ItemStack;
     if (!parameter.HasValuesOrKeyframes() || items.empty())
-        return;
+        return false;
     ItemTagBase* item = items.front().get();
     if (auto* clip = dynamic_cast<FCPClipItemTag*>(item))
-        clip->AddMotionParameter(parameter);
-    else if (auto* generator = dynamic_cast<FCPGeneratorItemTag*>(item))
-        generator->AddMotionParameter(parameter);
+        return clip->AddMotionParameter(parameter);
+    if (auto* generator = dynamic_cast<FCPGeneratorItemTag*>(item))
+        return generator->AddMotionParameter(parameter);
+    return false;
 }

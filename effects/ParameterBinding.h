@@ -25,5 +25,6 @@ void AddControlPointKeyframes(ParameterBinding& binding);
 void AddKeyframeIfSet(const KeyframeInfo& keyframe, ParameterInfo& parameter);
 // Keyframes are written as a curve.
 void AddCurveInterpolation(ParameterInfo& parameter);
-// Stores a parameter with data in the Basic Motion of the current clip or generator item.
-void AddToCurrentItemMotion(const ParameterInfo& parameter);
+// Stores a parameter with data in the Basic Motion of the current clip or generator item. Answers
+// whether the item kept it (not when its Basic Motion holds that parameter already).
+bool AddToCurrentItemMotion(const ParameterInfo& parameter);

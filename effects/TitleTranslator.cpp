@@ -1,18 +1,18 @@
 #include "effects/TitleTranslator.h"
 
 #include "aaf/Auid.h"
-#include "aaf/RegistryAuid.h"
 #include "aaf/import/NestedSequences.h"
 #include "aaf/import/TimelineBuilder.h"
+#include "aaf/RegistryAuid.h"
+#include "config/MediaSettings.h"
 #include "effects/TitleParser.h"
 #include "fcpxml/BasicMotionBase.h"
 #include "fcpxml/FCPClipItemTag.h"
 #include "fcpxml/FCPGeneratorItemTag.h"
 #include "fcpxml/FCPSequenceTag.h"
-#include "records/FloatToInt.h"
 #include "fcpxml/ItemKind.h"
 #include "fcpxml/ItemSlot.h"
-#include "config/MediaSettings.h"
+#include "records/FloatToInt.h"
 
 namespace {
 
@@ -21,14 +21,6 @@ constexpr Auid kTitleDataParameter = RegistryAuid("{1FDD2907-E48C-11D3-A078-0060
 
 const char* const kFcpName = "Text Generator";
 const char* const kAvidName = "Title Tool";
-
-FCPClipItemTag* CurrentClipItem()
-{
-    auto& items = GlobalTimelineBuilder.ItemStack;
-    if (items.empty() || GetItemKind(items.front()) != ItemKindClipItem)
-        return nullptr;
-    return static_cast<FCPClipItemTag*>(items.front().get());
-}
 
 void ReplaceCurrentMediaWithSlug()
 {

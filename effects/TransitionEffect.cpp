@@ -2,21 +2,15 @@
 
 #include "aaf/import/DataT.h"
 #include "aaf/import/TimelineBuilder.h"
+#include "config/ImportPreferences.h"
 #include "effects/DissolveTransition.h"
 #include "effects/EffectIds.h"
 #include "effects/EffectT.h"
 #include "effects/PluginEffectName.h"
+#include "effects/plugins/PluginEffects.h"
 #include "effects/SmpteWipe.h"
 #include "effects/TransitionTranslator.h"
 #include "fcpxml/FCPTransitionItemTag.h"
-#include "config/ImportPreferences.h"
-
-namespace {
-
-// The maker's plug-in transitions by display name; not built yet, so their names do not match.
-constexpr bool (*kPluginTransitionConverter)(TransitionTranslator& translator) = nullptr;  // TranslatePluginTransition
-
-}  // namespace
 
 void EffectT::ImportTransitionEffect()
 {
@@ -47,10 +41,10 @@ bool EffectT::TranslateTransition(FCPTransitionItemTag& transitionItem)
         SmpteWipeTranslator translator(context, id, &parameters, &transitionItem);
         translator.SetName(name);
         translated = TranslateSmpteWipe(translator);
-    } else if (kPluginTransitionConverter != nullptr && IsPluginEffectName(name)) {
+    } else if (IsPluginEffectName(name)) {
         TransitionTranslator translator(context, id, &parameters, &transitionItem);
         translator.SetName(name);
-        translated = kPluginTransitionConverter(translator);
+        translated = TranslatePluginTransition(translator);
     }
     if (!translated)
         LogUnsupportedTransition(transitionItem);

@@ -1,7 +1,7 @@
 #include "fcpxml/AppSpecificData.h"
 
-#include "fcpxml/XmlWriter.h"
 #include "config/MediaSettings.h"
+#include "fcpxml/XmlWriter.h"
 
 DataInfo::DataInfo(const MediaSettings& settings, bool codecForm)
 {

@@ -2,9 +2,9 @@
 
 #include "fcpxml/FilterInfo.h"
 
-void BasicMotionBase::AddMotionParameter(const ParameterInfo& parameter)
+bool BasicMotionBase::AddMotionParameter(const ParameterInfo& parameter)
 {
-    motionParameters.emplace(parameter.parameterid, parameter);
+    return motionParameters.emplace(parameter.parameterid, parameter).second;
 }
 
 void BasicMotionBase::AddParameterIfSet(const ParameterInfo& parameter, EffectInfo& effect)

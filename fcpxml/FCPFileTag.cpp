@@ -2,11 +2,11 @@
 
 #include <algorithm>
 
-#include "records/MobSourceInfo.h"
-#include "fcpxml/NumberText.h"
-#include "fcpxml/XmlWriter.h"
 #include "config/ImportPreferences.h"
 #include "config/MediaSettings.h"
+#include "fcpxml/NumberText.h"
+#include "fcpxml/XmlWriter.h"
+#include "records/MobSourceInfo.h"
 
 std::map<std::string, bool> WrittenFileIds;
 
@@ -44,6 +44,20 @@ TimecodeInfo TimecodeInfoFrom(const Timecode& value)
 bool IsTimecodeSet(const TimecodeInfo& info)
 {
     return info.frame != 0 || !info.reelname.empty();
+}
+
+// A timecode that was never set (a slug's file) is written as frame 0 of its rate: its frame -1
+// would read as a negative timecode without a frame. The record stays unset, so that it is
+// written the same way again.
+void WriteFileTimecode(TimecodeInfo& info)
+{
+    if (info.frame != -1 || !info.text.empty()) {
+        WriteTimecode(info);
+        return;
+    }
+    TimecodeInfo unset = info;
+    unset.frame = 0;
+    WriteTimecode(unset);
 }
 
 VideoInfo MakeSlugVideoInfo(const MediaSettings& settings, int fileDuration)
@@ -181,10 +195,10 @@ void FCPFileTag::WritePathUrl() const
 void FCPFileTag::WriteFileTimecodes()
 {
     if (IsTimecodeSet(timecode))
-        WriteTimecode(timecode);
+        WriteFileTimecode(timecode);
     for (auto& [type, info] : timecodes)
         if (IsTimecodeSet(info))
-            WriteTimecode(info);
+            WriteFileTimecode(info);
 }
 
 void FCPFileTag::WriteFile()

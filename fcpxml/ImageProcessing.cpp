@@ -1,9 +1,9 @@
 #include "fcpxml/ImageProcessing.h"
 
-#include "fcpxml/CodecColorSpaceMap.h"
-#include "fcpxml/XmlWriter.h"
 #include "config/ImportPreferences.h"
 #include "config/MediaSettings.h"
+#include "fcpxml/CodecColorSpaceMap.h"
+#include "fcpxml/XmlWriter.h"
 
 FcpImageProcessingInfo MakeImageProcessing(const MediaSettings& settings)
 {

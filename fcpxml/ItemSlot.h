@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "fcpxml/TrimTagBase.h"
 #include "config/TranslationLog.h"
+#include "fcpxml/TrimTagBase.h"
 
 class ItemTagBase;
 class FCPClipItemTag;

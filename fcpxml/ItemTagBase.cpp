@@ -1,7 +1,7 @@
 #include "fcpxml/ItemTagBase.h"
 
-#include "fcpxml/XmlWriter.h"
 #include "config/MediaSettings.h"
+#include "fcpxml/XmlWriter.h"
 
 ItemTagBase::ItemTagBase() : ItemTagBase(std::string()) {}
 

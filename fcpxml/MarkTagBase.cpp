@@ -1,8 +1,8 @@
 #include "fcpxml/MarkTagBase.h"
 
+#include "config/ImportPreferences.h"
 #include "fcpxml/CommentText.h"
 #include "records/ValueBase.h"
-#include "config/ImportPreferences.h"
 
 void MarkTagBase::CopyMarks(const MarkTagBase& other)
 {

@@ -1,9 +1,9 @@
 #include "fcpxml/RateInfo.h"
 
-#include "fcpxml/NumberText.h"
-#include "fcpxml/XmlWriter.h"
 #include "config/MediaSettings.h"
 #include "config/Timecode.h"
+#include "fcpxml/NumberText.h"
+#include "fcpxml/XmlWriter.h"
 
 RateInfo::RateInfo()
 {

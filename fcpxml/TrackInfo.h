@@ -3,8 +3,8 @@
 #include <map>
 #include <vector>
 
-#include "records/ComponentContext.h"
 #include "fcpxml/ItemSlot.h"
+#include "records/ComponentContext.h"
 
 // The "track" element: the items of one video or audio track, owned through their slots.
 struct TrackInfo {

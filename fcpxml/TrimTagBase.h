@@ -21,6 +21,9 @@ struct TrimTagBase {
     int end = -1;
     int in = -1;
     int out = -1;
+    // The item's length on its track where it differs from out - in: a speed change plays its
+    // source range over the time-warp group's length. -1 is out - in. Never written.
+    int recordLength = -1;
     TransitionEdge startTransition;
     TransitionEdge endTransition;
 };

@@ -1,5 +1,7 @@
 #include "fcpxml/XmlWriter.h"
 
+#include "config/Utf8Text.h"
+
 QFile XmlOutputFile;
 int XmlIndentDepth = 0;
 
@@ -22,9 +24,11 @@ void Put(std::string_view bytes)
     currentSink->Write(bytes.data(), bytes.size());
 }
 
-bool IsForbiddenControl(unsigned char c)
+// XML 1.0's Char production: what a document may hold at all.
+bool IsXmlChar(char32_t c)
 {
-    return c < 0x20 && c != '\t' && c != '\n' && c != '\r';
+    return c == '\t' || c == '\n' || c == '\r' || (c >= 0x20 && c <= 0xD7FF) || (c >= 0xE000 && c <= 0xFFFD) ||
+           (c >= 0x10000 && c <= 0x10FFFF);
 }
 
 }  // namespace
@@ -158,16 +162,22 @@ std::string EscapeXmlText(std::string_view text)
 {
     std::string escaped;
     escaped.reserve(text.size());
-    for (char ch : text) {
-        switch (ch) {
+    for (std::size_t pos = 0; pos < text.size();) {
+        const std::size_t at = pos;
+        char32_t c = 0;
+        if (!NextUtf8CodePoint(text, pos, c)) {
+            AppendUtf8(0xFFFD, escaped);  // a byte that is not UTF-8 stands for no character
+            continue;
+        }
+        switch (c) {
         case '"': escaped += "&quot;"; break;
         case '&': escaped += "&amp;"; break;
         case '\'': escaped += "&apos;"; break;
         case '<': escaped += "&lt;"; break;
         case '>': escaped += "&gt;"; break;
         default:
-            if (!IsForbiddenControl(static_cast<unsigned char>(ch)))
-                escaped += ch;
+            if (IsXmlChar(c))
+                escaped.append(text.substr(at, pos - at));
         }
     }
     return escaped;

@@ -88,9 +88,10 @@ void WriteXmlContainer(const char* name, Children&& children)
     WriteXmlContainerClose(name);
 }
 
-// A copy of text with " & ' < > replaced by their entities. Control characters that XML 1.0 does not
-// allow (below 0x20 other than tab, line feed and carriage return) are dropped, so the document stays
-// well-formed; every other byte passes unchanged.
+// A copy of the UTF-8 text with " & ' < > replaced by their entities. Every character XML 1.0 does
+// not allow (controls other than tab, line feed and carriage return, U+FFFE, U+FFFF) is dropped, and
+// a byte that is not UTF-8 becomes U+FFFD, so the document stays well-formed; the rest passes
+// unchanged. Element text and attribute values both go through here.
 std::string EscapeXmlText(std::string_view text);
 
 // "TRUE" for a set flag, "FALSE" otherwise.

@@ -1,5 +1,10 @@
 #include "records/ComponentContext.h"
 
+#include <algorithm>
+#include <limits>
+#include <stdexcept>
+#include <string>
+
 #include "records/SlotInfo.h"
 
 ComponentContext::ComponentContext(const SlotInfo& slotInfo, int32_t parent)
@@ -15,7 +20,13 @@ ComponentContext::ComponentContext(const SlotInfo& slotInfo, int32_t parent)
 
 int32_t ComponentContext::LengthInFrames(int64_t editUnits) const
 {
-    return static_cast<int32_t>(frames.Span(position, editUnits));
+    // A negative length counts as 0; one beyond the document's 32-bit frame numbers is damage,
+    // never a wrap.
+    const int64_t span = frames.Span(position, std::max<int64_t>(editUnits, 0));
+    if (span > std::numeric_limits<int32_t>::max())
+        throw std::runtime_error("A component length of " + std::to_string(span) +
+                                 " frames is beyond what the document holds: the AAF file is damaged");
+    return static_cast<int32_t>(std::max<int64_t>(span, 0));
 }
 
 int64_t ComponentContext::OffsetInFrames(int64_t offset) const

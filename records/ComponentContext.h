@@ -33,7 +33,8 @@ struct ComponentContext {
     int64_t position = 0;
     EditUnitConverter frames;
 
-    // The frames of a component of editUnits that begins at position.
+    // The frames of a component of editUnits that begins at position: 0 for a negative length; one
+    // beyond the 32-bit range of the document raises.
     int32_t LengthInFrames(int64_t editUnits) const;
     // The frames from the component's start to an offset into it (a cut point, a fade).
     int64_t OffsetInFrames(int64_t offset) const;

@@ -4,10 +4,10 @@
 #include <map>
 #include <string>
 
+#include "config/Timecode.h"
 #include "records/Auid.h"
 #include "records/MobId.h"
 #include "records/ValueBase.h"
-#include "config/Timecode.h"
 
 // What the import reads of one mob; a plain value.
 struct MobInfo {

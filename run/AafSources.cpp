@@ -31,6 +31,11 @@ void CloseFile()
 
 }  // namespace
 
+void ForgetOpenAafFile()
+{
+    OpenAafFile.reset();
+}
+
 void InstallAafSources()
 {
     DocumentImportSource.open = OpenFile;

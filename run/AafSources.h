@@ -4,3 +4,6 @@
 // file open, the import (with the effect translation), the queries and the close. The program fills
 // them once at start; tests may replace them afterwards.
 void InstallAafSources();
+
+// Drops the AAF file a run left open (none does: every road closes it) without closing it again.
+void ForgetOpenAafFile();

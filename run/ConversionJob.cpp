@@ -11,8 +11,15 @@
 #include "aaf/import/EventMarkers.h"
 #include "aaf/import/FileT.h"
 #include "aaf/import/MasterClipMap.h"
-#include "records/MobRegistry.h"
 #include "aaf/import/TimelineBuilder.h"
+#include "config/ImportPreferences.h"
+#include "config/LogFileWriter.h"
+#include "config/MediaSettings.h"
+#include "config/NamedParameters.h"
+#include "config/OutputFile.h"
+#include "config/ProjectFormat.h"
+#include "config/SourcePaths.h"
+#include "config/TranslationLog.h"
 #include "effects/FCPEffectCatalogue.h"
 #include "effects/FxPlugUuidMap.h"
 #include "effects/TranslationTables.h"
@@ -24,13 +31,7 @@
 #include "fcpxml/XmemlDocument.h"
 #include "fcpxml/XmlWriter.h"
 #include "platform/AafLoader.h"
-#include "config/ImportPreferences.h"
-#include "config/LogFileWriter.h"
-#include "config/MediaSettings.h"
-#include "config/NamedParameters.h"
-#include "config/ProjectFormat.h"
-#include "config/SourcePaths.h"
-#include "config/TranslationLog.h"
+#include "records/MobRegistry.h"
 
 AafQuerySource JobQuerySource;
 AafImportSource DocumentImportSource;
@@ -61,10 +62,9 @@ void WithOpenAafFile(const std::string& aafPath, const std::function<void()>& qu
         JobQuerySource.close();
 }
 
-std::runtime_error OutputFileError(const char* what)
+std::runtime_error OutputFileError(const std::string& path)
 {
-    return std::runtime_error(std::string(what) + " the output file \"" +
-                              XmlOutputFile.fileName().toStdString() + "\": " +
+    return std::runtime_error("Unable to write the output file \"" + path + "\": " +
                               XmlOutputFile.errorString().toStdString());
 }
 
@@ -121,6 +121,7 @@ ConversionJob::~ConversionJob()
     if (queryOnly)
         return;
     XmlOutputFile.close();
+    xmlOutput.reset();  // a document never committed goes
     ResetJobState();
     ClearSourcePathMap();
 }
@@ -129,10 +130,10 @@ void ConversionJob::OpenXmlOutput()
 {
     if (XmlOutputFile.isOpen())
         XmlOutputFile.close();
-    XmlOutputFile.setFileName(QFile::decodeName(QByteArray::fromStdString(xmlPath)));
-    // Emptied first: an older, longer file at this path must not keep its tail after the document.
-    if (!XmlOutputFile.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        throw OutputFileError("Unable to open");
+    xmlOutput.reset();
+    xmlOutput = std::make_unique<OutputFile>(xmlPath);
+    if (!XmlOutputFile.open(xmlOutput->descriptor(), QIODevice::WriteOnly, QFileDevice::DontCloseHandle))
+        throw OutputFileError(xmlPath);
 }
 
 void ConversionJob::Convert()
@@ -141,11 +142,20 @@ void ConversionJob::Convert()
     RunAafLibrarySequence();
     ExportAafToXml(kXmemlVersion, aafPath, DocumentImportSource);
     if (!XmlOutputFile.flush() || XmlOutputFile.error() != QFileDevice::NoError)
-        throw OutputFileError("Unable to write");
+        throw OutputFileError(xmlPath);
+    XmlOutputFile.close();
     // Without a log path the host asked for no log file.
-    if (!GetNamedParameter("logFilePath").empty() && !WriteTranslationLog())
-        throw std::runtime_error("Unable to write the log file \"" +
-                                 GetNamedParameter("logFilePath") + "\"");
+    const std::string logPath = GetNamedParameter("logFilePath");
+    std::unique_ptr<OutputFile> logOutput;
+    if (!logPath.empty()) {
+        logOutput = std::make_unique<OutputFile>(logPath);
+        if (!WriteTranslationLog(*logOutput))
+            throw std::runtime_error("Unable to write the log file \"" + logPath + "\"");
+    }
+    // Both are whole: only now do they replace what the paths held.
+    xmlOutput->Commit();
+    if (logOutput)
+        logOutput->Commit();
 }
 
 void ConversionJob::GatherMediaPaths()

@@ -1,9 +1,12 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "fcpxml/XmemlDocument.h"
+
+class OutputFile;
 
 // The AAF file access of the two queries (run modes 0 and 1). InstallAafSources fills in the file
 // open, format query, media collection and close; with nothing filled in a query opens nothing and
@@ -35,11 +38,12 @@ public:
     ConversionJob(const ConversionJob&) = delete;
     ConversionJob& operator=(const ConversionJob&) = delete;
 
-    // Names XmlOutputFile after the output path and opens it, emptied, for writing; raises when it
-    // cannot be opened.
+    // Opens XmlOutputFile on a temporary file beside the output path (or on the device it names);
+    // raises when it cannot be opened.
     void OpenXmlOutput();
-    // Run mode 2: output file, AAF libraries, document pass, log file. Raises on any failure,
-    // including a failed write of the output file or of the log file.
+    // Run mode 2: output file, AAF libraries, document pass, log file. The document and the log
+    // go into temporary files moved into place once both are whole; on any failure, including a
+    // failed write of either, it raises and both paths hold what they held before.
     void Convert();
     // Fills SourcePathMap with the AAF file's media file paths.
     void GatherMediaPaths();
@@ -53,6 +57,7 @@ private:
     std::string aafPath;
     std::string xmlPath;
     bool queryOnly;
+    std::unique_ptr<OutputFile> xmlOutput;
 };
 
 // Empties all per-run state.

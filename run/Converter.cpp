@@ -8,15 +8,17 @@
 #include <stdexcept>
 #include <utility>
 
-#include <QFile>
-#include <QFileInfo>
+#include <vector>
+
 #include <QVariant>
 
-#include "run/ConversionJob.h"
 #include "config/ImportPreferences.h"
 #include "config/IniFile.h"
 #include "config/NamedParameters.h"
+#include "config/OutputFile.h"
 #include "config/ProjectFormat.h"
+#include "run/ConversionJob.h"
+#include "run/RunState.h"
 
 namespace {
 
@@ -25,20 +27,31 @@ constexpr const char* kParameterNames[] = {"aafFilePath", "xmlFilePath", "prefFi
 constexpr int kModeProjectFormat = 0;
 constexpr int kModeMediaList = 1;
 constexpr int kModeConvert = 2;
+constexpr const char* kAafName = "AAF file";
+constexpr const char* kXmlName = "output file";
+constexpr const char* kPrefName = "preferences file";
+constexpr const char* kMediaName = "media-settings file";
+constexpr const char* kLogName = "log file";
 
-QString FileName(const std::string& path)
+// The paths a run writes must name no other path of the run: a log over the input, or a document
+// over the preferences, would destroy what the run reads or writes. A character device such as
+// /dev/null takes any number of outputs and is exempt.
+void CheckPathsApart(const std::vector<std::pair<const char*, std::string>>& written,
+                     const std::vector<std::pair<const char*, std::string>>& all)
 {
-    return QFile::decodeName(QByteArray::fromStdString(path));
-}
-
-// Whether the two paths name one file (the same text, or the same existing file).
-bool SameFile(const std::string& a, const std::string& b)
-{
-    if (a == b)
-        return true;
-    const QFileInfo infoA(FileName(a));
-    const QFileInfo infoB(FileName(b));
-    return infoA.exists() && infoB.exists() && infoA.canonicalFilePath() == infoB.canonicalFilePath();
+    for (const auto& [name, path] : written) {
+        if (path.empty())
+            continue;
+        if (KindOfPath(path) == PathKind::Other)
+            throw std::runtime_error("The " + std::string(name) + " \"" + path +
+                                     "\" is not a regular file and is left alone");
+        if (KindOfPath(path) == PathKind::CharacterDevice)
+            continue;
+        for (const auto& [otherName, other] : all)
+            if (name != otherName && NameSameFile(path, other))
+                throw std::runtime_error("The " + std::string(name) + " \"" + path + "\" names the same file as the " +
+                                         otherName + " \"" + other + "\"; nothing was written");
+    }
 }
 
 // The mode as the C library's atoi reads it (blanks, a sign, decimal digits; no digits give 0);
@@ -111,26 +124,32 @@ Converter::Converter(std::string modeText)
 
 bool Converter::AafFileExists() const
 {
-    return QFile::exists(FileName(aafFilePath));
+    return !aafFilePath.empty() && KindOfPath(aafFilePath) != PathKind::Missing;
 }
 
 void Converter::PrepareXmlPath()
 {
-    // Deleting the output file must never delete the input.
-    if (SameFile(xmlFilePath, aafFilePath)) {
-        xmlFilePath = FallbackXmlPath();
-        return;
+    // The output path is only looked at here: nothing is created, emptied or removed before the
+    // document is whole. An output over the input goes to the fallback instead.
+    const auto refuse = [](const std::string& path) {
+        throw std::runtime_error("The output file \"" + path + "\" is not a regular file and is left alone");
+    };
+    const bool namesInput = xmlFilePath == aafFilePath || NameSameFile(xmlFilePath, aafFilePath);
+    if (!xmlFilePath.empty() && !namesInput) {
+        if (KindOfPath(xmlFilePath) == PathKind::Other)
+            refuse(xmlFilePath);
+        if (IsWritableOutputPath(xmlFilePath))
+            return;
     }
-    const QString name = FileName(xmlFilePath);
-    if (QFile::exists(name)) {
-        QFile::remove(name);
-        return;
-    }
-    QFile file(name);
-    if (!name.isEmpty() && file.open(QIODevice::ReadWrite))
-        file.close();
-    else
-        xmlFilePath = FallbackXmlPath();
+    const std::string given = xmlFilePath;
+    xmlFilePath = FallbackXmlPath();
+    if (!xmlFilePath.empty() && KindOfPath(xmlFilePath) == PathKind::Other)
+        refuse(xmlFilePath);
+    if (!xmlFilePath.empty() && !IsWritableOutputPath(xmlFilePath))
+        xmlFilePath.clear();
+    if (xmlFilePath.empty())
+        throw std::runtime_error("The output file \"" + given + (namesInput ? "\" names the AAF file" : "\" cannot be written") +
+                                 ", and the AAF file's name gives no other output path");
 }
 
 std::string Converter::FallbackXmlPath() const
@@ -139,7 +158,7 @@ std::string Converter::FallbackXmlPath() const
         return std::string();
     std::string fallback = DropLastCharacters(aafFilePath, 3) + "xml";
     // An input already named .xml would be overwritten by its own conversion.
-    return SameFile(fallback, aafFilePath) ? std::string() : fallback;
+    return fallback == aafFilePath || NameSameFile(fallback, aafFilePath) ? std::string() : fallback;
 }
 
 int ReadProjectFormatCode(const JobPaths& paths)
@@ -167,12 +186,13 @@ void ConvertAafToXml(const JobPaths& paths, std::string xmlPath)
 bool Converter::RunProjectFormatMode()
 {
     return RunGuarded([this] {
+        CheckPathsApart({{kMediaName, mediaSettingPath}}, {{kAafName, aafFilePath}, {kMediaName, mediaSettingPath}});
         const JobPaths paths{aafFilePath, "", ""};
         const int code = ReadProjectFormatCode(paths);
-        auto settings = OpenIniFile(mediaSettingPath, IniAccess::Write);
-        settings->clear();
-        settings->setValue(QStringLiteral("AAFProjectFormat"), code);
-        if (!SyncIniFile(*settings))
+        IniOutput file(mediaSettingPath);
+        file.settings().clear();
+        file.settings().setValue(QStringLiteral("AAFProjectFormat"), code);
+        if (!file.SaveAndCommit())
             throw std::runtime_error("Unable to write the media-settings file \"" +
                                      mediaSettingPath + "\"");
     });
@@ -181,6 +201,7 @@ bool Converter::RunProjectFormatMode()
 bool Converter::RunMediaListMode()
 {
     return RunGuarded([this] {
+        CheckPathsApart({{kMediaName, mediaSettingPath}}, {{kAafName, aafFilePath}, {kMediaName, mediaSettingPath}});
         const JobPaths paths{aafFilePath, "", ""};
         CollectMediaFileList(paths, mediaSettingPath);
     });
@@ -188,12 +209,16 @@ bool Converter::RunMediaListMode()
 
 bool Converter::RunConvertMode()
 {
-    PrepareXmlPath();
     return RunGuarded([this] {
+        PrepareXmlPath();
+        CheckPathsApart({{kXmlName, xmlFilePath}, {kLogName, logFilePath}},
+                        {{kAafName, aafFilePath},
+                         {kPrefName, PrefFilePath},
+                         {kMediaName, mediaSettingPath},
+                         {kXmlName, xmlFilePath},
+                         {kLogName, logFilePath}});
         const JobPaths paths{aafFilePath, xmlFilePath, logFilePath};
         ReadImportPreferences();
-        if (paths.xmlPath.empty())
-            return;
         ConvertAafToXml(paths, paths.xmlPath);
     });
 }
@@ -202,19 +227,23 @@ int RunConverterMain(int argc, char** argv)
 {
     if (argc < 2)
         return kExitNoArguments;
+    // What an earlier run in this process left behind must not reach this one.
+    ResetRunState();
     const int last = std::min(argc - 1, 6);
     for (int position = 2; position <= last; ++position)
         SetNamedParameter(kParameterNames[position - 2], argv[position]);
 
     Converter converter(argv[1]);
-    if (!converter.AafFileExists())
+    if (!converter.AafFileExists()) {
+        ReportTranslationFailure("The AAF file \"" + GetNamedParameter("aafFilePath") + "\" does not exist");
         return kExitFailure;
+    }
     bool succeeded = false;
     switch (converter.Mode()) {
     case kModeProjectFormat: succeeded = converter.RunProjectFormatMode(); break;
     case kModeMediaList: succeeded = converter.RunMediaListMode(); break;
     case kModeConvert: succeeded = converter.RunConvertMode(); break;
-    default: return kExitFailure;
+    default: ReportTranslationFailure("Unknown run mode \"" + std::string(argv[1]) + "\""); return kExitFailure;
     }
     return succeeded ? kExitSuccess : kExitFailure;
 }

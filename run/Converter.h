@@ -26,8 +26,9 @@ public:
     const std::string& XmlFilePath() const { return xmlFilePath; }
 
     bool AafFileExists() const;
-    // Deletes an existing output file, or creates a missing one; when it cannot be created the
-    // output path becomes FallbackXmlPath.
+    // Checks the output path without touching it: one that cannot be written, or that names the AAF
+    // file, becomes FallbackXmlPath. Raises when the path (or the fallback) is a special file other
+    // than a character device, or when neither can be written.
     void PrepareXmlPath();
     // The AAF path with "xml" in place of its last three characters; empty when the AAF path has
     // four characters or fewer, or when the result would name the AAF file itself.

@@ -4,10 +4,10 @@
 
 #include "aaf/AafInterfaces.h"
 #include "aaf/ReferencedParameterReader.h"
-#include "records/ComponentContext.h"
 #include "fcpxml/ItemSlot.h"
-#include "records/ParameterMapping.h"
 #include "fcpxml/ValueInfo.h"
+#include "records/ComponentContext.h"
+#include "records/ParameterMapping.h"
 
 class ValueBase;
 

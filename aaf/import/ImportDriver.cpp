@@ -7,7 +7,6 @@
 #include "aaf/Auid.h"
 #include "aaf/CheckHResult.h"
 #include "aaf/HeldInterface.h"
-#include "aaf/MobId.h"
 #include "aaf/import/BuildTopLevelSequence.h"
 #include "aaf/import/EditRateConversion.h"
 #include "aaf/import/EventMarkers.h"
@@ -16,11 +15,13 @@
 #include "aaf/import/ImportBins.h"
 #include "aaf/import/ImportMasterMob.h"
 #include "aaf/import/ImportSubclipMob.h"
-#include "records/MobRegistry.h"
+#include "aaf/import/MasterClipLinks.h"
 #include "aaf/import/MobtT.h"
 #include "aaf/import/SourceClipReferences.h"
 #include "aaf/import/TimelineBuilder.h"
 #include "aaf/import/UsageCodes.h"
+#include "aaf/MobId.h"
+#include "records/MobRegistry.h"
 
 namespace {
 
@@ -58,7 +59,9 @@ void BuildProjectFromMobs(MobLists& lists)
     ImportSubclipMobs(lists);
     AddBin(kImportBinName);
     ImportTopLevelMobs(lists);
+    MarkMasterClipsNamedByItems();
     AddMasterClipsToBin();
+    ClearMasterClipIdsWithoutClip();
 }
 
 void SortMobsByKind(MobLists& lists)

@@ -2,11 +2,11 @@
 
 #include <string>
 
-#include "records/MobEntry.h"
 #include "aaf/AafInterfaces.h"
 #include "aaf/import/EffectEntryPoints.h"
 #include "aaf/import/MobKind.h"
 #include "aaf/import/MobLists.h"
+#include "records/MobEntry.h"
 
 // Run mode 2, after the file was opened: every mob registered and sorted, then master clips,
 // adjusted clips, subclips, the bin "AAF Import", the sequences, and the used master clips filed.

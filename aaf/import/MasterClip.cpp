@@ -1,8 +1,8 @@
 #include "aaf/import/MasterClip.h"
 
-#include "aaf/MobId.h"
 #include "aaf/import/MasterClipMap.h"
 #include "aaf/import/MasterMobT.h"
+#include "aaf/MobId.h"
 #include "config/SourcePaths.h"
 
 namespace {

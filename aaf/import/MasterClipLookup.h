@@ -3,9 +3,9 @@
 #include <map>
 #include <string>
 
-#include "records/ComponentContext.h"
 #include "fcpxml/FCPClipItemTag.h"
 #include "fcpxml/FCPClipTag.h"
+#include "records/ComponentContext.h"
 #include "records/SourceReference.h"
 
 // How a source clip on a timeline finds the clip item it plays: through the clip id made for the

@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "aaf/import/EventMarkers.h"
-#include "records/MobEntry.h"
 #include "aaf/import/MobtT.h"
+#include "records/MobEntry.h"
 #include "records/MobSourceInfo.h"
 
 // A master mob made into a master clip: the media source of each of its picture and sound slots,

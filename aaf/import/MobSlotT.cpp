@@ -78,7 +78,7 @@ std::int32_t MobSlotT::Read()
     if (status >= 0) {
         status = GetInterface(&component, IID_IAAFComponent, "IID_IAAFComponent", segment);
         if (status >= 0)
-            info.length = static_cast<std::int32_t>(ComponentT::GetLength(component));
+            info.length = ComponentT::GetFrameLength(component);
     }
     return status;
 }

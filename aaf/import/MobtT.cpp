@@ -121,9 +121,12 @@ void MobtT::ScanSlots()
     frameRate = mobRate.Rate();
     ConvertToFrames(editRate, marksRate);
     if (!startFound) {
-        info.startTimecode.rateNumerator = editRate.numerator;
-        info.startTimecode.rateDenominator = editRate.denominator;
-        const TimecodeBase base = TimecodeBaseFromRate(editRate.numerator, editRate.denominator);
+        // A first slot that counts samples gives no timecode rate: the mob's frames count instead.
+        const SlotInfo::EditRate timecodeRate =
+            IsSampleRate(editRate.numerator, editRate.denominator) ? frameRate : editRate;
+        info.startTimecode.rateNumerator = timecodeRate.numerator;
+        info.startTimecode.rateDenominator = timecodeRate.denominator;
+        const TimecodeBase base = TimecodeBaseFromRate(timecodeRate.numerator, timecodeRate.denominator);
         info.startTimecode.startFrame = base.startFrame;
         info.startTimecode.dropFrame = base.dropFrame;
         info.startTimecode.framesPerSecond = base.framesPerSecond;

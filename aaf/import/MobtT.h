@@ -3,9 +3,9 @@
 #include <cstdint>
 
 #include "aaf/ObjectT.h"
-#include "records/SlotInfo.h"
 #include "records/MobId.h"
 #include "records/MobInfo.h"
+#include "records/SlotInfo.h"
 
 // A mob and what is read of it. Callers copy the MobInfo out before the wrapper goes.
 struct MobtT : ObjectT {

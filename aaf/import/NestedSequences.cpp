@@ -4,9 +4,9 @@
 
 #include "aaf/import/TrackLayout.h"
 #include "aaf/import/TranslationLogCollection.h"
+#include "config/MediaSettings.h"
 #include "fcpxml/AudioInfo.h"
 #include "fcpxml/FCPFileTag.h"
-#include "config/MediaSettings.h"
 
 FCPSequenceTag MakeSequenceTag(const MediaSettings& settings, const std::string& name, int duration)
 {
@@ -56,6 +56,8 @@ FCPClipItemTag CopyClipItemForNesting(const FCPClipItemTag& item, int length)
         copy.out = copy.in + length;
     copy.end = std::min(copy.out - copy.in, length);
     copy.start = 0;
+    // Inside its sequence the copy plays its own range.
+    copy.recordLength = -1;
     copy.filters.clear();
     return copy;
 }

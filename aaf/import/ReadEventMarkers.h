@@ -2,8 +2,8 @@
 
 #include <cstdint>
 
-#include "aaf/import/EventMarkers.h"
 #include "aaf/AafInterfaces.h"
+#include "aaf/import/EventMarkers.h"
 #include "records/SlotInfo.h"
 
 // The events of every event slot of a mob into map, under each described slot ID and the event

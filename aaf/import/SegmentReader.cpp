@@ -1,5 +1,8 @@
 #include "aaf/import/SegmentReader.h"
 
+#include <stdexcept>
+#include <string>
+
 #include "aaf/HeldInterface.h"
 #include "aaf/import/ComponentT.h"
 #include "aaf/import/EffectEntryPoints.h"
@@ -36,6 +39,24 @@ std::int32_t ImportTransition(IUnknown* segment, const ComponentContext& context
     return import != nullptr ? import(segment, context) : E_NOINTERFACE;
 }
 
+// How many segment reads are under way, one inside the other; every recursive walk of a mob's
+// segments goes through ReadSegment.
+int segmentNesting = 0;
+
+class NestingGuard {
+public:
+    NestingGuard()
+    {
+        if (segmentNesting >= kMaxSegmentNesting)
+            throw std::runtime_error("The AAF file nests segments more than " + std::to_string(kMaxSegmentNesting) +
+                                     " deep: it is damaged");
+        ++segmentNesting;
+    }
+    ~NestingGuard() { --segmentNesting; }
+    NestingGuard(const NestingGuard&) = delete;
+    NestingGuard& operator=(const NestingGuard&) = delete;
+};
+
 struct Probe {
     std::int32_t kind;
     std::int32_t (*import)(IUnknown*, const ComponentContext&);
@@ -57,6 +78,7 @@ constexpr Probe kProbes[] = {
 
 bool SegmentReader::ReadSegment(IUnknown* segment)
 {
+    const NestingGuard guard;
     for (const Probe& probe : kProbes) {
         if (probe.import(segment, context) >= 0) {
             kind = probe.kind;

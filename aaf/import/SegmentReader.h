@@ -32,6 +32,10 @@ struct SegmentReader {
     bool ReadSegment(IUnknown* segment);
 };
 
+// Real files nest segments a handful deep; deeper than this is damage, and the walk stops there
+// rather than run out of stack.
+inline constexpr int kMaxSegmentNesting = 1000;
+
 // Reads one component of the traversal: as a segment, or, when no kind answers, through its
 // component interface at its own length. The caller's context keeps the length changes (inside a
 // nested scope they carry over to the following layers).

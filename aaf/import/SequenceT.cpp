@@ -7,8 +7,8 @@
 #include "aaf/import/ParentKind.h"
 #include "aaf/import/SegmentReader.h"
 #include "aaf/import/SourceT.h"
-#include "aaf/import/TimeT.h"
 #include "aaf/import/TimelineBuilder.h"
+#include "aaf/import/TimeT.h"
 #include "aaf/import/TrackLayout.h"
 
 SequenceT::SequenceT(IUnknown* segment, const ComponentContext& componentContext) : context(componentContext)

@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "aaf/AafInterfaces.h"
-#include "records/SlotInfo.h"
 #include "config/Timecode.h"
+#include "records/SlotInfo.h"
 
 struct TimelineMobSlotT;
 

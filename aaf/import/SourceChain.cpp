@@ -4,22 +4,14 @@
 #include "aaf/import/ChooseMediaPath.h"
 #include "aaf/import/FileDescriptorT.h"
 #include "aaf/import/MobKind.h"
-#include "records/MobRegistry.h"
+#include "aaf/import/SlotAnyReference.h"
 #include "aaf/import/SlotSourceReference.h"
 #include "aaf/import/SourceMobT.h"
 #include "aaf/import/TapeR.h"
 #include "aaf/import/TimelineMobSlotT.h"
+#include "records/MobRegistry.h"
 
 namespace {
-
-// The reference of a file mob's slot: a source clip, else the first source clip of a sequence.
-bool FindFileSlotReference(const TimelineMobSlotT& slot, SourceReference& out)
-{
-    if (slot.status < 0)
-        return false;
-    return FindSlotSourceReference(slot, out) >= 0 || ReadSequenceSourceReference(slot.segment, slot.info, out) >= 0 ||
-           ReadSequenceSourceReference(slot.component, slot.info, out) >= 0;
-}
 
 // The slot of that ID in the mob, with its own reference when it has one; false when the slot
 // cannot be read.
@@ -44,7 +36,9 @@ void SourceMobT::ReadSourceChain(MobSourceInfo& out)
         return;
     TimelineMobSlotT slot(mob, 0u);
     SourceReference reference;
-    if (FindFileSlotReference(slot, reference)) {
+    // A file mob may hold its sources as an essence group too (several resolutions of one
+    // original), read as it is in a master mob's slot.
+    if (FindAnySlotReference(slot, reference)) {
         slot.info.sourceRefs.push_back(reference);
         FileDescriptorT descriptor(sourceMob);
         // The locators belong to the essence descriptor, whatever kind of descriptor it is.

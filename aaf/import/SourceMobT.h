@@ -1,7 +1,7 @@
 #pragma once
 
-#include "records/MobEntry.h"
 #include "aaf/import/MobtT.h"
+#include "records/MobEntry.h"
 #include "records/MobSourceInfo.h"
 
 // A source mob (file, tape or physical): the mob and its source-mob interface, through which its

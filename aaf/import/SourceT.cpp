@@ -1,10 +1,15 @@
 #include "aaf/import/SourceT.h"
 
+#include <algorithm>
+#include <limits>
+#include <stdexcept>
+#include <string>
+
 #include "aaf/CheckHResult.h"
-#include "aaf/MobId.h"
 #include "aaf/import/MasterClipLookup.h"
 #include "aaf/import/ParentKind.h"
 #include "aaf/import/TimelineBuilder.h"
+#include "aaf/MobId.h"
 #include "fcpxml/FCPGeneratorItemTag.h"
 
 SourceT::SourceT(IUnknown* segment, const ComponentContext& componentContext) : context(componentContext)
@@ -64,12 +69,17 @@ void SourceT::GetSourceReference()
 
 namespace {
 
-// The item plays the reference's range of its source; positions keep their low 32 bits.
+// The item plays the reference's range of its source; a range beyond the document's 32-bit frame
+// numbers is damage, never a wrap.
 void PlayRange(FCPClipItemTag& item, const SourceReference& reference)
 {
-    const std::int64_t in = static_cast<std::int32_t>(reference.startTime);
+    const std::int64_t in = reference.startTime;
+    const std::int64_t out = in + std::max<std::int64_t>(reference.length, 0);
+    if (in < std::numeric_limits<std::int32_t>::min() || out > std::numeric_limits<std::int32_t>::max())
+        throw std::runtime_error("A source range of " + std::to_string(in) + " to " + std::to_string(out) +
+                                 " frames is beyond what the document holds: the AAF file is damaged");
     item.in = static_cast<int>(in);
-    item.out = static_cast<int>(static_cast<std::int32_t>(in + reference.length));
+    item.out = static_cast<int>(out);
 }
 
 }  // namespace
@@ -150,7 +160,8 @@ FCPClipItemTag SourceT::MakeTitleClipItem()
     }
     item.AssignIdFromName();
     item.mediaType = context.dataKind;
-    item.sourcetracks.push_back(SourceTrackInfo{item.mediaType, 1});
+    // The master clip's slot item brings a source track of its own; an item plays one track.
+    item.sourcetracks.assign(1, SourceTrackInfo{item.mediaType, 1});
     item.layerIndex = context.layerIndex;
     item.duration = reference.length;
     PlayRange(item, reference);

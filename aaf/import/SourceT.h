@@ -3,8 +3,8 @@
 #include <cstdint>
 
 #include "aaf/ObjectT.h"
-#include "records/ComponentContext.h"
 #include "fcpxml/FCPClipItemTag.h"
+#include "records/ComponentContext.h"
 #include "records/SourceReference.h"
 
 // A source clip and the reference read from it. Its import onto the timeline is part of the
@@ -29,8 +29,9 @@ struct SourceT : ObjectT {
     // when no master clip has it.
     FCPClipItemTag MakeClipItem();
     // The clip item of a title: the master clip's item without its files (a master clip made from a
-    // Lower Level composition then stays out of the bins), or an item named "Title" with straight
-    // alpha when no master clip has it; either plays the reference's range.
+    // Lower Level composition is unmarked again, and is filed only while an item still names it), or
+    // an item named "Title" with straight alpha when no master clip has it; either plays the
+    // reference's range on one source track.
     FCPClipItemTag MakeTitleClipItem();
 
     // The clip's source reference (required) and fades; a clip of length 0 takes the enclosing

@@ -6,12 +6,12 @@
 #include "aaf/import/NestedSequences.h"
 #include "aaf/import/TrackLayout.h"
 #include "aaf/import/TranslationLogCollection.h"
+#include "config/ImportPreferences.h"
 #include "fcpxml/FCPClipItemTag.h"
 #include "fcpxml/FCPFillerTag.h"
 #include "fcpxml/FCPGeneratorItemTag.h"
 #include "fcpxml/FCPSequenceTag.h"
 #include "fcpxml/FCPTransitionItemTag.h"
-#include "config/ImportPreferences.h"
 
 TimelineBuilder GlobalTimelineBuilder;
 ImportTraversalLists GlobalImportTraversalLists;

@@ -6,12 +6,12 @@
 #include <map>
 #include <string>
 
-#include "records/ComponentContext.h"
-#include "records/SourceReference.h"
+#include "config/TranslationLog.h"
 #include "fcpxml/ItemSlot.h"
 #include "fcpxml/TrackInfo.h"
+#include "records/ComponentContext.h"
+#include "records/SourceReference.h"
 #include "records/ValueBase.h"
-#include "config/TranslationLog.h"
 
 class FCPClipItemTag;
 class FCPFillerTag;

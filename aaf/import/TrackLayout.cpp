@@ -1,6 +1,10 @@
 #include "aaf/import/TrackLayout.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <limits>
+#include <stdexcept>
+#include <string>
 #include <vector>
 
 #include "aaf/import/EffectEntryPoints.h"
@@ -54,6 +58,8 @@ void ApplyHeadTrims(TrackInfo& track)
         if (!trim || GetItemKind(track.items[index]) == ItemKindTransitionItem)
             continue;
         trim->in += std::min(frames, std::max(trim->out - trim->in, 0));
+        if (trim->recordLength > 0)
+            trim->recordLength -= std::min(frames, trim->recordLength);
     }
 }
 
@@ -84,6 +90,8 @@ void EndItemsAtTheirCuts(TrackInfo& track)
         if (!before || transition->alignment != kAlignStart || transition->duration <= 0)
             continue;
         before->out -= std::min(transition->duration, std::max(before->out - before->in, 0));
+        if (before->recordLength > 0)
+            before->recordLength -= std::min(transition->duration, before->recordLength);
     }
 }
 
@@ -131,17 +139,34 @@ TransitionEdge TransitionAfter(LayoutState& state, std::size_t i, std::size_t co
     return EdgeOf(*transition);
 }
 
+// How long the item lies on its track: its source range, unless a speed change gives it the
+// length of its time-warp group.
+int LengthOnTrack(const TrimTagBase& trim)
+{
+    return trim.recordLength >= 0 ? trim.recordLength : trim.out - trim.in;
+}
+
+// The position length frames on; a track beyond the document's 32-bit frame numbers is damage.
+int Advanced(int position, int length)
+{
+    const std::int64_t next = static_cast<std::int64_t>(position) + length;
+    if (next > std::numeric_limits<int>::max() || next < std::numeric_limits<int>::min())
+        throw std::runtime_error("A track longer than " + std::to_string(std::numeric_limits<int>::max()) +
+                                 " frames is beyond what the document holds: the AAF file is damaged");
+    return static_cast<int>(next);
+}
+
 void PlaceTrim(TrimTagBase& trim, LayoutState& state, const TransitionEdge& startTransition)
 {
-    const int length = trim.out - trim.in;
+    const int length = LengthOnTrack(trim);
     if (startTransition.length != -1 && startTransition.alignment != 0) {
         // The item begins where the transition over its start begins.
         trim.start = state.lastStart;
-        trim.end = state.lastStart + length;
+        trim.end = Advanced(state.lastStart, length);
         state.position = trim.end;
     } else {
         trim.start = state.position;
-        state.position += length;
+        state.position = Advanced(state.position, length);
         trim.end = state.position;
         state.lastStart = trim.start;
     }
@@ -164,7 +189,7 @@ int PlaceTimedItem(Item& item, LayoutState& state, std::size_t i, std::size_t co
 {
     item.startTransition = TransitionBefore(state, i);
     item.endTransition = TransitionAfter(state, i, count);
-    const int length = item.out - item.in;
+    const int length = LengthOnTrack(item);
     PlaceTrim(item, state, item.startTransition);
     if (marks) {
         AddMarkersInRange(item.markers, PlacedValues(item), state.track.slot.slotId, item.layerIndex);
@@ -195,13 +220,13 @@ void PlaceTransition(FCPTransitionItemTag& transition, LayoutState& state)
 {
     if (transition.alignment == kAlignStart) {
         transition.start = state.position;
-        transition.end = state.position + transition.duration;
+        transition.end = Advanced(state.position, transition.duration);
         state.lastStart = transition.start;
         state.position = transition.end;
     } else {
-        // It lies over the tail of the item before it.
+        // It lies over the tail of the item before it, and never reaches before the track's start.
         transition.end = state.position;
-        transition.start = state.position - transition.duration;
+        transition.start = std::max(0, Advanced(state.position, -transition.duration));
         state.lastStart = transition.start;
     }
 }
@@ -209,7 +234,7 @@ void PlaceTransition(FCPTransitionItemTag& transition, LayoutState& state)
 void PlaceFiller(FCPFillerTag& filler, LayoutState& state)
 {
     filler.start = state.position;
-    state.position += filler.out - filler.in;
+    state.position = Advanced(state.position, filler.out - filler.in);
     filler.end = state.position;
     state.lastStart = filler.start;
 }

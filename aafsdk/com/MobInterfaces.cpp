@@ -243,18 +243,20 @@ constexpr InterfaceEntry kRows[] = {
     Row<SourceMob>(classes::kSourceMob),
 };
 
-// UTF-16 to the UTF-8 bytes the file system takes; false on a lone surrogate.
+// UTF-16 to the bytes the file system takes: UTF-8, and a lone U+DC80..U+DCFF as the one byte
+// 0x80..0xFF it stands for (a file name that is not UTF-8); false on any other lone surrogate.
 bool PathBytes(const aafCharacter* wide, std::string* out)
 {
     std::string bytes;
     for (const aafCharacter* p = wide; *p; ++p) {
         char32_t c = *p;
-        if (c >= 0xd800 && c <= 0xdbff) {
-            if (p[1] < 0xdc00 || p[1] > 0xdfff)
-                return false;
+        if (c >= 0xd800 && c <= 0xdbff && p[1] >= 0xdc00 && p[1] <= 0xdfff) {
             c = 0x10000 + ((c - 0xd800) << 10) + (char32_t(p[1]) - 0xdc00);
             ++p;
-        } else if (c >= 0xdc00 && c <= 0xdfff) {
+        } else if (c >= 0xdc80 && c <= 0xdcff) {
+            bytes.push_back(char(c - 0xdc00));
+            continue;
+        } else if (c >= 0xd800 && c <= 0xdfff) {
             return false;
         }
         if (c < 0x80) {

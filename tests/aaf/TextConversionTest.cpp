@@ -19,7 +19,6 @@ using testing::Return;
 using testing::SetArgPointee;
 using testing::StrictMock;
 
-constexpr const char* kConversionFailed = ": Error : Conversion failed.\n";
 
 TEST(TextConversionTest, WideTextBecomesUtf8WithoutLoss)
 {
@@ -46,21 +45,24 @@ TEST(TextConversionTest, WideTextBecomesUtf8WithoutLoss)
     EXPECT_EQ(CharsToString(10, static_cast<const aafCharacter*>(nullptr)), "");
 }
 
-TEST(TextConversionTest, UnpairedSurrogateKeepsTheTextBeforeIt)
+// An unpaired surrogate unit stands for no character: it becomes U+FFFD, the rest of the text is
+// kept, and nothing is printed.
+TEST(TextConversionTest, UnpairedSurrogateBecomesAReplacementCharacter)
 {
     const struct {
         std::u16string wide;
         const char* narrow;
     } cases[] = {
-        {u"ab\xD800" u"cd", "ab"},
-        {u"x\xDC00y", "x"},
-        {u"\xE9t\xE9\xD83D", "été"},
-        {u"\xDE00\xD83D", ""},
+        {u"abc\xD800" u"XYZtail", "abc\xEF\xBF\xBDXYZtail"},
+        {u"x\xDC00y", "x\xEF\xBF\xBDy"},
+        {u"\xE9t\xE9\xD83D", "été\xEF\xBF\xBD"},
+        {u"\xDE00\xD83D", "\xEF\xBF\xBD\xEF\xBF\xBD"},
+        {u"\xD83D\xDE00", "\xF0\x9F\x98\x80"},
     };
     for (const auto& c : cases) {
         testing::internal::CaptureStderr();
         EXPECT_EQ(CharsToString(c.wide.size(), c.wide.c_str()), c.narrow);
-        EXPECT_EQ(testing::internal::GetCapturedStderr(), kConversionFailed);
+        EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
     }
 }
 
@@ -93,6 +95,8 @@ TEST(TextConversionTest, PathsBecomeUtf16)
     EXPECT_EQ(PathToWideString("Caf\xC3\xA9/\xE6\x97\xA5\xE6\x9C\xAC.aaf"), u"Café/日本.aaf");
     EXPECT_EQ(PathToWideString("\xF0\x9F\x98\x80"), u"\xD83D\xDE00");
     EXPECT_EQ(PathToWideString(nullptr), u"");
+    // Bytes that are not UTF-8 travel as U+DC80 + (byte - 0x80); the file open turns them back.
+    EXPECT_EQ(PathToWideString("in\xFF\xE9.aaf"), u"in\xDCFF\xDCE9.aaf");
 }
 
 // The getter fills the caller's buffer with the text, at most bufSize bytes of it.

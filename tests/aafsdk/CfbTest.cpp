@@ -150,7 +150,7 @@ TEST(Cfb, HundredThousandChildrenOfOneStorage)
     CfbImage chain = image;
     std::uint32_t lowest = kNone;
     for (std::uint32_t e = 0; e < chain.layout.entries.size(); ++e)
-        if (chain.layout.entries[e].path.rfind("/Mobs-1901/", 0) == 0 && lowest == kNone)
+        if (chain.layout.path(e).rfind("/Mobs-1901/", 0) == 0 && lowest == kNone)
             lowest = e;
     for (std::uint32_t i = 0; i < kChildren; ++i) {
         chain.setDirectory(lowest + i, DirField::Left, kNone);

@@ -371,7 +371,7 @@ TEST(DamageSliding, FlippedStructureBytesAlwaysTakeTheErrorPath)
             targets.push_back({at + static_cast<std::uint32_t>(DirField::Type), 1});
             if (entry.size > 0)
                 targets.push_back({at + static_cast<std::uint32_t>(DirField::StartSector), 4});
-            const std::string name = entry.path.substr(entry.path.rfind('/') + 1);
+            const std::string& name = entry.name;
             targets.push_back({at, static_cast<std::uint32_t>(ToUtf16(name).size() * 2)});
         }
         std::mt19937 random(20261210 + shift);

@@ -2,6 +2,7 @@
 
 #include <atomic>
 
+#include "config/ConfigurationState.h"
 #include "config/IniFile.h"
 
 namespace configtest {
@@ -21,13 +22,7 @@ std::string Text(const QSettings& settings, const char* key)
 
 void ResetConfiguration()
 {
-    ImportPrefs = ImportPreferences();
-    OutputMediaSettings = MediaSettings();
-    FcpFormatNameMap.clear();
-    SourcePathMap.clear();
-    TranslationLog.clear();
-    PrefFilePath.clear();
-    NamedParameters.erase("logFilePath");
+    ResetConfigurationState();
 }
 
 }  // namespace configtest

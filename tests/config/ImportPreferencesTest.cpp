@@ -4,10 +4,10 @@
 
 #include <gtest/gtest.h>
 
-#include "ConfigTestSupport.h"
 #include "config/ImportPreferences.h"
 #include "config/NamedParameters.h"
 #include "config/ProjectFormat.h"
+#include "ConfigTestSupport.h"
 #include "support/TestSupport.h"
 
 namespace {

@@ -5,9 +5,9 @@
 
 #include <gtest/gtest.h>
 
-#include "ConfigTestSupport.h"
 #include "config/ImportPreferences.h"
 #include "config/MediaSettings.h"
+#include "ConfigTestSupport.h"
 
 namespace {
 

@@ -3,9 +3,9 @@
 
 #include <gtest/gtest.h>
 
-#include "ConfigTestSupport.h"
 #include "config/PathText.h"
 #include "config/SourcePaths.h"
+#include "ConfigTestSupport.h"
 #include "support/TestSupport.h"
 
 namespace {

@@ -2,10 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include "ConfigTestSupport.h"
 #include "config/LogFileWriter.h"
 #include "config/NamedParameters.h"
 #include "config/TranslationLog.h"
+#include "ConfigTestSupport.h"
 #include "support/TestSupport.h"
 
 namespace {

@@ -66,9 +66,10 @@ protected:
 };
 
 // The groups carry no input here, so the effect applies to the item already on top.
-TEST_F(EffectDispatch, EffectsWithoutAConverterAreLoggedOnTheCurrentItem)
+TEST_F(EffectDispatch, EachOperationReachesItsConverterOrIsLoggedAsNotSupported)
 {
     const std::string notSupported = "1 Not Supported / Blur / Ignored";
+    const std::string invalidLength = "3 Time Remap / Motion Effects/Timewarp / Error: Invalid file length";
     const struct {
         const char* name;
         const char* operation;
@@ -85,14 +86,16 @@ TEST_F(EffectDispatch, EffectsWithoutAConverterAreLoggedOnTheCurrentItem)
         {"no current item: nothing", kBlur, kPicture, false, Top::None, 2, {}},
         {"a time warp that is neither speed control nor repeat leaves no record", kBlur, kPicture, true, Top::Clip,
          2, {}},
-        // Speed controls and repeats are not supported until their converters exist.
-        {"speed control before its converter exists", kSpeedControl, kPicture, true, Top::Clip, 2, {notSupported}},
-        {"sound speed control", kAudioSpeedControl, kSound, true, Top::Clip, 1, {notSupported}},
-        {"repeat, under its own name", kRepeat, kPicture, true, Top::Clip, 2,
-         {"1 Not Supported / Video Repeat / Ignored"}},
+        // Speed controls and repeats have their converters; this clip item has no file to retime.
+        {"speed control", kSpeedControl, kPicture, true, Top::Clip, 2, {invalidLength}},
+        {"sound speed control", kAudioSpeedControl, kSound, true, Top::Clip, 1, {invalidLength}},
+        {"repeat", kRepeat, kPicture, true, Top::Clip, 2, {"2 Freeze Frame / Video Repeat (Freeze Frame) / Applied"}},
+        {"speed control on a generator: nothing", kSpeedControl, kPicture, true, Top::Generator, 2, {}},
+        {"repeat on a generator: nothing", kRepeat, kPicture, true, Top::Generator, 2, {}},
         {"speed control without a current item: nothing", kSpeedControl, kPicture, true, Top::None, 2, {}},
-        // The pan goes to its converter even as a time warp; until there is one, it is not supported.
-        {"pan", kPan, kSound, true, Top::Clip, 1, {notSupported}},
+        // The pan goes to its converter even as a time warp, which finds no pan value here and
+        // leaves the clip as it is: no record, not even a not-supported one.
+        {"pan", kPan, kSound, true, Top::Clip, 1, {}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -318,13 +321,16 @@ TEST_F(EffectDispatch, SubmasterBecomesANestedSequence)
     }
 }
 
-// An effect and a time warp, each without a converter.
+// An effect without a converter and a speed change, with the record each leaves on its clip.
 struct CoveringEffect {
     const char* operation;
     const char* name;
     bool timeWarp;
+    const char* record;
 };
-const CoveringEffect kEffectAndTimeWarp[] = {{kBlur, "Blur", false}, {kSpeedControl, "Motion Control", true}};
+const CoveringEffect kEffectAndTimeWarp[] = {
+    {kBlur, "Blur", false, "1 Not Supported / Blur / Ignored"},
+    {kSpeedControl, "Motion Control", true, "2 Time Remap / Motion Effects/Timewarp / Applied"}};
 
 // The clip an effect or a time warp applies to keeps its place; the effect's record goes onto it.
 TEST_F(EffectDispatch, OnlyTheLastInputIsImported)
@@ -348,7 +354,7 @@ TEST_F(EffectDispatch, OnlyTheLastInputIsImported)
         // The input's own record (its source is unknown), then the effect's.
         const std::vector<std::string> records = CurrentRecords();
         ASSERT_FALSE(records.empty());
-        EXPECT_EQ(records.back(), std::string("1 Not Supported / ") + c.name + " / Ignored");
+        EXPECT_EQ(records.back(), c.record);
     }
 }
 
@@ -375,7 +381,7 @@ TEST_F(EffectDispatch, AnInputOfSeveralComponentsIsCoveredClipByClip)
         PushClipItem(Clip("Waiting", 0, 50));
         EXPECT_GE(ImportFirstGroup(file, 2, 26, 61), 0);
 
-        const std::string effect = std::string("1 Not Supported / ") + c.name + " / Ignored";
+        const std::string effect = c.record;
         std::vector<std::string> covered = unknown;
         covered.push_back(effect);
         // Top first: clip, the filler's slug, clip, the dissolve, clip, and the item that waited.

@@ -17,10 +17,12 @@
 #include "aaf/Auid.h"
 #include "aafsdk/fixture/AafFileBuilder.h"
 #include "aafsdk/fixture/AafWriter.h"
-#include "effects/FCPEffectCatalogue.h"
 #include "effects/EffectTranslationEntryPoints.h"
+#include "effects/FCPEffectCatalogue.h"
 #include "effects/TranslationTables.h"
+#include "import/ImportFileSupport.h"
 #include "import/ImportTestSupport.h"
+#include "records/ControlPointInfo.h"
 #include "support/GenericPropertyFixture.h"
 #include "support/InterfaceWalk.h"
 #include "support/TestSupport.h"
@@ -151,6 +153,23 @@ public:
         return input;
     }
 
+    // A source clip of mob sourceMob's slot 1 as the group's next input segment.
+    ObjectId InputClip(ObjectId group, const char* dataDef, std::int64_t length, std::uint32_t sourceMob,
+                       std::int64_t start = 0)
+    {
+        fixture::GraphBuilder& b = f.builder();
+        if (!b.graph().object(group).Find(0x0b02))
+            b.AddStrongVector(group, 0x0b02, fixture::StorageName("InputSegments", 0x0b02, true));
+        const ObjectId clip = b.AddVectorElement(group, 0x0b02, fixture::ids::ClassOf("SourceClip"));
+        b.AddWeakReference(clip, 0x0201, dataDefTag_, 0x1b01, fixture::AuidOf(dataDef).bytes);
+        b.AddI64(clip, 0x0202, length);
+        const fixture::MobIdBytes source = fixture::MakeMobId(sourceMob);
+        b.AddData(clip, 0x1101, {source.begin(), source.end()});
+        b.AddU32(clip, 0x1102, 1);
+        b.AddI64(clip, 0x1201, start);
+        return clip;
+    }
+
     ObjectId Constant(ObjectId group, const aafsdk::Auid& definition, const aafsdk::Auid& type,
                       std::vector<std::uint8_t> value)
     {
@@ -261,8 +280,17 @@ struct FileEffects {
     FileEffects& operator=(const FileEffects&) = delete;
 };
 
-// The state a conversion starts from, with the catalogue built and the effect translation as the
-// import's entry points.
+// A control point at numerator/denominator of the effect; it owns value.
+inline ControlPointInfo ControlPointAt(int numerator, int denominator, ValueBase* value)
+{
+    ControlPointInfo point;
+    point.timeNumerator = numerator;
+    point.timeDenominator = denominator;
+    point.value = value;
+    return point;
+}
+
+// The state a conversion starts from, with the catalogue built and the effect translation as the import's entry points.
 class EffectTest : public importtest::ImportTest {
 protected:
     void SetUp() override
@@ -295,6 +323,23 @@ protected:
     }
 
     testsupport::TempDir dir_;
+};
+
+// Whole imports of files built in code, with the effect translation as the import's entry points.
+class EffectImportFileTest : public importtest::ImportFileTest {
+protected:
+    void SetUp() override
+    {
+        ImportFileTest::SetUp();
+        ClearTranslationTables();
+        BuildEffectCatalogue();
+        UseEffectEntryPoints(EffectTranslationEntryPoints());
+    }
+    void TearDown() override
+    {
+        ImportFileTest::TearDown();
+        ClearTranslationTables();
+    }
 };
 
 }  // namespace effecttest

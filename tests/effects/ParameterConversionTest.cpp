@@ -8,9 +8,9 @@
 #include <gtest/gtest.h>
 
 #include "aaf/Auid.h"
+#include "aaf/import/TimelineBuilder.h"
 #include "aaf/RegistryAuid.h"
 #include "aaf/ValueMakers.h"
-#include "aaf/import/TimelineBuilder.h"
 #include "effects/ApplyConversionRule.h"
 #include "effects/ControlPointFrame.h"
 #include "effects/ConvertParameterValue.h"
@@ -21,9 +21,9 @@
 #include "fcpxml/FCPClipTag.h"
 #include "fcpxml/FCPFillerTag.h"
 #include "fcpxml/FCPGeneratorItemTag.h"
-#include "records/FloatToInt.h"
 #include "fcpxml/FCPTransitionItemTag.h"
 #include "fcpxml/PluginParameterKind.h"
+#include "records/FloatToInt.h"
 
 namespace effecttest {
 namespace {
@@ -146,15 +146,6 @@ TEST_F(ParameterConversion, ControlPointFrames)
     EXPECT_EQ(time.first, 13);
 }
 
-ControlPointInfo Point(int numerator, int denominator, ValueBase* value)
-{
-    ControlPointInfo point;
-    point.timeNumerator = numerator;
-    point.timeDenominator = denominator;
-    point.value = value;
-    return point;
-}
-
 std::vector<std::string> KeyframeTexts(const ParameterInfo& parameter)
 {
     std::vector<std::string> out;
@@ -167,10 +158,10 @@ TEST_F(ParameterConversion, RecordsIntoParameters)
 {
     ParameterRecord ramp;
     ramp.mapping.avid.kind = PluginKindDouble;
-    ramp.controlPoints.push_back(Point(0, 1, new RatioValue(1, 2)));
-    ramp.controlPoints.push_back(Point(1, 2, nullptr));  // no value: no keyframe
-    ramp.controlPoints.push_back(Point(-1, 2, new IntValue(3)));  // before the item: dropped
-    ramp.controlPoints.push_back(Point(1, 1, new IntValue(4)));
+    ramp.controlPoints.push_back(ControlPointAt(0, 1, new RatioValue(1, 2)));
+    ramp.controlPoints.push_back(ControlPointAt(1, 2, nullptr));  // no value: no keyframe
+    ramp.controlPoints.push_back(ControlPointAt(-1, 2, new IntValue(3)));  // before the item: dropped
+    ramp.controlPoints.push_back(ControlPointAt(1, 1, new IntValue(4)));
 
     ParameterBinding none(&ramp, ParameterInfo("Opacity", "opacity"));
     FillParameterValues(none);
@@ -276,7 +267,7 @@ TEST_F(ParameterConversion, ParametersAreLookedUpByAuid)
     parameters[AuidToText(level)].constantValues.push_back(new RatioValue(1, 2));
     parameters[AuidToText(flag)].constantValues.push_back(new BoolValue(1));
     parameters[AuidToText(number)].constantValues.push_back(new IntValue(1));
-    parameters[AuidToText(varying)].controlPoints.push_back(Point(0, 1, new BoolValue(1)));
+    parameters[AuidToText(varying)].controlPoints.push_back(ControlPointAt(0, 1, new BoolValue(1)));
 
     ParameterMap output;
     output["level"].constantValues.push_back(new IntValue(9));

@@ -53,21 +53,9 @@ std::vector<std::string> Items(const TrackInfo& track)
     return out;
 }
 
-// The import of built files with the effect translation.
-class SampleRateTracks : public importtest::ImportFileTest {
+// The import of built files with the effect translation installed.
+class SampleRateTracks : public EffectImportFileTest {
 protected:
-    void SetUp() override
-    {
-        ImportFileTest::SetUp();
-        ClearTranslationTables();
-        BuildEffectCatalogue();
-    }
-    void TearDown() override
-    {
-        ImportFileTest::TearDown();
-        ClearTranslationTables();
-    }
-
     // A composition with a picture and a timecode slot where their rates are given, and a sound
     // slot at the sound rate whose sequence the test fills.
     ObjectId Composition(Rate picture, Rate timecode, Rate sound)

@@ -8,8 +8,8 @@
 #include "fcpxml/FCPGeneratorItemTag.h"
 #include "fcpxml/IDTagBase.h"
 #include "records/MobInfo.h"
-#include "tests/fcpxml/WriteCapture.h"
 #include "support/XmemlValidation.h"
+#include "tests/fcpxml/WriteCapture.h"
 
 using fcpxmltest::Capture;
 using fcpxmltest::Lines;

@@ -1,12 +1,12 @@
 #include <gtest/gtest.h>
 
+#include "config/ImportPreferences.h"
+#include "config/MediaSettings.h"
 #include "fcpxml/FCPFileTag.h"
 #include "fcpxml/IDTagBase.h"
 #include "records/MobSourceInfo.h"
-#include "config/ImportPreferences.h"
-#include "config/MediaSettings.h"
-#include "tests/fcpxml/WriteCapture.h"
 #include "support/XmemlValidation.h"
+#include "tests/fcpxml/WriteCapture.h"
 
 using fcpxmltest::Capture;
 using fcpxmltest::Lines;
@@ -89,7 +89,9 @@ TEST_F(FileTag, WrittenInFullOnceThenByReference)
                                     ">>><ntsc>TRUE</ntsc>",
                                     ">>><timebase>30</timebase>",
                                     ">></rate>",
-                                    ">><string>-00:00:00:01</string>",  // frame -1 counts as set
+                                    // An unset timecode is written, as frame 0 of its rate.
+                                    ">><string>00:00:00:00</string>",
+                                    ">><frame>0</frame>",
                                     "></timecode>",
                                     "><media>",
                                     "></media>",
@@ -131,6 +133,7 @@ TEST_F(FileTag, TimecodesWrittenWhenSet)
         for (size_t at = text.find("<timecode>"); at != std::string::npos; at = text.find("<timecode>", at + 1))
             ++count;
         EXPECT_EQ(count, c.written ? 2u : 0u) << text;
+        EXPECT_EQ(Capture([&] { file.WriteFileTimecodes(); }), text);  // the same again
     }
 }
 

@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "config/ImportPreferences.h"
 #include "fcpxml/MarkerColorTables.h"
 #include "records/ValueBase.h"
-#include "config/ImportPreferences.h"
 
 namespace {
 

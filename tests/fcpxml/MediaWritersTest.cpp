@@ -3,12 +3,12 @@
 
 #include <gtest/gtest.h>
 
-#include "WriteCapture.h"
+#include "config/MediaSettings.h"
 #include "fcpxml/FCPClipItemTag.h"
 #include "fcpxml/FCPFillerTag.h"
 #include "fcpxml/FCPSequenceTag.h"
 #include "fcpxml/MediaTagBase.h"
-#include "config/MediaSettings.h"
+#include "WriteCapture.h"
 
 using fcpxmltest::Capture;
 using fcpxmltest::Lines;

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "WriteCapture.h"
 #include "config/MediaSettings.h"
+#include "WriteCapture.h"
 
 using fcpxmltest::Capture;
 using fcpxmltest::Lines;

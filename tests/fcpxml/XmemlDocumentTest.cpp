@@ -6,8 +6,8 @@
 
 #include <gtest/gtest.h>
 
-#include "fcpxml/XmlWriter.h"
 #include "config/MediaSettings.h"
+#include "fcpxml/XmlWriter.h"
 
 namespace {
 

@@ -88,7 +88,12 @@ TEST(XmlWriter, EscapeXmlText)
         {"tab\tlf\ncr\r", "tab\tlf\ncr\r"},
         {std::string("nul\0x", 5), "nulx"},
         {"\x01\x08\x0B\x0C\x1F|\x7F", "|\x7F"},
-        {"caf\xC3\xA9 \xE2\x82\xAC \xFF", "caf\xC3\xA9 \xE2\x82\xAC \xFF"},
+        {"caf\xC3\xA9 \xE2\x82\xAC \xF0\x9F\x98\x80", "caf\xC3\xA9 \xE2\x82\xAC \xF0\x9F\x98\x80"},
+        // U+FFFE and U+FFFF are outside XML 1.0's Char and go; an encoded surrogate is not UTF-8.
+        {"a\xEF\xBF\xBE" "b\xEF\xBF\xBF" "c\xED\xA0\x80" "d", "abc\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD" "d"},
+        {"\xEF\xBF\xBD\xEE\x80\x80", "\xEF\xBF\xBD\xEE\x80\x80"},  // U+FFFD and U+E000 stay
+        // Bytes that are not UTF-8 (a stray byte, an overlong form, a cut sequence) become U+FFFD.
+        {"x\xFFy\xC0\xAFz\xE2\x82", "x\xEF\xBF\xBDy\xEF\xBF\xBD\xEF\xBF\xBDz\xEF\xBF\xBD\xEF\xBF\xBD"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(EscapeXmlText(c.text), c.expected) << c.text;

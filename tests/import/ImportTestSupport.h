@@ -3,16 +3,19 @@
 #include <gtest/gtest.h>
 
 #include "aaf/import/EventMarkers.h"
+#include "aaf/import/ImportState.h"
 #include "aaf/import/TimelineBuilder.h"
+#include "config/ConfigurationState.h"
+#include "config/ImportPreferences.h"
+#include "config/MediaSettings.h"
+#include "config/TranslationLog.h"
+#include "fcpxml/DocumentState.h"
 #include "fcpxml/FCPClipItemTag.h"
 #include "fcpxml/FCPFillerTag.h"
 #include "fcpxml/FCPGeneratorItemTag.h"
 #include "fcpxml/FCPSequenceTag.h"
 #include "fcpxml/FCPTransitionItemTag.h"
 #include "fcpxml/IDTagBase.h"
-#include "config/ImportPreferences.h"
-#include "config/MediaSettings.h"
-#include "config/TranslationLog.h"
 
 namespace importtest {
 
@@ -25,14 +28,9 @@ protected:
 
     static void Reset()
     {
-        EmptyTimelineBuilderStacks();
-        ClearImportTraversalLists();
-        ClearEventMarkerMap();
-        ClearTranslationLog();
-        UsedNameCounts.clear();
-        UsedItemIds.clear();
-        ImportPrefs = ImportPreferences();
-        OutputMediaSettings = MediaSettings();
+        ResetConfigurationState();
+        ResetDocumentState();
+        ResetImportState();
     }
 };
 

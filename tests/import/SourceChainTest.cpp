@@ -9,8 +9,8 @@
 #include "aaf/import/ImportDriver.h"
 #include "aaf/import/MediaPathQuery.h"
 #include "aaf/import/SourceMobT.h"
-#include "import/SourceFixtures.h"
 #include "config/SourcePaths.h"
+#include "import/SourceFixtures.h"
 
 namespace {
 
@@ -153,6 +153,53 @@ TEST_F(SourceChain, StartTimecodeIsTheSourcesMovedOnByTheSlotOffset)
         if (c.source == Source::Physical) {
             EXPECT_EQ(chain.physicalSources[0].slot.slotId, 1);
         }
+    }
+}
+
+TEST_F(SourceChain, SoundFileMovesTheTimecodeOnByFramesOfItsRate)
+{
+    // A 48 kHz file starts some samples into its source: those samples last so many frames of the
+    // source's timecode, whatever the sample rate.
+    struct Case {
+        const char* label;
+        std::int64_t startSample;
+        bool sourceTimecode;  // the source's timecode slot is its start timecode
+        std::int64_t startFrame;
+        std::int32_t rate;
+        const char* text;
+    };
+    const Case cases[] = {
+        {"10 s into a 25 fps timecode at 1 h", 480000, true, 90250, 25, "01.00.10.00"},
+        {"half a frame rounds up", 480960, true, 90251, 25, "01.00.10.01"},
+        {"a time of day past 32 bits of samples", 14LL * 3600 * 48000, true, 15LL * 3600 * 25, 25, "15.00.00.00"},
+        // No start timecode: the source counts in its own frames (its 24 fps timecode slot), not in
+        // the samples of its first slot.
+        {"no start timecode", 480000, false, 240, 24, "00.00.10.00"},
+    };
+    const auto atSampleRate = [](fixture::AafFileBuilder& f, aafsdk::ObjectId mob) {
+        const auto slot = f.graph().object(mob).Find(0x4403)->elements[0].object;
+        RemoveProperty(f, slot, kEditRate);
+        f.builder().AddRational(slot, kEditRate, 48000, 1);
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.label);
+        ResetImport();
+        fixture::AafFileBuilder f;
+        atSampleRate(f, AddSoundFile(f, 2, "F", 96000, "file:///F.wav", SourceLink{3, 1, c.startSample}).mob);
+        const BuiltSource source = AddSourceMob(f, 3, "P", kImport, ids::kDataDefSound, 1LL << 40, "");
+        atSampleRate(f, source.mob);
+        if (c.sourceTimecode)
+            AddTimecodeSlot(f, source.mob, 2, 1, 90000, 25, false, 25, 1);
+        else
+            AddTimecodeSlot(f, source.mob, 2, 2, 0, 24, false, 24, 1);
+        Open(f);
+
+        const Timecode start = ChainOf(2).mob.startTimecode;
+        EXPECT_EQ(start.startFrame, c.startFrame);
+        EXPECT_EQ(start.rateNumerator, c.rate);
+        EXPECT_EQ(start.rateDenominator, 1);
+        EXPECT_EQ(start.framesPerSecond, c.rate);
+        EXPECT_EQ(TimecodeToText(start), c.text);
     }
 }
 

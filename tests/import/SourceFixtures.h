@@ -48,23 +48,30 @@ inline BuiltSource AddSourceMob(fixture::AafFileBuilder& f, std::uint32_t n, std
     return {mob, descriptor};
 }
 
+// The properties of a full-frame CDCI picture descriptor of the frame size.
+inline void FillPictureDescriptor(fixture::AafFileBuilder& f, aafsdk::ObjectId descriptor, std::int64_t length,
+                                  std::uint32_t width, std::uint32_t height)
+{
+    fixture::GraphBuilder& b = f.builder();
+    b.AddRational(descriptor, 0x3001, 25, 1);
+    b.AddI64(descriptor, 0x3002, length);
+    b.AddU32(descriptor, 0x3202, height);
+    b.AddU32(descriptor, 0x3203, width);
+    b.AddU32(descriptor, 0x3208, height);
+    b.AddU32(descriptor, 0x3209, width);
+    b.AddU8(descriptor, 0x320c, 0);
+    b.AddData(descriptor, 0x320d, {21, 0, 0, 0, 0x48, 0x02, 0, 0});
+    b.AddU32(descriptor, 0x3301, 8);
+    b.AddU32(descriptor, 0x3302, 2);
+}
+
 // A picture file mob: a full-frame CDCI descriptor of the frame size.
 inline BuiltSource AddPictureFile(fixture::AafFileBuilder& f, std::uint32_t n, std::string_view name,
                                   std::int64_t length, std::string_view url, SourceLink link = {},
                                   std::uint32_t width = 1920, std::uint32_t height = 1080)
 {
     const BuiltSource s = AddSourceMob(f, n, name, kCdci, fixture::ids::kDataDefPicture, length, url, link);
-    fixture::GraphBuilder& b = f.builder();
-    b.AddRational(s.descriptor, 0x3001, 25, 1);
-    b.AddI64(s.descriptor, 0x3002, length);
-    b.AddU32(s.descriptor, 0x3202, height);
-    b.AddU32(s.descriptor, 0x3203, width);
-    b.AddU32(s.descriptor, 0x3208, height);
-    b.AddU32(s.descriptor, 0x3209, width);
-    b.AddU8(s.descriptor, 0x320c, 0);
-    b.AddData(s.descriptor, 0x320d, {21, 0, 0, 0, 0x48, 0x02, 0, 0});
-    b.AddU32(s.descriptor, 0x3301, 8);
-    b.AddU32(s.descriptor, 0x3302, 2);
+    FillPictureDescriptor(f, s.descriptor, length, width, height);
     return s;
 }
 

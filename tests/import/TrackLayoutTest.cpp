@@ -4,8 +4,8 @@
 
 #include <vector>
 
-#include "ImportTestSupport.h"
 #include "aaf/import/EffectEntryPoints.h"
+#include "ImportTestSupport.h"
 #include "records/ValueBase.h"
 #include "tests/fcpxml/WriteCapture.h"
 
@@ -174,6 +174,40 @@ TEST_F(TrackLayoutTest, ItemsAfterATransitionLandWhereTheFileHasThem)
         if (c.clipBeforeOut != -1) {
             EXPECT_EQ(TrimOf(track.items[0])->out, c.clipBeforeOut);
         }
+    }
+}
+
+// A clip under a speed change shows a source range of another length than the group it fills;
+// the clips after it land where the file has them either way.
+TEST_F(TrackLayoutTest, ASpeedChangedClipLiesWhereItsGroupDoes)
+{
+    struct Case {
+        const char* what;
+        std::vector<Planned> items;
+        int recordLength;  // of the first clip
+        std::vector<std::pair<int, int>> placed;
+        int firstOut;  // the first clip's source out (from 100), unchanged by its place
+    };
+    const Case cases[] = {
+        {"slowed down: less source than track", {{'C', 40}, {'C', 30}}, 100, {{0, 100}, {100, 130}}, 140},
+        {"sped up: more source than track", {{'C', 121}, {'C', 30}}, 100, {{0, 100}, {100, 130}}, 221},
+        {"into a transition cut at its start", {{'C', 121}, {'T', 10, 0}, {'C', 30}}, 100,
+         {{0, 90}, {90, 100}, {90, 120}}, 211},
+        {"a group of no length", {{'C', 20}, {'C', 30}}, 0, {{0, 0}, {0, 30}}, 120},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        TrackInfo track = MakeTrack(c.items);
+        dynamic_cast<TrimTagBase*>(track.items[0].get())->recordLength = c.recordLength;
+        LayOutTrack(track);
+        ASSERT_EQ(track.items.size(), c.placed.size());
+        for (std::size_t i = 0; i < c.placed.size(); ++i) {
+            SCOPED_TRACE(i);
+            EXPECT_EQ(TrimOf(track.items[i])->start, c.placed[i].first);
+            EXPECT_EQ(TrimOf(track.items[i])->end, c.placed[i].second);
+        }
+        EXPECT_EQ(TrimOf(track.items[0])->in, 100);
+        EXPECT_EQ(TrimOf(track.items[0])->out, c.firstOut);
     }
 }
 

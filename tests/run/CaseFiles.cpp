@@ -72,11 +72,49 @@ aafsdk::StoredGraph EffectOverSequence()
     return std::move(f.graph());
 }
 
+// A clip, then a clip of a mob the file does not hold: a slug stands in for it.
+aafsdk::StoredGraph MissingSource()
+{
+    fixture::AafFileBuilder f;
+    std::uint32_t nextId = 1;
+    const auto masters = AddMasters(f, nextId);
+    const ObjectId comp = f.AddMob("CompositionMob", "Missing Source", fixture::MakeMobId(nextId++));
+    const ObjectId video = f.AddSequence(f.AddTimelineSlot(comp, 1, "V1", kRate, 1), kDataDefPicture, 70);
+    f.AddSourceClip(video, kDataDefPicture, 30, masters[0], 1, 0);
+    f.AddSourceClip(video, kDataDefPicture, 40, fixture::MakeMobId(99), 1, 0);
+    return std::move(f.graph());
+}
+
 constexpr const char* kTitleOperation = "2db619ef-7210-4e89-95d7-970336d72e8c";
 constexpr const char* kTitleDataParameter = "1fdd2907-e48c-11d3-a078-006094eb75cb";
 constexpr const char* kUInt8ArrayType = "04010100-0000-0000-060e-2b3401040101";
 constexpr const char* kConstantValueClass = "0d010101-0101-3d00-060e-2b3402060101";
 constexpr const char* kParameterDefinitionClass = "0d010101-0101-1d00-060e-2b3402060101";
+
+// A source clip of the master's picture slot as the group's one input segment.
+ObjectId AddInputClip(fixture::GraphBuilder& b, ObjectId group, std::uint16_t dataDefs, std::int64_t length,
+                      const fixture::MobIdBytes& master, std::int64_t start)
+{
+    b.AddStrongVector(group, 0x0b02, fixture::StorageName("InputSegments", 0x0b02, true));
+    const ObjectId clip = b.AddVectorElement(group, 0x0b02, fixture::ids::ClassOf("SourceClip"));
+    b.AddWeakReference(clip, 0x0201, dataDefs, 0x1b01, fixture::AuidOf(kDataDefPicture).bytes);
+    b.AddI64(clip, 0x0202, length);
+    b.AddData(clip, 0x1101, {master.begin(), master.end()});
+    b.AddU32(clip, 0x1102, 1);
+    b.AddI64(clip, 0x1201, start);
+    return clip;
+}
+
+// The bytes of an indirect value: byte order, type, value.
+std::vector<std::uint8_t> TypedBytes(const char* type, const std::vector<std::uint8_t>& value)
+{
+    std::vector<std::uint8_t> typed{0x4c};
+    for (const std::uint8_t x : fixture::AuidOf(type).bytes)
+        typed.push_back(x);
+    for (const std::uint8_t x : value)
+        typed.push_back(x);
+    return typed;
+}
 
 // Title groups over clips of the masters, each with its title bytes as a constant value.
 class TitleTrack {
@@ -97,23 +135,13 @@ public:
     {
         fixture::GraphBuilder& b = f_.builder();
         const ObjectId group = f_.AddOperationGroup(sequence_, kDataDefPicture, length, kTitleOperation);
-        b.AddStrongVector(group, 0x0b02, fixture::StorageName("InputSegments", 0x0b02, true));
-        const ObjectId clip = b.AddVectorElement(group, 0x0b02, fixture::ids::ClassOf("SourceClip"));
-        b.AddWeakReference(clip, 0x0201, dataDefs_, 0x1b01, fixture::AuidOf(kDataDefPicture).bytes);
-        b.AddI64(clip, 0x0202, length);
-        b.AddData(clip, 0x1101, {master.begin(), master.end()});
-        b.AddU32(clip, 0x1102, 1);
-        b.AddI64(clip, 0x1201, 0);
+        AddInputClip(b, group, dataDefs_, length, master, 0);
         if (bytes == nullptr)
             return;
         b.AddStrongVector(group, 0x0b03, fixture::StorageName("Parameters", 0x0b03, true));
         const ObjectId value = b.AddVectorElement(group, 0x0b03, fixture::AuidOf(kConstantValueClass));
         b.AddAuid(value, 0x4c01, fixture::AuidOf(kTitleDataParameter));
-        std::vector<std::uint8_t> typed{0x4c};
-        for (const std::uint8_t x : fixture::AuidOf(kUInt8ArrayType).bytes)
-            typed.push_back(x);
-        typed.insert(typed.end(), bytes->begin(), bytes->end());
-        b.AddData(value, 0x4d01, typed);
+        b.AddData(value, 0x4d01, TypedBytes(kUInt8ArrayType, *bytes));
     }
 
 private:
@@ -159,6 +187,149 @@ aafsdk::StoredGraph Titles()
     return std::move(f.graph());
 }
 
+constexpr const char* kPictureInPicture = "40354b09-153f-463f-834b-8018ad6a01ed";
+constexpr const char* kRationalType = "03010100-0000-0000-060e-2b3401040101";
+
+// A clip, a picture-in-picture over a clip (opacity 70, crop left 500 and right -500, centre
+// (500, -250), a border of width 0, no scale), and a clip.
+aafsdk::StoredGraph PictureInPicture()
+{
+    fixture::AafFileBuilder f;
+    fixture::GraphBuilder& b = f.builder();
+    f.AddOperationDefinition(kPictureInPicture, "Picture-In-Picture_v2", kDataDefPicture, 1);
+    std::uint32_t nextId = 1;
+    const auto masters = AddMasters(f, nextId);
+    const ObjectId comp = f.AddMob("CompositionMob", "Picture in Picture", fixture::MakeMobId(nextId++));
+    const ObjectId video = f.AddSequence(f.AddTimelineSlot(comp, 1, "V1", kRate, 1), kDataDefPicture, 100);
+    f.AddSourceClip(video, kDataDefPicture, 20, masters[0], 1, 0);
+    const ObjectId group = f.AddOperationGroup(video, kDataDefPicture, 50, kPictureInPicture);
+    const std::uint16_t dataDefs = b.AddReferencedPath({0x0002, 0x3b04, 0x2605});
+    AddInputClip(b, group, dataDefs, 50, masters[1], 40);
+
+    b.AddStrongSet(f.dictionary(), 0x2604, fixture::StorageName("ParameterDefinitions", 0x2604, true), 0x1b01, 16);
+    b.AddStrongVector(group, 0x0b03, fixture::StorageName("Parameters", 0x0b03, true));
+    const struct {
+        const char* definition;
+        const char* name;
+        std::int32_t value;
+    } parameters[] = {
+        {"8d56813d-847e-11d5-935a-50f857c10000", "Opacity", 70},
+        {"8d56812e-847e-11d5-935a-50f857c10000", "Crop Left", 500},
+        {"8d56812f-847e-11d5-935a-50f857c10000", "Crop Right", -500},
+        {"8d568125-847e-11d5-935a-50f857c10000", "Position X", 500},
+        {"8d568126-847e-11d5-935a-50f857c10000", "Position Y", -250},
+        {"8d568133-847e-11d5-935a-50f857c10000", "Border Width", 0},
+    };
+    for (const auto& p : parameters) {
+        const ObjectId definition = b.AddSetElement(f.dictionary(), 0x2604, fixture::AuidOf(kParameterDefinitionClass),
+                                                    fixture::AuidOf(p.definition).bytes);
+        b.AddString(definition, 0x1b02, p.name);
+        const ObjectId value = b.AddVectorElement(group, 0x0b03, fixture::AuidOf(kConstantValueClass));
+        b.AddAuid(value, 0x4c01, fixture::AuidOf(p.definition));
+        std::vector<std::uint8_t> rational;
+        const auto numerator = static_cast<std::uint32_t>(p.value);
+        for (int shift = 0; shift < 32; shift += 8)
+            rational.push_back(static_cast<std::uint8_t>(numerator >> shift));
+        for (const std::uint8_t x : {1, 0, 0, 0})
+            rational.push_back(x);
+        b.AddData(value, 0x4d01, TypedBytes(kRationalType, rational));
+    }
+
+    f.AddSourceClip(video, kDataDefPicture, 30, masters[2], 1, 100);
+    return std::move(f.graph());
+}
+
+constexpr const char* kPluginOperation = "0c3bea40-fc05-11d2-8a29-aaaaaaaaaaaa";
+constexpr const char* kPluginAmount = "20000000-0000-0000-0000-000000000000";
+
+// A clip under a plug-in filter with one constant parameter, then a clip under a plug-in filter no
+// data files describe.
+aafsdk::StoredGraph PluginFilter()
+{
+    fixture::AafFileBuilder f;
+    f.AddOperationDefinition(kPluginOperation, "ZRQ Glow", kDataDefPicture, 1);
+    f.AddOperationDefinition(kUnknownEffect, "ZRQ Unknown", kDataDefPicture, 1);
+    std::uint32_t nextId = 1;
+    const auto masters = AddMasters(f, nextId);
+    const ObjectId comp = f.AddMob("CompositionMob", "Plug-in Filters", fixture::MakeMobId(nextId++));
+    const ObjectId video = f.AddSequence(f.AddTimelineSlot(comp, 1, "V1", kRate, 1), kDataDefPicture, 90);
+    fixture::GraphBuilder& b = f.builder();
+    const std::uint16_t dataDefs = b.AddReferencedPath({0x0002, 0x3b04, 0x2605});
+    b.AddStrongSet(f.dictionary(), 0x2604, fixture::StorageName("ParameterDefinitions", 0x2604, true), 0x1b01, 16);
+    const ObjectId definition = b.AddSetElement(f.dictionary(), 0x2604, fixture::AuidOf(kParameterDefinitionClass),
+                                                fixture::AuidOf(kPluginAmount).bytes);
+    b.AddString(definition, 0x1b02, "Amount");
+    const auto filtered = [&](const char* operation, std::int64_t length, const fixture::MobIdBytes& master) {
+        const ObjectId group = f.AddOperationGroup(video, kDataDefPicture, length, operation);
+        b.AddStrongVector(group, 0x0b02, fixture::StorageName("InputSegments", 0x0b02, true));
+        const ObjectId clip = b.AddVectorElement(group, 0x0b02, fixture::ids::ClassOf("SourceClip"));
+        b.AddWeakReference(clip, 0x0201, dataDefs, 0x1b01, fixture::AuidOf(kDataDefPicture).bytes);
+        b.AddI64(clip, 0x0202, length);
+        b.AddData(clip, 0x1101, {master.begin(), master.end()});
+        b.AddU32(clip, 0x1102, 1);
+        b.AddI64(clip, 0x1201, 0);
+        return group;
+    };
+    const ObjectId glow = filtered(kPluginOperation, 50, masters[0]);
+    b.AddStrongVector(glow, 0x0b03, fixture::StorageName("Parameters", 0x0b03, true));
+    const ObjectId value = b.AddVectorElement(glow, 0x0b03, fixture::AuidOf(kConstantValueClass));
+    b.AddAuid(value, 0x4c01, fixture::AuidOf(kPluginAmount));
+    b.AddData(value, 0x4d01, TypedBytes(kRationalType, {3, 0, 0, 0, 4, 0, 0, 0}));  // 3/4
+    filtered(kUnknownEffect, 40, masters[1]);
+    return std::move(f.graph());
+}
+
+// The dictionary's definition of a parameter, with the set that holds it on first use.
+void DefineParameter(fixture::AafFileBuilder& f, const char* parameter, const char* name)
+{
+    fixture::GraphBuilder& b = f.builder();
+    if (!b.graph().object(f.dictionary()).Find(0x2604))
+        b.AddStrongSet(f.dictionary(), 0x2604, fixture::StorageName("ParameterDefinitions", 0x2604, true), 0x1b01, 16);
+    const ObjectId definition =
+        b.AddSetElement(f.dictionary(), 0x2604, fixture::AuidOf(kParameterDefinitionClass), fixture::AuidOf(parameter).bytes);
+    b.AddString(definition, 0x1b02, name);
+}
+
+// The group's one constant parameter: a value of the type, stored as its bytes.
+void AddConstantParameter(fixture::AafFileBuilder& f, ObjectId group, const char* parameter, const char* type,
+                          const std::vector<std::uint8_t>& value)
+{
+    fixture::GraphBuilder& b = f.builder();
+    b.AddStrongVector(group, 0x0b03, fixture::StorageName("Parameters", 0x0b03, true));
+    const ObjectId constant = b.AddVectorElement(group, 0x0b03, fixture::AuidOf(kConstantValueClass));
+    b.AddAuid(constant, 0x4c01, fixture::AuidOf(parameter));
+    b.AddData(constant, 0x4d01, TypedBytes(type, value));
+}
+
+constexpr const char* kSpeedControlOperation = "9d2ea890-0968-11d3-8a38-0050040ef7d2";
+constexpr const char* kRepeatOperation = "9d2ea891-0968-11d3-8a38-0050040ef7d2";
+constexpr const char* kSpeedRatioParameter = "72559a80-24d7-11d3-8a50-0050040ef7d2";
+
+// A clip; a Motion Control at twice the speed (a group of 40 frames over 80 of the source); a
+// freeze frame of 30 frames on a source frame; a clip.
+aafsdk::StoredGraph SpeedChanges()
+{
+    fixture::AafFileBuilder f;
+    fixture::GraphBuilder& b = f.builder();
+    b.property(f.AddOperationDefinition(kSpeedControlOperation, "Motion Control", kDataDefPicture, 1), 0x1e02).value = {1};
+    b.property(f.AddOperationDefinition(kRepeatOperation, "Video Repeat", kDataDefPicture, 1), 0x1e02).value = {1};
+    DefineParameter(f, kSpeedRatioParameter, "Speed Ratio");
+    const std::uint16_t dataDefs = b.AddReferencedPath({0x0002, 0x3b04, 0x2605});
+    std::uint32_t nextId = 1;
+    const auto masters = AddMasters(f, nextId);
+    const ObjectId comp = f.AddMob("CompositionMob", "Speed Changes", fixture::MakeMobId(nextId++));
+    const ObjectId video = f.AddSequence(f.AddTimelineSlot(comp, 1, "V1", kRate, 1), kDataDefPicture, 140);
+    f.AddSourceClip(video, kDataDefPicture, 30, masters[0], 1, 10);
+    const ObjectId speed = f.AddOperationGroup(video, kDataDefPicture, 40, kSpeedControlOperation);
+    AddInputClip(f.builder(), speed, dataDefs, 80, masters[1], 100);
+    // 2/1, each half a little-endian Int32.
+    AddConstantParameter(f, speed, kSpeedRatioParameter, kRationalType, {2, 0, 0, 0, 1, 0, 0, 0});
+    const ObjectId freeze = f.AddOperationGroup(video, kDataDefPicture, 30, kRepeatOperation);
+    AddInputClip(f.builder(), freeze, dataDefs, 30, masters[2], 45);
+    f.AddSourceClip(video, kDataDefPicture, 40, masters[0], 1, 200);
+    return std::move(f.graph());
+}
+
 }  // namespace
 
 std::optional<aafsdk::StoredGraph> BuildCaseFile(const std::string& name)
@@ -169,8 +340,16 @@ std::optional<aafsdk::StoredGraph> BuildCaseFile(const std::string& name)
         return ClipsAndGaps();
     if (name == "effect-over-sequence")
         return EffectOverSequence();
+    if (name == "missing-source")
+        return MissingSource();
     if (name == "titles")
         return Titles();
+    if (name == "speed-changes")
+        return SpeedChanges();
+    if (name == "picture-in-picture")
+        return PictureInPicture();
+    if (name == "plugin-filter")
+        return PluginFilter();
     return std::nullopt;
 }
 

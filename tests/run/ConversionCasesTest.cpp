@@ -14,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include "aafsdk/fixture/AafWriter.h"
+#include "platform/Registry.h"
 #include "run/CaseFiles.h"
 #include "support/TestSupport.h"
 
@@ -89,10 +90,21 @@ TEST_P(ConversionCase, WritesTheExpectedDocumentAndLog)
             fs::copy_file(caseDir / file, dir / file);
     }
 
+    // A case with a registry file runs with it, and with its plug-in data folder beside it, which
+    // the registry's relative root names from the run's folder.
+    const bool withRegistry = fs::exists(caseDir / "registry.ini");
+    if (withRegistry) {
+        fs::copy_file(caseDir / "registry.ini", dir / "registry.ini");
+        if (fs::exists(caseDir / "plugin-data"))
+            fs::copy(caseDir / "plugin-data", dir / "plugin-data", fs::copy_options::recursive);
+        setenv(kRegistryFileVariable, (dir / "registry.ini").c_str(), 1);
+    }
     const auto run = testsupport::RunConverter(
         {"2", aaf.string(), (dir / "out.xml").string(), fs::exists(dir / "pref.ini") ? (dir / "pref.ini").string() : "",
          (dir / "media.ini").string(), (dir / "log.ini").string()},
         dir.path());
+    if (withRegistry)
+        unsetenv(kRegistryFileVariable);
     ASSERT_EQ(run.exitCode, 1) << run.err;
     const std::string xml = ReadIfPresent(dir / "out.xml");
     const std::string log = ReadIfPresent(dir / "log.ini");

@@ -10,14 +10,22 @@
 #include <QSettings>
 #include <QStringList>
 
+#include "aaf/CheckHResult.h"
+#include "aaf/import/EditRateConversion.h"
 #include "aaf/import/EventMarkers.h"
 #include "aaf/import/FileT.h"
 #include "aaf/import/MasterClipMap.h"
-#include "records/MobRegistry.h"
 #include "aaf/import/TimelineBuilder.h"
 #include "aafsdk/fixture/AafFileBuilder.h"
 #include "aafsdk/fixture/AafWriter.h"
+#include "config/ImportPreferences.h"
+#include "config/MediaSettings.h"
+#include "config/NamedParameters.h"
+#include "config/ProjectFormat.h"
+#include "config/SourcePaths.h"
+#include "config/TranslationLog.h"
 #include "effects/FCPEffectCatalogue.h"
+#include "effects/FxPlugUuidMap.h"
 #include "fcpxml/CodecColorSpaceMap.h"
 #include "fcpxml/FCPFileTag.h"
 #include "fcpxml/IDTagBase.h"
@@ -25,24 +33,15 @@
 #include "fcpxml/QtCodecTable.h"
 #include "fcpxml/XmemlDocument.h"
 #include "fcpxml/XmlWriter.h"
+#include "records/MobRegistry.h"
 #include "run/ConversionJob.h"
 #include "run/Converter.h"
-#include "config/ImportPreferences.h"
-#include "config/NamedParameters.h"
-#include "config/ProjectFormat.h"
-#include "config/SourcePaths.h"
-#include "config/TranslationLog.h"
+#include "run/RunState.h"
 #include "support/TestSupport.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-
-const char kEmptyDocument[] =
-    "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-    "<!DOCTYPE xmeml>\n"
-    "<xmeml version=\"5\">\n"
-    "</xmeml>\n";
 
 class InProcessRun : public ::testing::Test {
 protected:
@@ -50,7 +49,6 @@ protected:
     {
         savedImport_ = DocumentImportSource;
         savedQuery_ = JobQuerySource;
-        savedPrefs_ = ImportPrefs;
         testsupport::WriteFile(dir / "in.aaf", "input");
         testsupport::WriteFile(dir / "media.ini", "[General]\nOther=1\n");
     }
@@ -58,11 +56,7 @@ protected:
     {
         DocumentImportSource = savedImport_;
         JobQuerySource = savedQuery_;
-        ImportPrefs = savedPrefs_;
-        NamedParameters.clear();
-        PrefFilePath.clear();
-        ResetJobState();
-        ClearSourcePathMap();
+        ResetRunState();
         std::setlocale(LC_ALL, "C");
     }
 
@@ -139,42 +133,57 @@ protected:
 private:
     AafImportSource savedImport_;
     AafQuerySource savedQuery_;
-    ImportPreferences savedPrefs_;
 };
 
-TEST_F(InProcessRun, FailedConversionsLeaveWhatWasWrittenAndNoLog)
+// A failed conversion leaves both output paths as they were: an older file keeps its bytes, a path
+// that held nothing still holds nothing, and no temporary file is left beside them. (The document and
+// the log are written into temporary files and moved into place only once the whole run is done.)
+TEST_F(InProcessRun, FailedConversionsLeaveTheOutputPathsAsTheyWere)
 {
     struct Case {
         const char* label;
         std::function<void()> open, import, close;
-        std::string written;
     };
     const Case cases[] = {
-        {"the AAF file cannot be opened", [] { throw -38; }, {}, {}, ""},
-        {"a failing AAF call", {}, [] { throw -50; }, {}, ""},
-        {"bad title data", {}, [] { throw std::string("title"); }, {}, ""},
-        {"no memory", {}, [] { throw std::bad_alloc(); }, {}, ""},
-        {"import and close fail", {}, [] { throw -50; }, [] { throw -50; }, ""},
-        {"close fails after the write", {}, {}, [] { throw -50; }, kEmptyDocument},
+        {"the AAF file cannot be opened", [] { throw -38; }, {}, {}},
+        {"a failing AAF call", {}, [] { throw -50; }, {}},
+        {"bad title data", {}, [] { throw std::string("title"); }, {}},
+        {"no memory", {}, [] { throw std::bad_alloc(); }, {}},
+        {"import and close fail", {}, [] { throw -50; }, [] { throw -50; }},
+        {"close fails after the write", {}, {}, [] { throw -50; }},
     };
     for (const auto& c : cases) {
-        testsupport::WriteFile(dir / "out.xml", "an older, longer output file");
-        fs::remove(dir / "log.ini");
-        DocumentImportSource.open = [&c](const std::string&) {
-            if (c.open)
-                c.open();
-        };
-        DocumentImportSource.importProject = [&c] {
-            TranslationLog.emplace_back();
-            RememberSourcePath("a.mov");
-            if (c.import)
-                c.import();
-        };
-        DocumentImportSource.close = c.close;
-        EXPECT_EQ(Run("2"), kExitFailure) << c.label;
-        EXPECT_EQ(testsupport::ReadFile(dir / "out.xml"), c.written) << c.label;
-        EXPECT_FALSE(fs::exists(dir / "log.ini")) << c.label;
-        EXPECT_TRUE(PerRunStateIsEmpty()) << c.label;
+        for (bool older : {true, false}) {
+            SCOPED_TRACE(std::string(c.label) + (older ? ", over older outputs" : ", on new paths"));
+            fs::remove(dir / "out.xml");
+            fs::remove(dir / "log.ini");
+            if (older) {
+                testsupport::WriteFile(dir / "out.xml", "an older, longer output file");
+                testsupport::WriteFile(dir / "log.ini", "[General]\nLog_Num=0\n");
+            }
+            DocumentImportSource.open = [&c](const std::string&) {
+                if (c.open)
+                    c.open();
+            };
+            DocumentImportSource.importProject = [&c] {
+                TranslationLog.emplace_back();
+                RememberSourcePath("a.mov");
+                if (c.import)
+                    c.import();
+            };
+            DocumentImportSource.close = c.close;
+            EXPECT_EQ(Run("2"), kExitFailure);
+            if (older) {
+                EXPECT_EQ(testsupport::ReadFile(dir / "out.xml"), "an older, longer output file");
+                EXPECT_EQ(testsupport::ReadFile(dir / "log.ini"), "[General]\nLog_Num=0\n");
+            } else {
+                EXPECT_FALSE(fs::exists(dir / "out.xml"));
+                EXPECT_FALSE(fs::exists(dir / "log.ini"));
+            }
+            EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), older ? 4 : 2)
+                << "a temporary file was left";
+            EXPECT_TRUE(PerRunStateIsEmpty());
+        }
     }
 }
 
@@ -210,6 +219,75 @@ TEST_F(InProcessRun, ConversionStartsAndEndsWithEmptyPerRunState)
     EXPECT_TRUE(fs::exists(dir / "log.ini"));
     EXPECT_TRUE(PerRunStateIsEmpty());
     EXPECT_FALSE(XmlOutputFile.isOpen());
+}
+
+// The job's own reset empties the lists and rebuilds the tables, and keeps the settings the driver
+// read before it built the job.
+TEST_F(InProcessRun, EveryConversionJobEmptiesAndRebuildsTheTranslationTables)
+{
+    for (int job = 0; job < 2; ++job) {
+        SCOPED_TRACE(job);
+        FillPerRunState();
+        ImportPrefs.ignoreAudio = true;
+        ImportPrefs.mediaPreset.width = "1920";
+        {
+            ConversionJob conversion(Path("in.aaf").c_str(), Path("out.xml").c_str());
+            EXPECT_TRUE(XmemlDocument.bins.empty() && TranslationLog.empty() && MobRegistry::entries.empty() &&
+                        UsedItemIds.empty() && FileHeader == nullptr);
+            EXPECT_EQ(FCPEffectCatalogue.size(), 69u);
+            EXPECT_FALSE(FCPEffectCatalogue.contains("stale") || LabelColorTable.contains("stale") ||
+                         AvidMarkerColorTable.contains("stale") || AvidToFcpColorNames.contains("stale") ||
+                         QtCodecTable.contains("codec"));
+            EXPECT_FALSE(LabelColorTable.empty() || AvidMarkerColorTable.empty() || AvidToFcpColorNames.empty() ||
+                         QtCodecTable.empty() || CodecColorSpaceMap.empty());
+            EXPECT_TRUE(ImportPrefs.ignoreAudio);
+            EXPECT_EQ(OutputMediaSettings.width, 1920);
+        }
+        EXPECT_TRUE(PerRunStateIsEmpty());
+    }
+}
+
+// A run begins where a fresh process begins, settings included.
+TEST_F(InProcessRun, ARunStartsFromTheStartUpStateOfEveryLayer)
+{
+    FillPerRunState();
+    GlobalTimelineBuilder.ItemStack.emplace_back();
+    ImportPrefs.ignoreAudio = true;
+    ImportPrefs.addMediaToBin = false;
+    ImportPrefs.projectFormatCode = 7;
+    ImportPrefs.mediaPreset.width = "1920";
+    OutputMediaSettings.width = 1920;
+    OutputMediaSettings.sampleRate = 96000;
+    NamedParameters["xmlFilePath"] = "old.xml";
+    PrefFilePath = "old.ini";
+    LastErrorText = "GetHeader (FileT: GetHeader)";
+    FcpFormatNameMap["stale"] = "x";
+    FxPlugUuidMap["stale"] = "x";
+    SlotInfo::EditRate oddRate;
+    oddRate.numerator = 7;
+    oddRate.denominator = 3;
+    SetProjectFrameRate(oddRate);
+    XmlOutputFile.setFileName(QString::fromStdString(Path("old.xml")));
+    ASSERT_TRUE(XmlOutputFile.open(QIODevice::WriteOnly));
+
+    ResetRunState();
+
+    EXPECT_TRUE(PerRunStateIsEmpty());
+    EXPECT_TRUE(GlobalTimelineBuilder.ItemStack.empty() && GlobalTimelineBuilder.SequenceStack.empty());
+    const ImportPreferences defaults;
+    EXPECT_EQ(ImportPrefs.ignoreAudio, defaults.ignoreAudio);
+    EXPECT_EQ(ImportPrefs.addMediaToBin, defaults.addMediaToBin);
+    EXPECT_EQ(ImportPrefs.projectFormatCode, defaults.projectFormatCode);
+    EXPECT_EQ(ImportPrefs.GetWidth(), defaults.GetWidth());
+    EXPECT_EQ(OutputMediaSettings.width, MediaSettings().width);
+    EXPECT_EQ(OutputMediaSettings.sampleRate, MediaSettings().sampleRate);
+    EXPECT_TRUE(NamedParameters.empty() && PrefFilePath.empty() && LastErrorText.empty());
+    EXPECT_TRUE(FcpFormatNameMap.empty() && FxPlugUuidMap.empty());
+    EXPECT_FALSE(XmlOutputFile.isOpen());
+    EXPECT_TRUE(XmlOutputFile.fileName().isEmpty());
+    EXPECT_EQ(XmemlDocument.version, 5);
+    EXPECT_EQ(ProjectFrameRate().numerator, OutputMediaSettings.timecode.rateNumerator);
+    EXPECT_EQ(ProjectFrameRate().denominator, OutputMediaSettings.timecode.rateDenominator);
 }
 
 TEST_F(InProcessRun, ProjectFormatQueryReplacesTheMediaSettings)

@@ -17,11 +17,12 @@
 #include "aafsdk/fixture/AafWriter.h"
 #include "aafsdk/fixture/ExampleFile.h"
 #include "aafsdk/stored/StoredGraph.h"
-#include "run/AafSources.h"
-#include "run/Converter.h"
-#include "run/ConversionJob.h"
 #include "config/NamedParameters.h"
 #include "config/SourcePaths.h"
+#include "InProcessMain.h"
+#include "run/AafSources.h"
+#include "run/Converter.h"
+#include "run/RunState.h"
 #include "support/GenericPropertyFixture.h"
 #include "support/TestSupport.h"
 
@@ -54,9 +55,7 @@ protected:
     }
     void TearDown() override
     {
-        NamedParameters.clear();
-        ResetJobState();
-        ClearSourcePathMap();
+        ResetRunState();
         std::setlocale(LC_ALL, "C");
     }
 
@@ -67,19 +66,7 @@ protected:
         aafsdk::fixture::SaveBytes(dir / "in.aaf", aafsdk::fixture::WriteAaf(graph).bytes);
         std::error_code ec;
         fs::remove(dir / "out.xml", ec);
-        NamedParameters.clear();
-        std::vector<std::string> args = {"aaf2xmeml", "2", Path("in.aaf"), Path("out.xml"), "", Path("media.ini"),
-                                         Path("log.ini")};
-        std::vector<char*> argv;
-        for (auto& a : args)
-            argv.push_back(a.data());
-        argv.push_back(nullptr);
-        testing::internal::CaptureStdout();
-        testing::internal::CaptureStderr();
-        const int code = RunConverterMain(static_cast<int>(args.size()), argv.data());
-        (void)testing::internal::GetCapturedStdout();
-        (void)testing::internal::GetCapturedStderr();
-        return code;
+        return inprocess::RunMain({"2", Path("in.aaf"), Path("out.xml"), "", Path("media.ini"), Path("log.ini")});
     }
     // Converts a damaged graph: a whole document (converted set), or a failed run with nothing
     // written.

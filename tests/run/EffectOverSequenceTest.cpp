@@ -30,7 +30,7 @@ using effecttest::kPicture;
 namespace fixture = aafsdk::fixture;
 
 // Picture effects that no converter takes.
-constexpr const char* kPaint = "e48d1f45-c61a-476d-8e2d-c969b626650a";        // logged as "Resize"
+constexpr const char* kPaint = "5a1b0c2d-0000-4000-8000-00000000a1a1";        // its stored name
 constexpr const char* kColorCorrect = "b9c8dabb-e216-420c-aede-be698fb02001";  // "Color Correction"
 constexpr const char* kMaskImage = "61875cf7-fdea-329f-8e71-152ef1599f39";     // its stored name
 constexpr const char* kVideoDissolve = "0c3bea40-fc05-11d2-8a29-0050040ef7d2";
@@ -88,7 +88,7 @@ EffectFile BuildFile(bool dissolves)
     fixture::AafFileBuilder& f = file.f;
     importtest::AddPictureFile(f, 11, "Shots.mov", 1000, "file:///media/Shots.mov");
     importtest::AddMasterMob(f, kMaster, kShots, 1000, {{1, kPicture, 11}});
-    file.Operation(kPaint, "PaintResize_v2", kPicture, 1);
+    file.Operation(kPaint, "Paint", kPicture, 1);
     file.Operation(kColorCorrect, "RGBColorCorrect_2", kPicture, 1);
     file.Operation(kMaskImage, "MaskImage_2", kPicture, 1);
     AddShot(f, file.sequence, 40, 10);
@@ -138,7 +138,7 @@ TEST(EffectOverSequence, EveryClipOfTheInputKeepsItsPlaceAndIsLoggedOnce)
 {
     const std::vector<std::string> covered = {"Not Supported / MaskImage_2 / Ignored",
                                               "Not Supported / Color Correction / Ignored",
-                                              "Not Supported / Resize / Ignored"};
+                                              "Not Supported / Paint / Ignored"};
     const std::string dissolve = "Cross Dissolve / Video Dissolve / Applied";
     const struct {
         const char* name;
@@ -197,7 +197,7 @@ TEST(EffectOverSequence, AGroupOnASlotOfItsOwnFillsItsTrack)
     fixture::AafFileBuilder& f = file.f;
     importtest::AddPictureFile(f, 11, "Shots.mov", 1000, "file:///media/Shots.mov");
     importtest::AddMasterMob(f, kMaster, kShots, 1000, {{1, kPicture, 11}});
-    file.Operation(kPaint, "PaintResize_v2", kPicture, 1);
+    file.Operation(kPaint, "Paint", kPicture, 1);
     const aafsdk::ObjectId mob = f.AddMob("CompositionMob", "Slot group", fixture::MakeMobId(2));
     const aafsdk::ObjectId slot = f.AddTimelineSlot(mob, 1, "V1", 25, 1);
     const aafsdk::ObjectId input = AddEffectOver(file, slot, kPaint, 53);
@@ -218,7 +218,7 @@ TEST(EffectOverSequence, AGroupOnASlotOfItsOwnFillsItsTrack)
 // the gap before the group keeps its length.
 TEST(EffectOverSequence, ATransitionInsideTheInputMeetsItsNeighbours)
 {
-    const std::string paint = "Not Supported / Resize / Ignored";
+    const std::string paint = "Not Supported / Paint / Ignored";
     const struct {
         const char* name;
         const char* transition;
@@ -243,7 +243,7 @@ TEST(EffectOverSequence, ATransitionInsideTheInputMeetsItsNeighbours)
         fixture::AafFileBuilder& f = file.f;
         importtest::AddPictureFile(f, 11, "Shots.mov", 1000, "file:///media/Shots.mov");
         importtest::AddMasterMob(f, kMaster, kShots, 1000, {{1, kPicture, 11}});
-        file.Operation(kPaint, "PaintResize_v2", kPicture, 1);
+        file.Operation(kPaint, "Paint", kPicture, 1);
         file.Operation(c.transition, "", kPicture, 2);
         f.AddFiller(file.sequence, kPicture, 20);
         const aafsdk::ObjectId input = AddEffectOver(file, file.sequence, kPaint, 43);

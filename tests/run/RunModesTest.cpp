@@ -181,7 +181,7 @@ TEST_F(RunModes, UncreatableOutputFallsBackBesideTheAafFile)
         const char* label;
         std::string aaf;
         std::string xml;
-        std::string fallback;  // empty: nothing is written
+        std::string fallback;  // empty: nothing is written and the run fails
     };
     const Case cases[] = {
         {"missing folder", "reel1.aaf", "nofolder/out.xml", "reel1.xml"},
@@ -204,9 +204,12 @@ TEST_F(RunModes, UncreatableOutputFallsBackBesideTheAafFile)
         if (c.xml.empty())
             args.resize(2);
         const auto result = testsupport::RunConverter(args, run.path());
-        EXPECT_EQ(result.exitCode, 1) << c.label << result.err;
+        EXPECT_EQ(result.exitCode, c.fallback.empty() ? 255 : 1) << c.label << result.err;
         EXPECT_EQ(testsupport::ReadFile(run / c.aaf), EmptyAafFile()) << c.label;
         if (c.fallback.empty()) {
+            // A run that can write nothing says why, rather than report a success.
+            EXPECT_NE(result.err.find("the AAF file's name gives no other output path"), std::string::npos)
+                << c.label << result.err;
             EXPECT_EQ(Snapshot(run.path()), before) << c.label;
         } else {
             EXPECT_EQ(testsupport::ReadFile(run / c.fallback), kEmptyDocument) << c.label;

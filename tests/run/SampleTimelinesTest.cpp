@@ -262,6 +262,64 @@ TEST(SampleTimelines, MasterMobThatNoCompositionUses)
     CheckSample({"marker-over-audio.aaf", "", {}, {}, Bin{}});
 }
 
+TEST(SampleTimelines, SpeedChangedClipsLieWhereTheirGroupsDo)
+{
+    REQUIRE_SHARED_DIR();
+    // Every slot holds one time-warp group of 100 frames over a source clip of 121 from 6514: the
+    // picture a Motion Control, the sound an Audio Warp. The clips keep their source range.
+    const std::string master = "bbb_sunflower_1080p_30fps_normal";
+    const Item warped = {kClip, 0, 100, 6514, 6635, master};
+    CheckSample({"MC_Audio_Warp.aaf",
+                 "MC_Audio_Warp.Export\xc3\xa9.02",
+                 {{"video", 1, {warped}}, {"audio", 1, {warped}}, {"audio", 8, {warped}}}});
+}
+
+// The "speed" of each time-remap filter on the track's clip items, in track order.
+std::vector<std::string> RemapSpeeds(const Element& track)
+{
+    std::vector<std::string> speeds;
+    for (const Element& item : track.children) {
+        if (item.name != "clipitem")
+            continue;
+        for (const Element& filter : item.children) {
+            const Element* effect = filter.name == "filter" ? filter.Child("effect") : nullptr;
+            if (!effect || !effect->Child("effectid") || effect->Child("effectid")->text != "timeremap")
+                continue;
+            for (const Element& parameter : effect->children)
+                if (parameter.name == "parameter" && parameter.Child("parameterid")->text == "speed")
+                    speeds.push_back(parameter.Child("value")->text);
+        }
+    }
+    return speeds;
+}
+
+TEST(SampleTimelines, SpeedControlsRunAtTheirFilesRatios)
+{
+    REQUIRE_SHARED_DIR();
+    const std::optional<Element> document = Convert("linear_speed_effects.aaf");
+    ASSERT_TRUE(document);
+    const Element* sequence = FindSequence(*document, "OTIO_Speed_Effects_4x5.Exported.01");
+    ASSERT_NE(sequence, nullptr);
+    const std::vector<const Element*> tracks = Tracks(*sequence, "video");
+    ASSERT_EQ(tracks.size(), 1u);
+    // The Speed_Ratio of the nineteen Motion Control groups as the dump tool shows them, in track
+    // order: 2/1 3/1 4/1 1/1 1/1 3/2 2/1 1/1 1/1 1/1 4/3 1/1 2/3 1/1 1/1 1/1 2/3 3/4 1/1; the speed
+    // is 100 times the inverse, rounded down.
+    EXPECT_EQ(RemapSpeeds(*tracks[0]),
+              (std::vector<std::string>{"50", "33", "25", "100", "100", "66", "50", "100", "100", "100", "75",
+                                        "100", "150", "100", "100", "100", "150", "133", "100"}));
+}
+
+TEST(SampleTimelines, RetimedClipsSpanTheirGroups)
+{
+    REQUIRE_SHARED_DIR();
+    // A Motion Control of 56 frames over a clip of the same source; its speed points make it a
+    // variable speed, whose range is the group's length from the clip's source start.
+    const std::string master = "96_116_20_03_01.mov";
+    CheckSample({"retime_step02.aaf", "spline02.Exported.04", {{"video", 1, {{kClip, 0, 56, 0, 56, master}}}}});
+    CheckSample({"retime_linear02.aaf", "spline02.Exported.03", {{"video", 1, {{kClip, 0, 56, 2, 58, master}}}}});
+}
+
 TEST(SampleTimelines, MarkersWithoutDescribedSlotsAreSequenceMarkers)
 {
     REQUIRE_SHARED_DIR();

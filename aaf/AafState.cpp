@@ -1,0 +1,8 @@
+#include "aaf/AafState.h"
+
+#include "aaf/CheckHResult.h"
+
+void ResetAafState()
+{
+    LastErrorText.clear();
+}

@@ -1,0 +1,10 @@
+#include "effects/EffectsState.h"
+
+#include "effects/FCPEffectCatalogue.h"
+#include "effects/FxPlugUuidMap.h"
+
+void ResetEffectsState()
+{
+    FCPEffectCatalogue.clear();
+    FxPlugUuidMap.clear();
+}
