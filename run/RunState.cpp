@@ -5,12 +5,14 @@
 #include "config/ConfigurationState.h"
 #include "effects/EffectsState.h"
 #include "fcpxml/DocumentState.h"
+#include "records/RecordsState.h"
 #include "run/AafSources.h"
 
 void ResetRunState()
 {
     ForgetOpenAafFile();
     ResetConfigurationState();
+    ResetRecordsState();
     ResetDocumentState();
     ResetAafState();
     ResetImportState();

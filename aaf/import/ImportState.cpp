@@ -5,12 +5,10 @@
 #include "aaf/import/FileT.h"
 #include "aaf/import/MasterClipMap.h"
 #include "aaf/import/TimelineBuilder.h"
-#include "records/MobRegistry.h"
 
 void ResetImportState()
 {
     ReleaseFileHeaderAndDictionary();
-    MobRegistry::Clear();
     ClearMasterClipMaps();
     ClearEventMarkerMap();
     EmptyTimelineBuilderStacks();

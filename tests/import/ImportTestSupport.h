@@ -16,6 +16,7 @@
 #include "fcpxml/FCPSequenceTag.h"
 #include "fcpxml/FCPTransitionItemTag.h"
 #include "fcpxml/IDTagBase.h"
+#include "records/RecordsState.h"
 
 namespace importtest {
 
@@ -29,6 +30,7 @@ protected:
     static void Reset()
     {
         ResetConfigurationState();
+        ResetRecordsState();
         ResetDocumentState();
         ResetImportState();
     }
