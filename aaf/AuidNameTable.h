@@ -8,7 +8,7 @@
 #include <string_view>
 
 #include "aaf/RegistryAuid.h"
-#include "fcpxml/Auid.h"
+#include "records/Auid.h"
 
 // One row of a name table as it is written: the AUID in registry form and its name.
 struct NameRow {

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "fcpxml/Auid.h"
+#include "records/Auid.h"
 
 // The single tables of the definition dictionary, for the callers that name one kind of definition.
 // Each answers "UNKNOWN" for an AUID it does not list. DefinitionNameTables() (DefinitionT.h) asks

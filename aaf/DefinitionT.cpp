@@ -2,7 +2,7 @@
 
 #include "aaf/Auid.h"
 #include "aaf/TextConversion.h"
-#include "fcpxml/ParameterRecord.h"
+#include "records/ParameterRecord.h"
 
 namespace {
 

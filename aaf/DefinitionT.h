@@ -4,7 +4,7 @@
 #include <string>
 
 #include "aaf/ObjectT.h"
-#include "fcpxml/Auid.h"
+#include "records/Auid.h"
 
 struct ParameterRecord;
 

@@ -4,11 +4,7 @@
 
 #include "aaf/Auid.h"
 #include "aafsdk/include/AAFTypes.h"
-#include "fcpxml/MobId.h"
-
-// 67 lower-case hexadecimal digits in four groups: label and length, instance, the material's
-// Data1 to Data3, the material's Data4. Keys the mob registry.
-std::string MobIdToText(const MobId& id);
+#include "records/MobId.h"
 
 // Between our MobID record and the interfaces' identifier, which share one layout.
 constexpr MobId ToMobId(const aafMobID_t& id)

@@ -5,8 +5,9 @@
 #include <string>
 
 #include "aafsdk/include/AAF.h"
-#include "fcpxml/Auid.h"
+#include "records/Auid.h"
 
+class ItemSlot;
 struct PropertyValueList;
 struct TaggedValueEntry;
 
@@ -59,8 +60,10 @@ struct ObjectT {
     // The object's property values (PropertyValues.cpp). Appends the values of every property whose
     // definition's AUID is id, among the propertyCount properties counted before; returns status.
     std::int32_t CollectPropertyValues(PropertyValueList& list, const Auid& id);
-    // The comment tagged values of the object's attributes become clip comments of the current item.
-    void AddCommentsToCurrentItem();
-    // The object's attribute tagged values by name; a later one replaces an earlier one.
-    void CollectTaggedValues(std::map<std::string, TaggedValueEntry>& map);
+    // The comment tagged values of the object's attributes become clip comments of the current item
+    // (the top of the import's item stack; null when it is empty, and then nothing is read).
+    void AddCommentsToCurrentItem(ItemSlot* currentItem);
+    // The object's attribute tagged values by name; a later one replaces an earlier one. Nothing is
+    // read without a current item.
+    void CollectTaggedValues(std::map<std::string, TaggedValueEntry>& map, const ItemSlot* currentItem);
 };

@@ -16,8 +16,7 @@
 #include "aaf/ValueMakers.h"
 #include "fcpxml/CommentText.h"
 #include "fcpxml/ItemSlot.h"
-#include "fcpxml/ParameterRecord.h"
-#include "fcpxml/TimelineBuilder.h"
+#include "records/ParameterRecord.h"
 
 namespace {
 
@@ -343,10 +342,9 @@ std::int32_t ObjectT::CollectPropertyValues(PropertyValueList& list, const Auid&
     return status;
 }
 
-void ObjectT::AddCommentsToCurrentItem()
+void ObjectT::AddCommentsToCurrentItem(ItemSlot* currentItem)
 {
-    auto& items = GlobalTimelineBuilder.ItemStack;
-    if (object == nullptr || items.empty())
+    if (object == nullptr || currentItem == nullptr)
         return;
     PropertyValueList list;
     if (CollectPropertyValues(list, kAttributesPropertyId) < 0)
@@ -359,13 +357,13 @@ void ObjectT::AddCommentsToCurrentItem()
         CommentText comment;
         TaggedValueToCommentText(tagged->entry, comment);
         if (!comment.text.empty())
-            AddItemClipComment(items.front(), comment.text);
+            AddItemClipComment(*currentItem, comment.text);
     }
 }
 
-void ObjectT::CollectTaggedValues(std::map<std::string, TaggedValueEntry>& map)
+void ObjectT::CollectTaggedValues(std::map<std::string, TaggedValueEntry>& map, const ItemSlot* currentItem)
 {
-    if (object == nullptr || GlobalTimelineBuilder.ItemStack.empty())
+    if (object == nullptr || currentItem == nullptr)
         return;
     PropertyValueList list;
     CollectPropertyValues(list, kAttributesPropertyId);

@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "aafsdk/include/AAF.h"
-#include "fcpxml/Auid.h"
-#include "fcpxml/ValueBase.h"
+#include "records/Auid.h"
+#include "records/ValueBase.h"
 
 // The values read from one property of an object; owns them.
 struct PropertyValueList {

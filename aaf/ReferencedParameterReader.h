@@ -1,7 +1,7 @@
 #pragma once
 
 #include "aafsdk/include/AAF.h"
-#include "fcpxml/Auid.h"
+#include "records/Auid.h"
 
 struct ParameterRecord;
 

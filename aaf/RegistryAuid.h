@@ -4,7 +4,7 @@
 #include <string_view>
 
 #include "aafsdk/stored/Auid.h"
-#include "fcpxml/Auid.h"
+#include "records/Auid.h"
 
 // An AUID from its registry form "{60958184-47B1-11D4-A01C-0004AC969F50}" at compile time, so that
 // tables can be written in the form the definitions are published in; a malformed text does not

@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <vector>
 
-#include "run/config/Utf8Text.h"
+#include "config/Utf8Text.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "aaf/ValueMakers.h"
 
-#include "fcpxml/FloatToInt.h"
+#include "records/FloatToInt.h"
 
 void MakeIntValue(int value, ValueBase** out) { *out = new IntValue(value); }
 

@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "fcpxml/Auid.h"
-#include "fcpxml/ValueBase.h"
+#include "records/Auid.h"
+#include "records/ValueBase.h"
 
 // The makers store a new value into the out slot. The slot is expected to hold no value: what it
 // held is not deleted.

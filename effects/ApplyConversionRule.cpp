@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "fcpxml/FloatToInt.h"
+#include "records/FloatToInt.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "fcpxml/ValueConversionRule.h"
+#include "records/ValueConversionRule.h"
 
 // Converts a parameter value by the rule, in place. A rule whose a is 0 changes nothing; kind 1
 // adds a, 2 subtracts a, 3 scales by a / b, 4 divides by a (0 stays 0), 7 maps a magnitude onto a

@@ -3,16 +3,15 @@
 #include <cstdint>
 
 #include "aaf/import/TimelineBuilder.h"
+#include "config/TranslationLog.h"
 #include "effects/AudioParameterMapping.h"
 #include "effects/ControlPointFrame.h"
 #include "effects/EffectIds.h"
 #include "effects/ParameterBinding.h"
 #include "effects/ParameterLookup.h"
 #include "fcpxml/BasicMotionBase.h"
-#include "fcpxml/FloatToInt.h"
 #include "fcpxml/ItemSlot.h"
-#include "fcpxml/TimelineBuilder.h"
-#include "run/config/TranslationLog.h"
+#include "records/FloatToInt.h"
 
 namespace {
 

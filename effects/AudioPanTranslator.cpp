@@ -2,8 +2,10 @@
 
 #include <cstdint>
 
-#include "aaf/ValueMakers.h"
 #include "aaf/import/ParentKind.h"
+#include "aaf/import/TimelineBuilder.h"
+#include "aaf/ValueMakers.h"
+#include "config/TranslationLog.h"
 #include "effects/AudioParameterMapping.h"
 #include "effects/ControlPointFrame.h"
 #include "effects/ConvertParameterValue.h"
@@ -13,9 +15,7 @@
 #include "effects/ParameterRecordData.h"
 #include "fcpxml/BasicMotionBase.h"
 #include "fcpxml/FCPClipItemTag.h"
-#include "fcpxml/FloatToInt.h"
-#include "fcpxml/TimelineBuilder.h"
-#include "run/config/TranslationLog.h"
+#include "records/FloatToInt.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 
 #include "effects/EffectIds.h"
 #include "fcpxml/FCPValueType.h"
-#include "fcpxml/ParameterMapping.h"
 #include "fcpxml/PluginParameterKind.h"
+#include "records/ParameterMapping.h"
 
 // Gain and pan values are AAF rationals written as FCP decimal numbers.
 inline void UseAudioValueMapping(ParameterMapping& mapping)

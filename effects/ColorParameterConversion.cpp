@@ -9,7 +9,7 @@
 #include "effects/ParameterBinding.h"
 #include "effects/ParameterRecordData.h"
 #include "fcpxml/FCPValueType.h"
-#include "fcpxml/FloatToInt.h"
+#include "records/FloatToInt.h"
 
 namespace {
 

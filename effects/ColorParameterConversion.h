@@ -4,7 +4,7 @@
 #include <string>
 
 #include "fcpxml/ParameterInfo.h"
-#include "fcpxml/ParameterRecord.h"
+#include "records/ParameterRecord.h"
 
 // One keyframe of a colour while its channels are merged.
 struct ChannelKeyframe {

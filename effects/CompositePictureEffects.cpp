@@ -2,15 +2,15 @@
 
 #include <string>
 
-#include "aaf/RegistryAuid.h"
 #include "aaf/import/TimelineBuilder.h"
+#include "aaf/RegistryAuid.h"
+#include "config/TranslationLog.h"
 #include "effects/EffectIds.h"
 #include "effects/PictureFeatureFilters.h"
 #include "effects/PictureFeatureFrontEnds.h"
 #include "fcpxml/BasicMotionBase.h"
 #include "fcpxml/FCPClipItemTag.h"
 #include "fcpxml/NumberText.h"
-#include "run/config/TranslationLog.h"
 
 namespace {
 

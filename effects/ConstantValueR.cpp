@@ -1,8 +1,8 @@
 #include "effects/ConstantValueR.h"
 
 #include "effects/TypedValueDecoding.h"
-#include "fcpxml/ParameterRecord.h"
-#include "fcpxml/ValueBase.h"
+#include "records/ParameterRecord.h"
+#include "records/ValueBase.h"
 
 void ConstantValueR::Read()
 {

@@ -2,8 +2,8 @@
 
 #include <cstdint>
 
-#include "fcpxml/FloatToInt.h"
-#include "fcpxml/TimelineBuilder.h"
+#include "aaf/import/TimelineBuilder.h"
+#include "records/FloatToInt.h"
 
 namespace {
 

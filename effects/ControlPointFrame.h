@@ -3,8 +3,8 @@
 #include <utility>
 #include <vector>
 
-#include "fcpxml/ComponentContext.h"
-#include "fcpxml/ControlPointInfo.h"
+#include "records/ComponentContext.h"
+#include "records/ControlPointInfo.h"
 
 #include "fcpxml/TrimTagBase.h"
 

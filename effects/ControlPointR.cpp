@@ -2,7 +2,7 @@
 
 #include "aaf/PropertyValues.h"
 #include "effects/EffectIds.h"
-#include "fcpxml/ValueBase.h"
+#include "records/ValueBase.h"
 
 namespace {
 

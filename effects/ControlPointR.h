@@ -3,7 +3,7 @@
 #include <cstdint>
 
 #include "aaf/ObjectT.h"
-#include "fcpxml/ControlPointInfo.h"
+#include "records/ControlPointInfo.h"
 
 // One control point of a varying value: its time, its interpolation and, for Bezier curves, its
 // handles. The value is decoded by the varying value's reader.

@@ -1,16 +1,16 @@
 #include "effects/ConvertParameterValue.h"
 
-#include "aaf/ValueMakers.h"
 #include "aaf/import/EffectEntryPoints.h"
+#include "aaf/import/TimelineBuilder.h"
+#include "aaf/ValueMakers.h"
 #include "effects/ApplyConversionRule.h"
 #include "effects/EffectIds.h"
 #include "effects/ResolveClipParameter.h"
-#include "fcpxml/FloatToInt.h"
 #include "fcpxml/NumberText.h"
 #include "fcpxml/PluginParameterKind.h"
-#include "fcpxml/TimelineBuilder.h"
-#include "fcpxml/ValueBase.h"
 #include "fcpxml/XmlWriter.h"
+#include "records/FloatToInt.h"
+#include "records/ValueBase.h"
 
 namespace {
 

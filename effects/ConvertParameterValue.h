@@ -1,7 +1,7 @@
 #pragma once
 
-#include "fcpxml/ParameterMapping.h"
 #include "fcpxml/ValueInfo.h"
+#include "records/ParameterMapping.h"
 
 class ValueBase;
 

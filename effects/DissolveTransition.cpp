@@ -7,7 +7,7 @@
 #include "effects/EffectIds.h"
 #include "fcpxml/BasicMotionBase.h"
 #include "fcpxml/FCPTransitionItemTag.h"
-#include "fcpxml/ValueBase.h"
+#include "records/ValueBase.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "effects/TransitionTranslator.h"
-#include "fcpxml/Auid.h"
+#include "records/Auid.h"
 
 // The dissolve family: video dissolves, the audio dissolve, dips and fades to and from colour.
 bool IsDissolveTransition(const Auid& operation);

@@ -7,16 +7,16 @@
 
 #include "aaf/import/DataT.h"
 #include "aaf/import/TimelineBuilder.h"
+#include "config/TranslationLog.h"
 #include "effects/CompositePictureEffects.h"
 #include "effects/EffectIds.h"
 #include "effects/EffectT.h"
-#include "effects/PluginEffectName.h"
-#include "effects/TitleTranslator.h"
-#include "effects/plugins/PluginEffects.h"
 #include "effects/motion/TimeEffectConverters.h"
+#include "effects/PluginEffectName.h"
+#include "effects/plugins/PluginEffects.h"
+#include "effects/TitleTranslator.h"
 #include "fcpxml/ItemKind.h"
 #include "fcpxml/ItemSlot.h"
-#include "run/config/TranslationLog.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "aaf/RegistryAuid.h"
-#include "fcpxml/Auid.h"
+#include "records/Auid.h"
 
 // The operations, parameters and properties the effect translation recognises by AUID.
 

@@ -5,20 +5,20 @@
 #include <limits>
 
 #include "aaf/HeldInterface.h"
-#include "aaf/ObjectT.h"
 #include "aaf/import/ComponentT.h"
 #include "aaf/import/NestedSequences.h"
 #include "aaf/import/ParentKind.h"
 #include "aaf/import/SegmentReader.h"
 #include "aaf/import/TimelineBuilder.h"
+#include "aaf/ObjectT.h"
+#include "config/MediaSettings.h"
 #include "effects/EffectIds.h"
 #include "fcpxml/CommentText.h"
 #include "fcpxml/FCPClipItemTag.h"
 #include "fcpxml/FCPSequenceTag.h"
-#include "fcpxml/FloatToInt.h"
 #include "fcpxml/ItemKind.h"
 #include "fcpxml/ItemSlot.h"
-#include "run/config/MediaSettings.h"
+#include "records/FloatToInt.h"
 
 namespace {
 
@@ -130,7 +130,7 @@ void EffectT::ImportEffect()
         context.subKind = 8;
     if (id == kSubmaster) {
         ImportCollapsedLayers();
-        AddCommentsToCurrentItem();
+        AddCommentsToCurrentItem(CurrentItemSlot());
     } else {
         const std::size_t depth = ItemStackDepth();
         // A pan over a sequence at track level fills the track opened for it, gaps and
@@ -154,7 +154,7 @@ void EffectT::TranslateInputItems(std::size_t depth)
     if (ItemsPushedSince(depth) <= 1) {
         coveredStart = 0;
         TranslateEffect();
-        AddCommentsToCurrentItem();
+        AddCommentsToCurrentItem(CurrentItemSlot());
         return;
     }
     // An input of several components: the effect covers each of their clips, as it would cover one,
@@ -171,7 +171,7 @@ void EffectT::TranslateInputItems(std::size_t depth)
         if (kind != ItemKindClipItem && kind != ItemKindGeneratorItem)
             return;
         TranslateEffect();
-        AddCommentsToCurrentItem();
+        AddCommentsToCurrentItem(CurrentItemSlot());
     });
     coveredStart = 0;
 }

@@ -8,8 +8,8 @@
 
 #include "aaf/DefinitionT.h"
 #include "effects/MotionEffectTags.h"
-#include "fcpxml/ComponentContext.h"
-#include "fcpxml/ParameterRecord.h"
+#include "records/ComponentContext.h"
+#include "records/ParameterRecord.h"
 
 class FCPTransitionItemTag;
 

@@ -1,10 +1,10 @@
 #include "effects/EffectTranslator.h"
 
+#include "aaf/import/TimelineBuilder.h"
 #include "effects/FCPEffectCatalogue.h"
 #include "fcpxml/FCPClipItemTag.h"
 #include "fcpxml/ItemKind.h"
 #include "fcpxml/ItemSlot.h"
-#include "fcpxml/TimelineBuilder.h"
 
 EffectTranslator::EffectTranslator(const ComponentContext& effectContext, const Auid& operation,
                                    std::map<std::string, ParameterRecord>* effectParameters)

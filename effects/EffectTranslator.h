@@ -4,10 +4,10 @@
 #include <map>
 #include <string>
 
-#include "fcpxml/Auid.h"
-#include "fcpxml/ComponentContext.h"
 #include "fcpxml/EffectInfo.h"
-#include "fcpxml/ParameterRecord.h"
+#include "records/Auid.h"
+#include "records/ComponentContext.h"
+#include "records/ParameterRecord.h"
 
 // The head of every converter's record: the effect's parameters, the FCP effect being built, the
 // operation, where the effect sits and its display name.

@@ -4,7 +4,7 @@
 #include <span>
 #include <string>
 
-#include "fcpxml/Auid.h"
+#include "records/Auid.h"
 
 // Operation AUID (its AuidToText form) -> FxPlug identifier of the maker's plug-in transitions whose
 // FCP identifier differs from the one in their parameter data files. Lives until the process ends:

@@ -2,14 +2,14 @@
 
 #include <utility>
 
+#include "aaf/import/TimelineBuilder.h"
 #include "aaf/ValueMakers.h"
 #include "effects/ControlPointFrame.h"
 #include "effects/ConvertParameterValue.h"
 #include "effects/ParameterRecordData.h"
 #include "fcpxml/FCPClipItemTag.h"
 #include "fcpxml/FCPGeneratorItemTag.h"
-#include "fcpxml/ParameterRecord.h"
-#include "fcpxml/TimelineBuilder.h"
+#include "records/ParameterRecord.h"
 
 void FillParameterValues(ParameterBinding& binding)
 {

@@ -1,7 +1,7 @@
 #include "effects/ParameterLookup.h"
 
 #include "aaf/Auid.h"
-#include "fcpxml/ValueBase.h"
+#include "records/ValueBase.h"
 
 bool MapParameter(ParameterMap& parameters, ParameterMap& output, const Auid& parameterId,
                   const std::string& fcpName, const ValueConversionRule& rule)

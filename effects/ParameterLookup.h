@@ -3,9 +3,9 @@
 #include <map>
 #include <string>
 
-#include "fcpxml/Auid.h"
-#include "fcpxml/ParameterRecord.h"
-#include "fcpxml/ValueConversionRule.h"
+#include "records/Auid.h"
+#include "records/ParameterRecord.h"
+#include "records/ValueConversionRule.h"
 
 // How converters pick an effect's parameters out of its map, which is keyed by the AuidToText form
 // of the parameter definition.

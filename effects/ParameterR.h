@@ -5,7 +5,7 @@
 
 #include "aaf/DefinitionT.h"
 #include "aaf/ReferencedParameterReader.h"
-#include "fcpxml/ParameterRecord.h"
+#include "records/ParameterRecord.h"
 
 // One AAF parameter of an effect: its definition in the head, its constant value or its control
 // points decoded into record. Lives on the stack for one read.

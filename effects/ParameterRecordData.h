@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "fcpxml/ParameterRecord.h"
+#include "records/ParameterRecord.h"
 
 // True when the record has a control point, or else a first constant value that holds a value.
 bool HasData(const ParameterRecord& record);

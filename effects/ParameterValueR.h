@@ -3,7 +3,7 @@
 #include <cstdint>
 
 #include "aaf/ObjectT.h"
-#include "fcpxml/Auid.h"
+#include "records/Auid.h"
 
 struct ParameterRecord;
 

@@ -2,8 +2,9 @@
 
 #include <cmath>
 
-#include "aaf/ValueMakers.h"
 #include "aaf/import/TimelineBuilder.h"
+#include "aaf/ValueMakers.h"
+#include "config/TranslationLog.h"
 #include "effects/EffectIds.h"
 #include "effects/ParameterBinding.h"
 #include "effects/ParameterLookup.h"
@@ -11,8 +12,7 @@
 #include "fcpxml/BasicMotionBase.h"
 #include "fcpxml/FCPValueType.h"
 #include "fcpxml/PluginParameterKind.h"
-#include "fcpxml/ValueBase.h"
-#include "run/config/TranslationLog.h"
+#include "records/ValueBase.h"
 
 namespace {
 

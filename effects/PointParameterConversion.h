@@ -5,7 +5,7 @@
 
 #include "fcpxml/KeyframeInfo.h"
 #include "fcpxml/ParameterInfo.h"
-#include "fcpxml/ParameterRecord.h"
+#include "records/ParameterRecord.h"
 
 // Makes one FCP point parameter from the effect's x and y parameters, each constant or varying on its
 // own and each converted by its own rule: one point, or one keyframe for every keyframe of a varying

@@ -3,13 +3,13 @@
 #include <cstdint>
 #include <limits>
 
+#include "aaf/import/TimelineBuilder.h"
 #include "fcpxml/FCPClipItemTag.h"
-#include "fcpxml/ItemKind.h"
 #include "fcpxml/FCPClipTag.h"
 #include "fcpxml/FCPGeneratorItemTag.h"
 #include "fcpxml/FCPSequenceTag.h"
-#include "fcpxml/TimelineBuilder.h"
-#include "fcpxml/ValueBase.h"
+#include "fcpxml/ItemKind.h"
+#include "records/ValueBase.h"
 
 namespace {
 

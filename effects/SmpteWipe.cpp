@@ -5,7 +5,7 @@
 #include "aaf/Auid.h"
 #include "effects/EffectIds.h"
 #include "fcpxml/FCPTransitionItemTag.h"
-#include "fcpxml/ValueBase.h"
+#include "records/ValueBase.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "aafsdk/cfb/ByteReader.h"
+#include "aaf/ByteReader.h"
 #include "effects/TitleTextItem.h"
 
 // The title's operating system, from the tag in its header.

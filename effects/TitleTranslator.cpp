@@ -1,18 +1,18 @@
 #include "effects/TitleTranslator.h"
 
 #include "aaf/Auid.h"
-#include "aaf/RegistryAuid.h"
 #include "aaf/import/NestedSequences.h"
 #include "aaf/import/TimelineBuilder.h"
+#include "aaf/RegistryAuid.h"
+#include "config/MediaSettings.h"
 #include "effects/TitleParser.h"
 #include "fcpxml/BasicMotionBase.h"
 #include "fcpxml/FCPClipItemTag.h"
 #include "fcpxml/FCPGeneratorItemTag.h"
 #include "fcpxml/FCPSequenceTag.h"
-#include "fcpxml/FloatToInt.h"
 #include "fcpxml/ItemKind.h"
 #include "fcpxml/ItemSlot.h"
-#include "run/config/MediaSettings.h"
+#include "records/FloatToInt.h"
 
 namespace {
 

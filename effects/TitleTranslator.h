@@ -6,7 +6,7 @@
 
 #include "effects/EffectTranslator.h"
 #include "effects/TitleTextItem.h"
-#include "fcpxml/ValueBase.h"
+#include "records/ValueBase.h"
 
 class FCPClipItemTag;
 class FCPGeneratorItemTag;

@@ -2,15 +2,15 @@
 
 #include "aaf/import/DataT.h"
 #include "aaf/import/TimelineBuilder.h"
+#include "config/ImportPreferences.h"
 #include "effects/DissolveTransition.h"
 #include "effects/EffectIds.h"
 #include "effects/EffectT.h"
 #include "effects/PluginEffectName.h"
+#include "effects/plugins/PluginEffects.h"
 #include "effects/SmpteWipe.h"
 #include "effects/TransitionTranslator.h"
-#include "effects/plugins/PluginEffects.h"
 #include "fcpxml/FCPTransitionItemTag.h"
-#include "run/config/ImportPreferences.h"
 
 void EffectT::ImportTransitionEffect()
 {

@@ -5,12 +5,12 @@
 #include "aaf/CheckHResult.h"
 #include "aaf/import/ParentKind.h"
 #include "aaf/import/TimelineBuilder.h"
+#include "config/LogMessage.h"
 #include "effects/EffectT.h"
 #include "fcpxml/FCPClipItemTag.h"
 #include "fcpxml/FCPFillerTag.h"
 #include "fcpxml/FCPGeneratorItemTag.h"
 #include "fcpxml/FCPTransitionItemTag.h"
-#include "run/config/LogMessage.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <cstdint>
 
 #include "aaf/ObjectT.h"
-#include "fcpxml/ComponentContext.h"
+#include "records/ComponentContext.h"
 
 // A transition of a sequence: it overlaps the segments on both sides by its length (the context's
 // length), and its cut point says where within that length the edit falls.

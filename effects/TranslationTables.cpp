@@ -1,10 +1,10 @@
 #include "effects/TranslationTables.h"
 
+#include "config/TranslationLog.h"
 #include "effects/FCPEffectCatalogue.h"
 #include "fcpxml/CodecColorSpaceMap.h"
 #include "fcpxml/MarkerColorTables.h"
 #include "fcpxml/QtCodecTable.h"
-#include "run/config/TranslationLog.h"
 
 void ClearTranslationTables()
 {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "aafsdk/include/AAF.h"
-#include "fcpxml/Auid.h"
+#include "aaf/AafInterfaces.h"
+#include "records/Auid.h"
 
 class ValueBase;
 

@@ -4,7 +4,7 @@
 #include "aaf/InterpolationDefT.h"
 #include "effects/ControlPointR.h"
 #include "effects/TypedValueDecoding.h"
-#include "fcpxml/ParameterRecord.h"
+#include "records/ParameterRecord.h"
 
 void VaryingValueR::Read()
 {

@@ -1,7 +1,7 @@
 #include "fcpxml/AppSpecificData.h"
 
+#include "config/MediaSettings.h"
 #include "fcpxml/XmlWriter.h"
-#include "run/config/MediaSettings.h"
 
 DataInfo::DataInfo(const MediaSettings& settings, bool codecForm)
 {

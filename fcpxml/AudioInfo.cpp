@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
+#include "config/MediaSettings.h"
 #include "fcpxml/NumberText.h"
 #include "fcpxml/XmlWriter.h"
-#include "run/config/MediaSettings.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 #include "fcpxml/CommentText.h"
 
 #include "fcpxml/NumberText.h"
-#include "fcpxml/ValueBase.h"
 #include "fcpxml/XmlWriter.h"
+#include "records/ValueBase.h"
 
 std::string CommentText::Format() const
 {

@@ -1,8 +1,8 @@
 #include "fcpxml/EffectInfo.h"
 
-#include "fcpxml/FloatToInt.h"
 #include "fcpxml/NumberText.h"
 #include "fcpxml/XmlWriter.h"
+#include "records/FloatToInt.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
 #include "fcpxml/FCPClipItemTag.h"
 
+#include "config/MediaSettings.h"
 #include "fcpxml/FCPFileTag.h"
 #include "fcpxml/FCPSequenceTag.h"
 #include "fcpxml/NumberText.h"
 #include "fcpxml/XmlWriter.h"
-#include "run/config/MediaSettings.h"
 
 FCPClipItemTag::FCPClipItemTag() : FCPClipItemTag(std::string()) {}
 

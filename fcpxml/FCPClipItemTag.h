@@ -4,7 +4,6 @@
 #include <vector>
 
 #include "fcpxml/BasicMotionBase.h"
-#include "fcpxml/ComponentContext.h"
 #include "fcpxml/EffectInfo.h"
 #include "fcpxml/FilterInfo.h"
 #include "fcpxml/IDTagBase.h"
@@ -15,6 +14,7 @@
 #include "fcpxml/SubclipInfo.h"
 #include "fcpxml/TrimTagBase.h"
 #include "fcpxml/WellLayerBase.h"
+#include "records/ComponentContext.h"
 
 class FCPFileTag;
 class FCPSequenceTag;

@@ -1,10 +1,10 @@
 #include "fcpxml/FCPClipTag.h"
 
 #include "fcpxml/FCPGeneratorItemTag.h"
-#include "fcpxml/MobInfo.h"
 #include "fcpxml/TrackInfo.h"
 #include "fcpxml/ValueInfo.h"
 #include "fcpxml/XmlWriter.h"
+#include "records/MobInfo.h"
 
 namespace {
 

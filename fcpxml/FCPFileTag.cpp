@@ -2,11 +2,11 @@
 
 #include <algorithm>
 
-#include "fcpxml/MobSourceInfo.h"
+#include "config/ImportPreferences.h"
+#include "config/MediaSettings.h"
 #include "fcpxml/NumberText.h"
 #include "fcpxml/XmlWriter.h"
-#include "run/config/ImportPreferences.h"
-#include "run/config/MediaSettings.h"
+#include "records/MobSourceInfo.h"
 
 std::map<std::string, bool> WrittenFileIds;
 

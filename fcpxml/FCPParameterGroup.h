@@ -2,8 +2,8 @@
 
 #include <vector>
 
-#include "fcpxml/ParameterMapping.h"
-#include "fcpxml/ParameterRecord.h"
+#include "records/ParameterMapping.h"
+#include "records/ParameterRecord.h"
 
 // The AAF parameters that make up one grouped FCP parameter of a plug-in effect: the red, green and
 // blue rows of a colour, or the x and y rows of a point.

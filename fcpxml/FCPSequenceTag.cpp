@@ -1,9 +1,9 @@
 #include "fcpxml/FCPSequenceTag.h"
 
+#include "config/MediaSettings.h"
 #include "fcpxml/CommentText.h"
 #include "fcpxml/ValueInfo.h"
 #include "fcpxml/XmlWriter.h"
-#include "run/config/MediaSettings.h"
 
 namespace {
 

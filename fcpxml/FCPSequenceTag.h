@@ -11,7 +11,7 @@
 #include "fcpxml/TrimTagBase.h"
 
 struct MediaSettings;
-#include "fcpxml/ValueBase.h"
+#include "records/ValueBase.h"
 
 // <sequence>: an edited timeline with its start timecode and its video and audio tracks.
 class FCPSequenceTag : public ItemTagBase,

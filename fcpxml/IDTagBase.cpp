@@ -1,8 +1,8 @@
 #include "fcpxml/IDTagBase.h"
 
+#include "config/LogMessage.h"
 #include "fcpxml/NumberText.h"
 #include "fcpxml/XmlWriter.h"
-#include "run/config/LogMessage.h"
 
 std::map<std::string, int> UsedNameCounts;
 std::map<std::string, bool> UsedItemIds;

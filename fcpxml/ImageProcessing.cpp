@@ -1,9 +1,9 @@
 #include "fcpxml/ImageProcessing.h"
 
+#include "config/ImportPreferences.h"
+#include "config/MediaSettings.h"
 #include "fcpxml/CodecColorSpaceMap.h"
 #include "fcpxml/XmlWriter.h"
-#include "run/config/ImportPreferences.h"
-#include "run/config/MediaSettings.h"
 
 FcpImageProcessingInfo MakeImageProcessing(const MediaSettings& settings)
 {

@@ -2,8 +2,8 @@
 
 #include <string>
 
+#include "config/TranslationLog.h"
 #include "fcpxml/TrimTagBase.h"
-#include "run/config/TranslationLog.h"
 
 class ItemTagBase;
 class FCPClipItemTag;

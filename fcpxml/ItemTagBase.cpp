@@ -1,7 +1,7 @@
 #include "fcpxml/ItemTagBase.h"
 
+#include "config/MediaSettings.h"
 #include "fcpxml/XmlWriter.h"
-#include "run/config/MediaSettings.h"
 
 ItemTagBase::ItemTagBase() : ItemTagBase(std::string()) {}
 

@@ -2,9 +2,9 @@
 
 #include <string>
 
+#include "config/TranslationLog.h"
 #include "fcpxml/ItemKind.h"
 #include "fcpxml/RateInfo.h"
-#include "run/config/TranslationLog.h"
 
 // The polymorphic root of every FCP item tag; tags are deleted through it. The virtual destructor
 // is its only virtual operation.

@@ -1,8 +1,8 @@
 #include "fcpxml/MarkTagBase.h"
 
+#include "config/ImportPreferences.h"
 #include "fcpxml/CommentText.h"
-#include "fcpxml/ValueBase.h"
-#include "run/config/ImportPreferences.h"
+#include "records/ValueBase.h"
 
 void MarkTagBase::CopyMarks(const MarkTagBase& other)
 {

@@ -1,8 +1,8 @@
 #include "fcpxml/ParameterInfo.h"
 
 #include "fcpxml/FCPValueType.h"
-#include "fcpxml/ParameterMapping.h"
 #include "fcpxml/XmlWriter.h"
+#include "records/ParameterMapping.h"
 
 ParameterInfo::ParameterInfo(std::string parameterName, std::string id)
     : name(std::move(parameterName)), parameterid(std::move(id))

@@ -1,9 +1,9 @@
 #include "fcpxml/RateInfo.h"
 
+#include "config/MediaSettings.h"
+#include "config/Timecode.h"
 #include "fcpxml/NumberText.h"
 #include "fcpxml/XmlWriter.h"
-#include "run/config/MediaSettings.h"
-#include "run/config/Timecode.h"
 
 RateInfo::RateInfo()
 {

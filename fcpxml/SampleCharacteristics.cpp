@@ -1,8 +1,8 @@
 #include "fcpxml/SampleCharacteristics.h"
 
+#include "config/MediaSettings.h"
 #include "fcpxml/NumberText.h"
 #include "fcpxml/XmlWriter.h"
-#include "run/config/MediaSettings.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 
 #include <string>
 
+#include "config/Timecode.h"
 #include "fcpxml/RateInfo.h"
-#include "run/config/Timecode.h"
 
 // The "timecode" element of sequences, files and parameter values.
 struct TimecodeInfo {

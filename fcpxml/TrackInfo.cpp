@@ -2,7 +2,6 @@
 
 #include "fcpxml/FCPSequenceTag.h"
 #include "fcpxml/NumberText.h"
-#include "fcpxml/TimelineBuilder.h"
 #include "fcpxml/XmlWriter.h"
 
 namespace {
@@ -16,16 +15,14 @@ int FirstEntryTrackCount(const Entries& entries)
 
 }  // namespace
 
-void SetTrackIndexFromSequence(TrackInfo& track)
+void SetTrackIndexFromSequence(TrackInfo& track, const FCPSequenceTag* current)
 {
-    const auto& sequences = GlobalTimelineBuilder.SequenceStack;
-    if (sequences.empty())
+    if (current == nullptr)
         return;
-    const FCPSequenceTag& current = sequences.front();
     if (track.mediaType == 2)
-        track.index = FirstEntryTrackCount(current.video) + 1;
+        track.index = FirstEntryTrackCount(current->video) + 1;
     else if (track.mediaType == 1)
-        track.index = FirstEntryTrackCount(current.audio) + 1;
+        track.index = FirstEntryTrackCount(current->audio) + 1;
 }
 
 void WriteTrack(const TrackInfo& track)

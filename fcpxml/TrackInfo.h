@@ -3,8 +3,8 @@
 #include <map>
 #include <vector>
 
-#include "fcpxml/ComponentContext.h"
 #include "fcpxml/ItemSlot.h"
+#include "records/ComponentContext.h"
 
 // The "track" element: the items of one video or audio track, owned through their slots.
 struct TrackInfo {
@@ -25,8 +25,10 @@ struct TrackInfo {
     std::map<int, int> headTrims;
 };
 
+class FCPSequenceTag;
+
 // index := one more than the tracks of the first video (or audio) entry of the current sequence;
-// nothing without a current sequence.
-void SetTrackIndexFromSequence(TrackInfo& track);
+// nothing without a current sequence (null).
+void SetTrackIndexFromSequence(TrackInfo& track, const FCPSequenceTag* current);
 
 void WriteTrack(const TrackInfo& track);

@@ -3,7 +3,7 @@
 #include <map>
 #include <vector>
 
-#include "fcpxml/ParameterRecord.h"
+#include "records/ParameterRecord.h"
 
 // Layer parameters of an item's effects, held until the track is laid out and the clips they name
 // are known; keyed by the index of the filter (of the effect, for a transition) they belong to.

@@ -3,7 +3,6 @@
 #include "fcpxml/XmlWriter.h"
 
 XmemlDocumentInfo XmemlDocument;
-AafImportSource DocumentImportSource;
 
 ProjectInfo::ProjectInfo(const ProjectInfo& other)
     : name(other.name), children(other.children ? new ChildrenInfo(*other.children) : nullptr)
@@ -102,30 +101,30 @@ void WriteXmemlDocument()
 
 namespace {
 
-void CloseAafFile()
+void CloseAafFile(const AafImportSource& source)
 {
-    if (DocumentImportSource.close)
-        DocumentImportSource.close();
+    if (source.close)
+        source.close();
 }
 
 }  // namespace
 
-void ExportAafToXml(int version, const std::string& aafPath)
+void ExportAafToXml(int version, const std::string& aafPath, const AafImportSource& source)
 {
     XmemlDocument.version = version;
-    if (DocumentImportSource.open)
-        DocumentImportSource.open(aafPath);
+    if (source.open)
+        source.open(aafPath);
     try {
-        if (DocumentImportSource.importProject)
-            DocumentImportSource.importProject();
+        if (source.importProject)
+            source.importProject();
         WriteXmemlDocument();
     } catch (...) {
         try {
-            CloseAafFile();
+            CloseAafFile(source);
         } catch (...) {
             // The failure already unwinding is the one the caller must see.
         }
         throw;
     }
-    CloseAafFile();
+    CloseAafFile(source);
 }

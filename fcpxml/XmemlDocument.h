@@ -46,17 +46,16 @@ void WriteProject(ProjectInfo& project);
 // The header, every list in document order, and the closing xmeml tag at the left margin.
 void WriteXmemlDocument();
 
-// The AAF side of the document pass. The AAF layer installs its file open, import and close here;
-// with nothing installed the pass imports nothing and the document holds no bins. Tests replace it.
+// The AAF side of the document pass, handed in by its caller: the file open, import and close. An
+// entry left empty does nothing; with all empty the pass imports nothing and the document holds no
+// bins.
 struct AafImportSource {
     std::function<void(const std::string& aafPath)> open;
     std::function<void()> importProject;
     std::function<void()> close;
 };
 
-extern AafImportSource DocumentImportSource;
-
 // The document pass of a conversion: stores version, opens the AAF file, imports it, writes the
 // whole document and closes the file. The file is closed on every way out; a failed close while
 // another failure unwinds is dropped so that the first failure reaches the caller.
-void ExportAafToXml(int version, const std::string& aafPath);
+void ExportAafToXml(int version, const std::string& aafPath, const AafImportSource& source);

@@ -1,6 +1,6 @@
 #include "fcpxml/XmlWriter.h"
 
-#include "run/config/Utf8Text.h"
+#include "config/Utf8Text.h"
 
 QFile XmlOutputFile;
 int XmlIndentDepth = 0;

@@ -7,7 +7,7 @@
 #include "aaf/import/ImportDriver.h"
 #include "aaf/import/MediaPathQuery.h"
 #include "aaf/import/ProjectFormatQuery.h"
-#include "fcpxml/XmemlDocument.h"
+#include "effects/EffectTranslationEntryPoints.h"
 #include "run/ConversionJob.h"
 
 namespace {
@@ -41,7 +41,7 @@ void InstallAafSources()
     DocumentImportSource.open = OpenFile;
     DocumentImportSource.importProject = [] {
         if (OpenAafFile)
-            ImportProject();
+            ImportProject(EffectTranslationEntryPoints());
     };
     DocumentImportSource.close = CloseFile;
     JobQuerySource.open = OpenFile;

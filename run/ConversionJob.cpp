@@ -11,8 +11,15 @@
 #include "aaf/import/EventMarkers.h"
 #include "aaf/import/FileT.h"
 #include "aaf/import/MasterClipMap.h"
-#include "aaf/import/MobRegistry.h"
 #include "aaf/import/TimelineBuilder.h"
+#include "config/ImportPreferences.h"
+#include "config/LogFileWriter.h"
+#include "config/MediaSettings.h"
+#include "config/NamedParameters.h"
+#include "config/OutputFile.h"
+#include "config/ProjectFormat.h"
+#include "config/SourcePaths.h"
+#include "config/TranslationLog.h"
 #include "effects/FCPEffectCatalogue.h"
 #include "effects/FxPlugUuidMap.h"
 #include "effects/TranslationTables.h"
@@ -24,16 +31,10 @@
 #include "fcpxml/XmemlDocument.h"
 #include "fcpxml/XmlWriter.h"
 #include "platform/AafLoader.h"
-#include "run/config/ImportPreferences.h"
-#include "run/config/LogFileWriter.h"
-#include "run/config/MediaSettings.h"
-#include "run/config/NamedParameters.h"
-#include "run/config/OutputFile.h"
-#include "run/config/ProjectFormat.h"
-#include "run/config/SourcePaths.h"
-#include "run/config/TranslationLog.h"
+#include "records/MobRegistry.h"
 
 AafQuerySource JobQuerySource;
+AafImportSource DocumentImportSource;
 
 namespace {
 
@@ -139,7 +140,7 @@ void ConversionJob::Convert()
 {
     OpenXmlOutput();
     RunAafLibrarySequence();
-    ExportAafToXml(kXmemlVersion, aafPath);
+    ExportAafToXml(kXmemlVersion, aafPath, DocumentImportSource);
     if (!XmlOutputFile.flush() || XmlOutputFile.error() != QFileDevice::NoError)
         throw OutputFileError(xmlPath);
     XmlOutputFile.close();

@@ -4,10 +4,12 @@
 #include <memory>
 #include <string>
 
+#include "fcpxml/XmemlDocument.h"
+
 class OutputFile;
 
-// The AAF file access of the two queries (run modes 0 and 1). The AAF layer installs its file open,
-// format query, media collection and close here; with nothing installed a query opens nothing and
+// The AAF file access of the two queries (run modes 0 and 1). InstallAafSources fills in the file
+// open, format query, media collection and close; with nothing filled in a query opens nothing and
 // finds nothing. Tests replace it.
 struct AafQuerySource {
     std::function<void(const std::string& aafPath)> open;
@@ -19,6 +21,10 @@ struct AafQuerySource {
 };
 
 extern AafQuerySource JobQuerySource;
+
+// The AAF file access of the conversion (run mode 2), handed to the document pass. Filled like
+// JobQuerySource; tests replace it.
+extern AafImportSource DocumentImportSource;
 
 // One run's way to the AAF file: resets the per-run state when built, and for a conversion fills the
 // per-run tables, writes the output file through the document pass and writes the log file.

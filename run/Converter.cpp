@@ -12,13 +12,13 @@
 
 #include <QVariant>
 
+#include "config/ImportPreferences.h"
+#include "config/IniFile.h"
+#include "config/NamedParameters.h"
+#include "config/OutputFile.h"
+#include "config/ProjectFormat.h"
 #include "run/ConversionJob.h"
 #include "run/RunState.h"
-#include "run/config/ImportPreferences.h"
-#include "run/config/IniFile.h"
-#include "run/config/NamedParameters.h"
-#include "run/config/OutputFile.h"
-#include "run/config/ProjectFormat.h"
 
 namespace {
 

@@ -2,15 +2,17 @@
 
 #include "aaf/AafState.h"
 #include "aaf/import/ImportState.h"
+#include "config/ConfigurationState.h"
 #include "effects/EffectsState.h"
 #include "fcpxml/DocumentState.h"
+#include "records/RecordsState.h"
 #include "run/AafSources.h"
-#include "run/config/ConfigurationState.h"
 
 void ResetRunState()
 {
     ForgetOpenAafFile();
     ResetConfigurationState();
+    ResetRecordsState();
     ResetDocumentState();
     ResetAafState();
     ResetImportState();

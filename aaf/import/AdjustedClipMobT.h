@@ -5,7 +5,7 @@
 
 #include "aaf/import/CompositionMobT.h"
 #include "aaf/import/EventMarkers.h"
-#include "fcpxml/SourceReference.h"
+#include "records/SourceReference.h"
 
 // An adjusted clip: a composition that trims the master clip its slots play. It makes no clip of
 // its own; references to it resolve to the master clip it trims.

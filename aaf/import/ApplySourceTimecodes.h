@@ -1,6 +1,6 @@
 #pragma once
 
-#include "fcpxml/MobSourceInfo.h"
+#include "records/MobSourceInfo.h"
 
 // The start timecode of a source: that of its physical source, else of its tape source, else the
 // file mob's own (with the other timecodes alike), moved on by where the file mob's slot starts in

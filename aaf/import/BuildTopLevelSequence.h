@@ -1,6 +1,6 @@
 #pragma once
 
-#include "aaf/import/MobEntry.h"
+#include "records/MobEntry.h"
 
 // One top-level composition made into a sequence in the first bin, with its tracks, markers and
 // comments.

@@ -1,6 +1,6 @@
 #include "aaf/import/ChooseMediaPath.h"
 
-#include "run/config/ImportPreferences.h"
+#include "config/ImportPreferences.h"
 
 namespace {
 

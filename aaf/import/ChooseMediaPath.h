@@ -1,6 +1,6 @@
 #pragma once
 
-#include "fcpxml/MobSourceInfo.h"
+#include "records/MobSourceInfo.h"
 
 // The path the file of a source points to, by the preferences: nothing without
 // "Import_UseSourceExt"; the file mob's own locator path with "Import_UseMXFSource"; with

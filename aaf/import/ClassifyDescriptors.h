@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "fcpxml/DescriptorLists.h"
+#include "records/DescriptorLists.h"
 
 // What a source's descriptors make it: 2 picture, 12 picture with an alpha component, 1 sound,
 // 0 nothing. A CDCI picture wins over everything else; an RGBA picture counts by its first record.

@@ -5,8 +5,8 @@
 
 #include "aaf/import/DataT.h"
 #include "aaf/import/MasterMobT.h"
-#include "run/config/ImportPreferences.h"
-#include "run/config/SourcePaths.h"
+#include "config/ImportPreferences.h"
+#include "config/SourcePaths.h"
 
 void CollectMasterMobSourceMedia(const MobEntry& entry)
 {

@@ -3,8 +3,8 @@
 #include <map>
 #include <string>
 
-#include "aafsdk/include/AAF.h"
-#include "fcpxml/ValueBase.h"
+#include "aaf/AafInterfaces.h"
+#include "records/ValueBase.h"
 
 // Readers of the properties many AAF classes share: names, tagged-value and KLV texts, and the
 // comment, KLV and attribute lists of a mob. A null interface raises; a text that cannot be read is

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "aafsdk/include/AAF.h"
+#include "aaf/AafInterfaces.h"
 
 // Readers of components and sequences of components.
 struct ComponentT {

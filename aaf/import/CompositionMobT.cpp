@@ -5,12 +5,12 @@
 #include "aaf/import/NestedSequences.h"
 #include "aaf/import/ParentKind.h"
 #include "aaf/import/ReadEventMarkers.h"
+#include "aaf/import/TimelineBuilder.h"
 #include "aaf/import/TimelineMobSlotT.h"
 #include "aaf/import/TranslationLogCollection.h"
+#include "config/MediaSettings.h"
 #include "fcpxml/FCPSequenceTag.h"
-#include "fcpxml/TimelineBuilder.h"
 #include "fcpxml/XmemlDocument.h"
-#include "run/config/MediaSettings.h"
 
 CompositionMobT::CompositionMobT(const MobEntry& entry) : MobtT(entry.mobId)
 {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "aaf/import/MobEntry.h"
 #include "aaf/import/MobtT.h"
+#include "records/MobEntry.h"
 
 // A composition mob: the mob and its composition interface, queried once the mob was read
 // (status := the query's result).

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "aafsdk/include/AAF.h"
+#include "aaf/AafInterfaces.h"
 
 // The essence kinds of a data definition, as the import numbers them.
 enum DataKind : std::int32_t {

@@ -3,7 +3,7 @@
 #include <cstdint>
 
 #include "aaf/ObjectT.h"
-#include "fcpxml/DescriptorLists.h"
+#include "records/DescriptorLists.h"
 
 // A picture descriptor: its digital image properties, then its CDCI or RGBA properties, each
 // appended to the receiving lists. secondStatus holds the query of the second-version interface.

@@ -1,7 +1,7 @@
 #include "aaf/import/EditRateConversion.h"
 
 #include "aaf/import/DataT.h"
-#include "run/config/MediaSettings.h"
+#include "config/MediaSettings.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "fcpxml/EditUnitConverter.h"
-#include "fcpxml/SlotInfo.h"
+#include "records/EditUnitConverter.h"
+#include "records/SlotInfo.h"
 
 // Every value the import reads in a slot's edit units (positions, lengths, source in and out,
 // durations, marker positions, cut points, timecode offsets) becomes a frame of the composition

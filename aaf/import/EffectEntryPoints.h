@@ -2,11 +2,12 @@
 
 #include <cstdint>
 
-#include "aafsdk/include/AAF.h"
-#include "fcpxml/ComponentContext.h"
+#include "aaf/AafInterfaces.h"
+#include "aaf/ReferencedParameterReader.h"
 #include "fcpxml/ItemSlot.h"
-#include "fcpxml/ParameterMapping.h"
 #include "fcpxml/ValueInfo.h"
+#include "records/ComponentContext.h"
+#include "records/ParameterMapping.h"
 
 class ValueBase;
 
@@ -18,8 +19,8 @@ struct ClipParameterValue {
     int trackOffset = -1;
 };
 
-// The effect translation sits above the import, so the import reaches it through the functions it
-// registers here. An entry left empty does nothing.
+// The effect translation sits above the import, so the import reaches it through the functions its
+// caller hands to ImportProject. An entry left empty does nothing.
 struct EffectEntryPoints {
     // Fills record.value with the clip that the layer parameter names, as seen from item.
     void (*resolveClipParameter)(ItemSlot& item, ClipParameterValue& record) = nullptr;
@@ -28,6 +29,12 @@ struct EffectEntryPoints {
     // tries the next kind). An entry left empty means the segment does not answer to that kind.
     std::int32_t (*importOperationGroup)(IUnknown* segment, const ComponentContext& context) = nullptr;
     std::int32_t (*importTransition)(IUnknown* segment, const ComponentContext& context) = nullptr;
+    // Reads the parameters that property values reach through object references; not owned.
+    ReferencedParameterReader* referencedParameterReader = nullptr;
 };
 
+// The entry points of the import under way.
 extern EffectEntryPoints RegisteredEffectEntryPoints;
+
+// Makes entries the import's entry points, the parameter reader included.
+void UseEffectEntryPoints(const EffectEntryPoints& entries);

@@ -9,7 +9,7 @@
 #include "aaf/import/SourceMobT.h"
 #include "aaf/import/SourceT.h"
 #include "aaf/import/TimelineBuilder.h"
-#include "run/config/LogMessage.h"
+#include "config/LogMessage.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "aaf/ObjectT.h"
-#include "fcpxml/ComponentContext.h"
-#include "fcpxml/SourceReference.h"
+#include "records/ComponentContext.h"
+#include "records/SourceReference.h"
 
 // An essence group: its choices read as source clips, and the one chosen among them. Keeping the
 // chosen reference for an adjusted clip or subclip is part of the segment traversal.

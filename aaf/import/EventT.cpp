@@ -3,8 +3,8 @@
 #include "aaf/CheckHResult.h"
 #include "aaf/PropertyValues.h"
 #include "aaf/TextConversion.h"
-#include "fcpxml/ValueBase.h"
-#include "run/config/LogMessage.h"
+#include "config/LogMessage.h"
+#include "records/ValueBase.h"
 
 namespace {
 

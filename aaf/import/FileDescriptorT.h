@@ -3,7 +3,7 @@
 #include <cstdint>
 
 #include "aaf/import/LocatorT.h"
-#include "fcpxml/DescriptorLists.h"
+#include "records/DescriptorLists.h"
 
 // The file descriptor of a source mob: a picture (CDCI or RGBA) or a sound descriptor, read into
 // the source's descriptor lists.

@@ -3,7 +3,7 @@
 #include <cstdint>
 
 #include "aaf/ObjectT.h"
-#include "fcpxml/ComponentContext.h"
+#include "records/ComponentContext.h"
 
 // A filler. What it becomes (a gap, a gap track, a filler clip item) is decided by its import in
 // the segment traversal.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "aaf/import/MobEntry.h"
+#include "records/MobEntry.h"
 
 // An adjusted clip applied to the master clip it trims: marks, comments and markers, and the
 // adjusted mob mapped to that clip.

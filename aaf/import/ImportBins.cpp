@@ -1,9 +1,9 @@
 #include "aaf/import/ImportBins.h"
 
 #include "aaf/import/MasterClipMap.h"
+#include "config/ImportPreferences.h"
 #include "fcpxml/ChildrenInfo.h"
 #include "fcpxml/XmemlDocument.h"
-#include "run/config/ImportPreferences.h"
 
 BinInfo MakeBin(const std::string& name)
 {

@@ -7,7 +7,6 @@
 #include "aaf/Auid.h"
 #include "aaf/CheckHResult.h"
 #include "aaf/HeldInterface.h"
-#include "aaf/MobId.h"
 #include "aaf/import/BuildTopLevelSequence.h"
 #include "aaf/import/EditRateConversion.h"
 #include "aaf/import/EventMarkers.h"
@@ -17,11 +16,12 @@
 #include "aaf/import/ImportMasterMob.h"
 #include "aaf/import/ImportSubclipMob.h"
 #include "aaf/import/MasterClipLinks.h"
-#include "aaf/import/MobRegistry.h"
 #include "aaf/import/MobtT.h"
 #include "aaf/import/SourceClipReferences.h"
 #include "aaf/import/TimelineBuilder.h"
 #include "aaf/import/UsageCodes.h"
+#include "aaf/MobId.h"
+#include "records/MobRegistry.h"
 
 namespace {
 
@@ -41,8 +41,9 @@ void ImportOneMob(const MobEntry& entry, void (*import)(const MobEntry&))
 
 }  // namespace
 
-void ImportProject()
+void ImportProject(const EffectEntryPoints& effects)
 {
+    UseEffectEntryPoints(effects);
     MobLists lists;
     BuildProjectFromMobs(lists);
 }

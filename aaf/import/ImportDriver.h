@@ -2,14 +2,16 @@
 
 #include <string>
 
-#include "aaf/import/MobEntry.h"
-#include "aafsdk/include/AAF.h"
+#include "aaf/AafInterfaces.h"
+#include "aaf/import/EffectEntryPoints.h"
 #include "aaf/import/MobKind.h"
 #include "aaf/import/MobLists.h"
+#include "records/MobEntry.h"
 
 // Run mode 2, after the file was opened: every mob registered and sorted, then master clips,
 // adjusted clips, subclips, the bin "AAF Import", the sequences, and the used master clips filed.
-void ImportProject();
+// Operation groups, transitions and layer parameters go to effects (none when it is empty).
+void ImportProject(const EffectEntryPoints& effects = {});
 
 // The import's steps in order; nothing without FileHeader.
 void BuildProjectFromMobs(MobLists& lists);

@@ -4,13 +4,11 @@
 #include "aaf/import/EventMarkers.h"
 #include "aaf/import/FileT.h"
 #include "aaf/import/MasterClipMap.h"
-#include "aaf/import/MobRegistry.h"
 #include "aaf/import/TimelineBuilder.h"
 
 void ResetImportState()
 {
     ReleaseFileHeaderAndDictionary();
-    MobRegistry::Clear();
     ClearMasterClipMaps();
     ClearEventMarkerMap();
     EmptyTimelineBuilderStacks();

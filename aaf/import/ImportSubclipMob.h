@@ -1,6 +1,6 @@
 #pragma once
 
-#include "aaf/import/MobEntry.h"
+#include "records/MobEntry.h"
 
 // A subclip made into a clip of its own whose slot items are subclip items of the master clip's.
 void ImportSubclipMob(const MobEntry& entry);

@@ -1,9 +1,9 @@
 #include "aaf/import/MasterClip.h"
 
-#include "aaf/MobId.h"
 #include "aaf/import/MasterClipMap.h"
 #include "aaf/import/MasterMobT.h"
-#include "run/config/SourcePaths.h"
+#include "aaf/MobId.h"
+#include "config/SourcePaths.h"
 
 namespace {
 

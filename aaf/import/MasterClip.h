@@ -5,7 +5,7 @@
 #include "fcpxml/FCPClipItemTag.h"
 #include "fcpxml/FCPClipTag.h"
 #include "fcpxml/FCPFileTag.h"
-#include "fcpxml/MobSourceInfo.h"
+#include "records/MobSourceInfo.h"
 
 struct MasterMobT;
 

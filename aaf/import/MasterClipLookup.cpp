@@ -1,12 +1,12 @@
 #include "aaf/import/MasterClipLookup.h"
 
 #include "aaf/DefinitionNameTables.h"
-#include "aaf/MobId.h"
 #include "aaf/import/MasterClipMap.h"
-#include "aaf/import/MobRegistry.h"
 #include "aaf/import/NestedSequences.h"
 #include "aaf/import/UsageCodes.h"
-#include "run/config/TranslationLog.h"
+#include "aaf/MobId.h"
+#include "config/TranslationLog.h"
+#include "records/MobRegistry.h"
 
 std::string LookupMasterClipId(const SourceReference& reference)
 {

@@ -3,10 +3,10 @@
 #include <map>
 #include <string>
 
-#include "fcpxml/ComponentContext.h"
 #include "fcpxml/FCPClipItemTag.h"
 #include "fcpxml/FCPClipTag.h"
-#include "fcpxml/SourceReference.h"
+#include "records/ComponentContext.h"
+#include "records/SourceReference.h"
 
 // How a source clip on a timeline finds the clip item it plays: through the clip id made for the
 // mob it names (MasterClipIdByMob), then that clip's slot item (MasterClipMap).

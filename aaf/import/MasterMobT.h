@@ -4,9 +4,9 @@
 #include <vector>
 
 #include "aaf/import/EventMarkers.h"
-#include "aaf/import/MobEntry.h"
 #include "aaf/import/MobtT.h"
-#include "fcpxml/MobSourceInfo.h"
+#include "records/MobEntry.h"
+#include "records/MobSourceInfo.h"
 
 // A master mob made into a master clip: the media source of each of its picture and sound slots,
 // and the markers of its own event slots.

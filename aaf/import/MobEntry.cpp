@@ -1,4 +1,4 @@
-#include "aaf/import/MobEntry.h"
+#include "records/MobEntry.h"
 
 MobEntry::MobEntry(std::int32_t mobKind, const Auid& usage, const std::string& mobName, const MobId& id)
     : mobId(id), kind(mobKind), usageCode(usage), name(mobName)

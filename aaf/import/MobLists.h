@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "aaf/import/MobEntry.h"
+#include "records/MobEntry.h"
 
 // The mobs of one import or query, sorted by kind and by usage, each list in enumeration order.
 struct MobLists {

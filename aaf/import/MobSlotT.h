@@ -3,7 +3,7 @@
 #include <cstdint>
 
 #include "aaf/ObjectT.h"
-#include "fcpxml/SlotInfo.h"
+#include "records/SlotInfo.h"
 
 // A slot ID, as opposed to a slot index, to look a mob's slot up by.
 struct SlotIdKey {

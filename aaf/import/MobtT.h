@@ -3,9 +3,9 @@
 #include <cstdint>
 
 #include "aaf/ObjectT.h"
-#include "fcpxml/SlotInfo.h"
-#include "fcpxml/MobId.h"
-#include "fcpxml/MobInfo.h"
+#include "records/MobId.h"
+#include "records/MobInfo.h"
+#include "records/SlotInfo.h"
 
 // A mob and what is read of it. Callers copy the MobInfo out before the wrapper goes.
 struct MobtT : ObjectT {

@@ -4,9 +4,9 @@
 
 #include "aaf/import/TrackLayout.h"
 #include "aaf/import/TranslationLogCollection.h"
+#include "config/MediaSettings.h"
 #include "fcpxml/AudioInfo.h"
 #include "fcpxml/FCPFileTag.h"
-#include "run/config/MediaSettings.h"
 
 FCPSequenceTag MakeSequenceTag(const MediaSettings& settings, const std::string& name, int duration)
 {

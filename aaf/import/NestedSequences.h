@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "fcpxml/ComponentContext.h"
 #include "fcpxml/FCPClipItemTag.h"
 #include "fcpxml/FCPSequenceTag.h"
+#include "records/ComponentContext.h"
 
 struct MediaSettings;
 

@@ -5,15 +5,15 @@
 
 #include "aaf/Auid.h"
 #include "aaf/HeldInterface.h"
-#include "aaf/MobId.h"
-#include "aaf/PropertyValues.h"
 #include "aaf/import/CompositionMobT.h"
 #include "aaf/import/FileT.h"
 #include "aaf/import/ImportDriver.h"
 #include "aaf/import/SourceClipReferences.h"
 #include "aaf/import/UsageCodes.h"
-#include "fcpxml/ValueBase.h"
-#include "run/config/ProjectFormat.h"
+#include "aaf/MobId.h"
+#include "aaf/PropertyValues.h"
+#include "config/ProjectFormat.h"
+#include "records/ValueBase.h"
 
 namespace {
 

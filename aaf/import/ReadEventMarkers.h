@@ -2,9 +2,9 @@
 
 #include <cstdint>
 
+#include "aaf/AafInterfaces.h"
 #include "aaf/import/EventMarkers.h"
-#include "aafsdk/include/AAF.h"
-#include "fcpxml/SlotInfo.h"
+#include "records/SlotInfo.h"
 
 // The events of every event slot of a mob into map, under each described slot ID and the event
 // slot's physical number, in slot order and event order. Positions of a slot at a sample rate become

@@ -2,7 +2,7 @@
 
 #include "aaf/import/FillerT.h"
 #include "aaf/import/ParentKind.h"
-#include "run/config/LogMessage.h"
+#include "config/LogMessage.h"
 
 ScopeReferenceT::ScopeReferenceT(IUnknown* segment, const ComponentContext& componentContext)
     : context(componentContext)

@@ -3,7 +3,7 @@
 #include <cstdint>
 
 #include "aaf/ObjectT.h"
-#include "fcpxml/ComponentContext.h"
+#include "records/ComponentContext.h"
 
 // A scope reference. The import does not follow it to the segment it names: it stands for a gap of
 // its own length.

@@ -2,8 +2,8 @@
 
 #include <cstdint>
 
-#include "aafsdk/include/AAF.h"
-#include "fcpxml/ComponentContext.h"
+#include "aaf/AafInterfaces.h"
+#include "records/ComponentContext.h"
 
 // The AAF segment classes the traversal reads, in the order it asks for them; 2 while none has
 // answered.

@@ -6,6 +6,7 @@
 #include "aaf/HeldInterface.h"
 #include "aaf/import/ParentKind.h"
 #include "aaf/import/SegmentReader.h"
+#include "aaf/import/TimelineBuilder.h"
 
 SegmentT::SegmentT(IUnknown* segment, const ComponentContext& componentContext) : context(componentContext)
 {
@@ -48,6 +49,6 @@ std::int32_t SegmentT::Import()
     status = GetInterface(&object, IID_IAAFObject, "IID_IAAFObject", nestedScope);
     if (status >= 0)
         CountProperties();
-    AddCommentsToCurrentItem();
+    AddCommentsToCurrentItem(CurrentItemSlot());
     return status;
 }

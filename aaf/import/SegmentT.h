@@ -3,7 +3,7 @@
 #include <cstdint>
 
 #include "aaf/ObjectT.h"
-#include "fcpxml/ComponentContext.h"
+#include "records/ComponentContext.h"
 
 // A nested scope: its layers are read by its import in the segment traversal.
 struct SegmentT : ObjectT {

@@ -7,10 +7,9 @@
 #include "aaf/import/ParentKind.h"
 #include "aaf/import/SegmentReader.h"
 #include "aaf/import/SourceT.h"
-#include "aaf/import/TimeT.h"
 #include "aaf/import/TimelineBuilder.h"
+#include "aaf/import/TimeT.h"
 #include "aaf/import/TrackLayout.h"
-#include "fcpxml/TimelineBuilder.h"
 
 SequenceT::SequenceT(IUnknown* segment, const ComponentContext& componentContext) : context(componentContext)
 {
@@ -177,6 +176,6 @@ void PushTaggedValueMap(SequenceT& sequence)
         return;
     sequence.CountProperties();
     std::map<std::string, TaggedValueEntry> map;
-    sequence.CollectTaggedValues(map);
+    sequence.CollectTaggedValues(map, CurrentItemSlot());
     GlobalImportTraversalLists.TaggedValueMaps.push_back(std::move(map));
 }

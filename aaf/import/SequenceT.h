@@ -4,10 +4,10 @@
 #include <vector>
 
 #include "aaf/ObjectT.h"
-#include "fcpxml/ComponentContext.h"
-#include "fcpxml/SlotInfo.h"
-#include "fcpxml/SourceReference.h"
-#include "run/config/Timecode.h"
+#include "config/Timecode.h"
+#include "records/ComponentContext.h"
+#include "records/SlotInfo.h"
+#include "records/SourceReference.h"
 
 // An AAF sequence: its components in order. Reading them onto the timeline is part of the segment
 // traversal.

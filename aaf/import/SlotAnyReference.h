@@ -1,6 +1,6 @@
 #pragma once
 
-#include "fcpxml/SourceReference.h"
+#include "records/SourceReference.h"
 
 struct TimelineMobSlotT;
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "fcpxml/SlotInfo.h"
-#include "fcpxml/SourceReference.h"
+#include "records/SlotInfo.h"
+#include "records/SourceReference.h"
 
 struct TimelineMobSlotT;
 

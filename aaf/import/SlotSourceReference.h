@@ -2,9 +2,9 @@
 
 #include <cstdint>
 
-#include "aafsdk/include/AAF.h"
-#include "fcpxml/SlotInfo.h"
-#include "fcpxml/SourceReference.h"
+#include "aaf/AafInterfaces.h"
+#include "records/SlotInfo.h"
+#include "records/SourceReference.h"
 
 struct TimelineMobSlotT;
 

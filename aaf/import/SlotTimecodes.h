@@ -3,9 +3,9 @@
 #include <cstdint>
 #include <vector>
 
-#include "aafsdk/include/AAF.h"
-#include "fcpxml/SlotInfo.h"
-#include "run/config/Timecode.h"
+#include "aaf/AafInterfaces.h"
+#include "config/Timecode.h"
+#include "records/SlotInfo.h"
 
 struct TimelineMobSlotT;
 

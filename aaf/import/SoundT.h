@@ -3,7 +3,7 @@
 #include <cstdint>
 
 #include "aaf/ObjectT.h"
-#include "fcpxml/DescriptorLists.h"
+#include "records/DescriptorLists.h"
 
 // A sound descriptor, read into one sound record of the receiving lists.
 struct SoundT : ObjectT {

@@ -4,12 +4,12 @@
 #include "aaf/import/ChooseMediaPath.h"
 #include "aaf/import/FileDescriptorT.h"
 #include "aaf/import/MobKind.h"
-#include "aaf/import/MobRegistry.h"
 #include "aaf/import/SlotAnyReference.h"
 #include "aaf/import/SlotSourceReference.h"
 #include "aaf/import/SourceMobT.h"
 #include "aaf/import/TapeR.h"
 #include "aaf/import/TimelineMobSlotT.h"
+#include "records/MobRegistry.h"
 
 namespace {
 

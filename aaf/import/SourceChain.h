@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "fcpxml/MobSourceInfo.h"
-#include "fcpxml/SourceReference.h"
+#include "records/MobSourceInfo.h"
+#include "records/SourceReference.h"
 
 struct SourceMobT;
 

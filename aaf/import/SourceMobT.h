@@ -1,8 +1,8 @@
 #pragma once
 
-#include "aaf/import/MobEntry.h"
 #include "aaf/import/MobtT.h"
-#include "fcpxml/MobSourceInfo.h"
+#include "records/MobEntry.h"
+#include "records/MobSourceInfo.h"
 
 // A source mob (file, tape or physical): the mob and its source-mob interface, through which its
 // essence descriptor is reached.

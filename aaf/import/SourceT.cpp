@@ -6,12 +6,11 @@
 #include <string>
 
 #include "aaf/CheckHResult.h"
-#include "aaf/MobId.h"
 #include "aaf/import/MasterClipLookup.h"
 #include "aaf/import/ParentKind.h"
 #include "aaf/import/TimelineBuilder.h"
+#include "aaf/MobId.h"
 #include "fcpxml/FCPGeneratorItemTag.h"
-#include "fcpxml/TimelineBuilder.h"
 
 SourceT::SourceT(IUnknown* segment, const ComponentContext& componentContext) : context(componentContext)
 {
@@ -133,7 +132,7 @@ void SourceT::ImportClip()
     status = GetInterface(&object, IID_IAAFObject, "IID_IAAFObject", sourceClip);
     if (status >= 0)
         CountProperties();
-    AddCommentsToCurrentItem();
+    AddCommentsToCurrentItem(CurrentItemSlot());
 }
 
 FCPClipItemTag SourceT::MakeClipItem()

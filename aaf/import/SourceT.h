@@ -3,9 +3,9 @@
 #include <cstdint>
 
 #include "aaf/ObjectT.h"
-#include "fcpxml/ComponentContext.h"
 #include "fcpxml/FCPClipItemTag.h"
-#include "fcpxml/SourceReference.h"
+#include "records/ComponentContext.h"
+#include "records/SourceReference.h"
 
 // A source clip and the reference read from it. Its import onto the timeline is part of the
 // segment traversal.

@@ -6,7 +6,7 @@
 #include "aaf/import/CompositionMobT.h"
 #include "aaf/import/EventMarkers.h"
 #include "fcpxml/FCPClipTag.h"
-#include "fcpxml/SourceReference.h"
+#include "records/SourceReference.h"
 
 // A subclip: a composition that cuts part of a master clip, made into a clip of its own whose slot
 // items are subclip items of the master clip's.

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "aaf/import/LocatorT.h"
-#include "fcpxml/MobSourceInfo.h"
+#include "records/MobSourceInfo.h"
 
 // The tape descriptor of a tape source mob.
 struct TapeR : LocatorT {

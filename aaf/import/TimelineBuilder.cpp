@@ -6,13 +6,14 @@
 #include "aaf/import/NestedSequences.h"
 #include "aaf/import/TrackLayout.h"
 #include "aaf/import/TranslationLogCollection.h"
+#include "config/ImportPreferences.h"
 #include "fcpxml/FCPClipItemTag.h"
 #include "fcpxml/FCPFillerTag.h"
 #include "fcpxml/FCPGeneratorItemTag.h"
 #include "fcpxml/FCPSequenceTag.h"
 #include "fcpxml/FCPTransitionItemTag.h"
-#include "run/config/ImportPreferences.h"
 
+TimelineBuilder GlobalTimelineBuilder;
 ImportTraversalLists GlobalImportTraversalLists;
 
 namespace {
@@ -49,7 +50,8 @@ void ClearImportTraversalLists()
 void OpenTrack(const ComponentContext& context)
 {
     TrackInfo track(context.dataKind);
-    SetTrackIndexFromSequence(track);
+    const auto& sequences = Builder().SequenceStack;
+    SetTrackIndexFromSequence(track, sequences.empty() ? nullptr : &sequences.front());
     track.slot = context.slot;
     Builder().TrackStack.push_front(std::move(track));
 }
@@ -150,6 +152,12 @@ void PopSequence()
         return;
     LogTopSequence();
     Builder().SequenceStack.pop_front();
+}
+
+ItemSlot* CurrentItemSlot()
+{
+    auto& items = Builder().ItemStack;
+    return items.empty() ? nullptr : &items.front();
 }
 
 void AddTranslationToCurrentItem(TranslationStatus status, const std::string& fcpName,

@@ -6,16 +6,29 @@
 #include <map>
 #include <string>
 
-#include "fcpxml/ComponentContext.h"
-#include "fcpxml/SourceReference.h"
-#include "fcpxml/TimelineBuilder.h"
-#include "fcpxml/ValueBase.h"
-#include "run/config/TranslationLog.h"
+#include "config/TranslationLog.h"
+#include "fcpxml/ItemSlot.h"
+#include "fcpxml/TrackInfo.h"
+#include "records/ComponentContext.h"
+#include "records/SourceReference.h"
+#include "records/ValueBase.h"
 
 class FCPClipItemTag;
 class FCPFillerTag;
 class FCPGeneratorItemTag;
+class FCPSequenceTag;
 class FCPTransitionItemTag;
+
+// The stacks the import fills while it walks a timeline; the top of each is its front. Every push
+// stores a copy.
+struct TimelineBuilder {
+    std::list<FCPSequenceTag> SequenceStack;  // the sequences being built
+    std::list<TrackInfo> TrackStack;          // the tracks being filled
+    std::list<ItemSlot> ItemStack;            // the items waiting to be placed
+};
+
+// The one builder of the process. The per-run reset empties its sequence and track stacks.
+extern TimelineBuilder GlobalTimelineBuilder;
 
 // What the traversal hands upward beside the builder's stacks.
 struct ImportTraversalLists {
@@ -74,6 +87,9 @@ void ForEachItemPushedSince(std::size_t depth, const std::function<void()>& appl
 void CloseNestedSequence();
 // Logs the current sequence's items into the translation log, then drops the sequence.
 void PopSequence();
+
+// The top of the item stack, or null when it is empty.
+ItemSlot* CurrentItemSlot();
 
 // Adds a translation record to the current item; a filler on top takes none.
 void AddTranslationToCurrentItem(TranslationStatus status, const std::string& fcpName,

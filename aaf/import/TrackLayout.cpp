@@ -15,7 +15,7 @@
 #include "fcpxml/FCPGeneratorItemTag.h"
 #include "fcpxml/FCPTransitionItemTag.h"
 #include "fcpxml/ParameterInfo.h"
-#include "fcpxml/ValueBase.h"
+#include "records/ValueBase.h"
 
 namespace {
 

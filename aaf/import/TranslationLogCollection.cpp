@@ -1,9 +1,9 @@
 #include "aaf/import/TranslationLogCollection.h"
 
+#include "aaf/import/TimelineBuilder.h"
+#include "config/MediaSettings.h"
 #include "fcpxml/FCPSequenceTag.h"
 #include "fcpxml/NumberText.h"
-#include "fcpxml/TimelineBuilder.h"
-#include "run/config/MediaSettings.h"
 
 namespace {
 

@@ -3,10 +3,10 @@
 #include <string>
 #include <vector>
 
+#include "config/TranslationLog.h"
 #include "fcpxml/AudioInfo.h"
 #include "fcpxml/TrackInfo.h"
 #include "fcpxml/VideoInfo.h"
-#include "run/config/TranslationLog.h"
 
 class FCPSequenceTag;
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "fcpxml/Auid.h"
+#include "records/Auid.h"
 
 // The composition usage labels of the mob usage codes.
 inline constexpr Auid kUsageSubclip = {0x0D010102, 0x0101, 0x0500, {0x06, 0x0E, 0x2B, 0x34, 0x04, 0x01, 0x01, 0x01}};

@@ -4,8 +4,8 @@
 
 #include "aaf/import/NestedSequences.h"
 #include "aaf/import/TimelineBuilder.h"
+#include "config/TranslationLog.h"
 #include "fcpxml/FCPClipItemTag.h"
-#include "run/config/TranslationLog.h"
 
 FreezeFrameTranslator::FreezeFrameTranslator(const ComponentContext& effectContext, const Auid& operation,
                                              std::map<std::string, ParameterRecord>* effectParameters,

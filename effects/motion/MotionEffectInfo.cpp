@@ -3,8 +3,8 @@
 #include "aaf/Auid.h"
 #include "effects/EffectIds.h"
 #include "effects/MotionEffectTags.h"
-#include "fcpxml/FloatToInt.h"
-#include "fcpxml/ValueBase.h"
+#include "records/FloatToInt.h"
+#include "records/ValueBase.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "fcpxml/ControlPointInfo.h"
-#include "fcpxml/ParameterRecord.h"
+#include "records/ControlPointInfo.h"
+#include "records/ParameterRecord.h"
 
 struct MotionEffectTags;
 

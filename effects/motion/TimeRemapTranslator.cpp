@@ -2,11 +2,11 @@
 
 #include "aaf/import/NestedSequences.h"
 #include "aaf/import/TimelineBuilder.h"
+#include "config/TranslationLog.h"
 #include "effects/motion/MotionGraphRequest.h"
 #include "fcpxml/BasicMotionBase.h"
 #include "fcpxml/FCPClipItemTag.h"
 #include "fcpxml/NumberText.h"
-#include "run/config/TranslationLog.h"
 
 namespace {
 

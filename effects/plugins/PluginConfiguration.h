@@ -3,7 +3,7 @@
 #include <span>
 #include <string_view>
 
-#include "fcpxml/Auid.h"
+#include "records/Auid.h"
 
 // Two names that belong together in one of the plug-ins' name tables.
 struct PluginNamePair {

@@ -2,15 +2,15 @@
 
 #include "aaf/Auid.h"
 #include "aaf/import/TimelineBuilder.h"
+#include "config/TranslationLog.h"
 #include "effects/AlternateIdentityEffects.h"
 #include "effects/EffectTranslator.h"
 #include "effects/FxPlugUuidMap.h"
-#include "effects/TransitionTranslator.h"
 #include "effects/plugins/PluginNames.h"
 #include "effects/plugins/PluginParameterCodes.h"
 #include "effects/plugins/PluginParameterTranslation.h"
+#include "effects/TransitionTranslator.h"
 #include "fcpxml/FCPTransitionItemTag.h"
-#include "run/config/TranslationLog.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "fcpxml/Auid.h"
+#include "records/Auid.h"
 
 // A lower-cased copy of the text (ASCII letters only).
 std::string ToLowerCopy(const std::string& text);

@@ -49,6 +49,11 @@ std::string ReadPluginDataField(const std::string& line, std::size_t& position, 
     return field;
 }
 
+void ForgetRememberedPluginField()
+{
+    rememberedFirstField.clear();
+}
+
 PluginParameterLine ParsePluginDataLine(const std::string& text)
 {
     PluginParameterLine line;

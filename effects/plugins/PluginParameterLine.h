@@ -23,8 +23,11 @@ std::string ReadPluginDataField(const std::string& line, std::size_t& position, 
 
 // The fields of one line of text: three ending at a blank, the fourth keeping blanks, the fifth
 // ending at a blank. A first field "-1" takes the first field of the line parsed before it (in any
-// file, for the whole process); any other becomes the remembered one.
+// file of the run); any other becomes the remembered one.
 PluginParameterLine ParsePluginDataLine(const std::string& text);
+
+// Forgets the remembered first field, so a run starts as in a fresh process.
+void ForgetRememberedPluginField();
 
 // The next line of the stream, parsed; a last line without a line break counts, and a carriage
 // return before the break is not part of it. Nothing at the end of the stream, and nothing for a

@@ -7,7 +7,7 @@
 
 #include "effects/plugins/PluginConfiguration.h"
 #include "effects/plugins/PluginParameterLine.h"
-#include "fcpxml/ParameterMapping.h"
+#include "records/ParameterMapping.h"
 
 struct EffectInfo;
 

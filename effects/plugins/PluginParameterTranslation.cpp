@@ -3,23 +3,23 @@
 #include <cmath>
 
 #include "aaf/Auid.h"
+#include "aaf/import/TimelineBuilder.h"
 #include "aaf/ValueMakers.h"
+#include "config/PathText.h"
 #include "effects/ColorParameterConversion.h"
 #include "effects/EffectTranslator.h"
 #include "effects/ParameterBinding.h"
 #include "effects/ParameterRecordData.h"
-#include "effects/PointParameterConversion.h"
 #include "effects/plugins/PluginParameterCodes.h"
+#include "effects/PointParameterConversion.h"
 #include "fcpxml/FCPClipItemTag.h"
 #include "fcpxml/FCPGeneratorItemTag.h"
 #include "fcpxml/FCPTransitionItemTag.h"
 #include "fcpxml/FCPValueType.h"
-#include "fcpxml/FloatToInt.h"
 #include "fcpxml/ParameterInfo.h"
 #include "fcpxml/PluginParameterKind.h"
-#include "fcpxml/TimelineBuilder.h"
-#include "fcpxml/ValueBase.h"
-#include "run/config/PathText.h"
+#include "records/FloatToInt.h"
+#include "records/ValueBase.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 
 #include "effects/plugins/PluginParameterTable.h"
 #include "fcpxml/FCPParameterGroup.h"
-#include "fcpxml/ParameterMapping.h"
-#include "fcpxml/ParameterRecord.h"
+#include "records/ParameterMapping.h"
+#include "records/ParameterRecord.h"
 
 struct EffectInfo;
 struct EffectTranslator;

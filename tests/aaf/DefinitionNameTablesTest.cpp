@@ -9,7 +9,7 @@
 #include "aaf/Auid.h"
 #include "aaf/DefinitionNameRows.h"
 #include "aaf/DefinitionT.h"
-#include "fcpxml/ParameterRecord.h"
+#include "records/ParameterRecord.h"
 
 namespace {
 

@@ -17,8 +17,8 @@
 #include "aafsdk/com/StoredValues.h"
 #include "aafsdk/fixture/AafWriter.h"
 #include "fcpxml/FCPClipItemTag.h"
-#include "fcpxml/ParameterRecord.h"
-#include "fcpxml/TimelineBuilder.h"
+#include "fcpxml/ItemSlot.h"
+#include "records/ParameterRecord.h"
 #include "support/GenericPropertyFixture.h"
 #include "support/InterfaceWalk.h"
 #include "support/TestSupport.h"
@@ -190,18 +190,15 @@ TEST(PropertyValuesOnFiles, CommentTagsOfABuiltFileBecomeClipComments)
 {
     Built b;
     b.Open();
-    GlobalTimelineBuilder.ItemStack.clear();
     ItemSlot slot;
     NewClipItemCopy(slot, FCPClipItemTag("shot"));
-    GlobalTimelineBuilder.ItemStack.push_front(slot);
     ObjectT head;
     ASSERT_EQ(GetInterface(&head.object, IID_IAAFObject, "IID_IAAFObject", b.clip.get()), 0);
     head.CountProperties();
-    head.AddCommentsToCurrentItem();
-    auto* item = dynamic_cast<FCPClipItemTag*>(GlobalTimelineBuilder.ItemStack.front().get());
+    head.AddCommentsToCurrentItem(&slot);
+    auto* item = dynamic_cast<FCPClipItemTag*>(slot.get());
     ASSERT_NE(item, nullptr);
     EXPECT_EQ(item->comments.clipcommenta, "Check focus \xc3\xa9");
-    GlobalTimelineBuilder.ItemStack.clear();
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <cstring>
 #include <deque>
+#include <list>
 #include <map>
 #include <optional>
 #include <string>
@@ -14,8 +15,8 @@
 #include "aaf/ObjectT.h"
 #include "aaf/ReferencedParameterReader.h"
 #include "fcpxml/FCPClipItemTag.h"
-#include "fcpxml/ParameterRecord.h"
-#include "fcpxml/TimelineBuilder.h"
+#include "fcpxml/ItemSlot.h"
+#include "records/ParameterRecord.h"
 #include "support/DefinitionDoubles.h"
 #include "support/ValueText.h"
 
@@ -586,18 +587,19 @@ TEST(CollectPropertyValues, EveryInterfaceHandedOutIsReleasedOnce)
     attributed.head.object = nullptr;  // the caller's reference
 }
 
+// The import's item stack as the readers are handed it: the front is the current item.
 struct CurrentItemTest : testing::Test {
-    void SetUp() override { GlobalTimelineBuilder.ItemStack.clear(); }
-    void TearDown() override { GlobalTimelineBuilder.ItemStack.clear(); }
-    static void PushClipItem()
+    std::list<ItemSlot> items;
+    void PushClipItem()
     {
         ItemSlot slot;
         NewClipItemCopy(slot, FCPClipItemTag("shot"));
-        GlobalTimelineBuilder.ItemStack.push_front(slot);
+        items.push_front(slot);
     }
-    static std::string FrontClipComment()
+    ItemSlot* Current() { return &items.front(); }
+    std::string FrontClipComment()
     {
-        auto* item = dynamic_cast<FCPClipItemTag*>(GlobalTimelineBuilder.ItemStack.front().get());
+        auto* item = dynamic_cast<FCPClipItemTag*>(items.front().get());
         return item ? item->comments.clipcommenta : "(not a clip item)";
     }
 };
@@ -616,9 +618,9 @@ TEST_F(CurrentItemTest, CommentNamesWithinTheCommentTagBecomeClipComments)
     });
     PushClipItem();
     PushClipItem();  // the front item is the current one
-    attributed.head.AddCommentsToCurrentItem();
+    attributed.head.AddCommentsToCurrentItem(Current());
     EXPECT_EQ(FrontClipComment(), "first, 5, Grüße aus Köln, 撮影 3");
-    GlobalTimelineBuilder.ItemStack.pop_front();
+    items.pop_front();
     EXPECT_EQ(FrontClipComment(), "");
 }
 
@@ -631,8 +633,8 @@ TEST_F(CurrentItemTest, WithoutACurrentItemNothingIsReadOrPrinted)
     head.propertyCount = 1;
     std::map<std::string, TaggedValueEntry> map;
     testing::internal::CaptureStdout();
-    head.AddCommentsToCurrentItem();
-    head.CollectTaggedValues(map);
+    head.AddCommentsToCurrentItem(nullptr);
+    head.CollectTaggedValues(map, nullptr);
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
     EXPECT_TRUE(map.empty());
 }
@@ -647,7 +649,7 @@ TEST_F(CurrentItemTest, TaggedValuesAreCollectedByNameTheLaterWinning)
     PushClipItem();
     std::map<std::string, TaggedValueEntry> map;
     testing::internal::CaptureStdout();
-    attributed.head.CollectTaggedValues(map);
+    attributed.head.CollectTaggedValues(map, Current());
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "\nCA: tag: Reel\n\nCA: tag: Take\n\nCA: tag: Reel\n");
     ASSERT_EQ(map.size(), 2u);
     EXPECT_EQ(Describe(map.at("Reel").value), "text B002");

@@ -2,8 +2,8 @@
 
 #include <atomic>
 
-#include "run/config/ConfigurationState.h"
-#include "run/config/IniFile.h"
+#include "config/ConfigurationState.h"
+#include "config/IniFile.h"
 
 namespace configtest {
 

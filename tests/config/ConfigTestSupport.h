@@ -6,11 +6,11 @@
 
 #include <QSettings>
 
-#include "run/config/ImportPreferences.h"
-#include "run/config/MediaSettings.h"
-#include "run/config/NamedParameters.h"
-#include "run/config/SourcePaths.h"
-#include "run/config/TranslationLog.h"
+#include "config/ImportPreferences.h"
+#include "config/MediaSettings.h"
+#include "config/NamedParameters.h"
+#include "config/SourcePaths.h"
+#include "config/TranslationLog.h"
 
 namespace configtest {
 

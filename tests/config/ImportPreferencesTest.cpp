@@ -4,10 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include "config/ImportPreferences.h"
+#include "config/NamedParameters.h"
+#include "config/ProjectFormat.h"
 #include "ConfigTestSupport.h"
-#include "run/config/ImportPreferences.h"
-#include "run/config/NamedParameters.h"
-#include "run/config/ProjectFormat.h"
 #include "support/TestSupport.h"
 
 namespace {

@@ -5,9 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include "config/ImportPreferences.h"
+#include "config/MediaSettings.h"
 #include "ConfigTestSupport.h"
-#include "run/config/ImportPreferences.h"
-#include "run/config/MediaSettings.h"
 
 namespace {
 

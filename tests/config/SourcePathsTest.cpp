@@ -3,9 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include "config/PathText.h"
+#include "config/SourcePaths.h"
 #include "ConfigTestSupport.h"
-#include "run/config/PathText.h"
-#include "run/config/SourcePaths.h"
 #include "support/TestSupport.h"
 
 namespace {

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "run/config/Timecode.h"
+#include "config/Timecode.h"
 
 namespace {
 

@@ -2,10 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include "config/LogFileWriter.h"
+#include "config/NamedParameters.h"
+#include "config/TranslationLog.h"
 #include "ConfigTestSupport.h"
-#include "run/config/LogFileWriter.h"
-#include "run/config/NamedParameters.h"
-#include "run/config/TranslationLog.h"
 #include "support/TestSupport.h"
 
 namespace {

@@ -6,20 +6,20 @@
 
 #include <gtest/gtest.h>
 
-#include "aaf/ValueMakers.h"
 #include "aaf/import/ImportDriver.h"
 #include "aaf/import/TimelineBuilder.h"
+#include "aaf/ValueMakers.h"
 #include "effects/AudioLevelsTranslator.h"
 #include "effects/AudioPanTranslator.h"
 #include "effects/EffectFixture.h"
 #include "effects/EffectIds.h"
 #include "effects/ParameterLookup.h"
 #include "fcpxml/ChildrenInfo.h"
-#include "fcpxml/EditUnitConverter.h"
 #include "fcpxml/FCPGeneratorItemTag.h"
 #include "fcpxml/NumberText.h"
 #include "import/ImportFileSupport.h"
 #include "import/SourceFixtures.h"
+#include "records/EditUnitConverter.h"
 
 namespace effecttest {
 namespace {
@@ -268,7 +268,7 @@ protected:
     std::vector<std::vector<std::string>> Convert()
     {
         Open(file.f);
-        ImportProject();
+        ImportProject(EffectTranslationEntryPoints());
         std::vector<std::vector<std::string>> tracks;
         const FCPSequenceTag& sequence = XmemlDocument.bins.at(0).children->sequences.at(0);
         for (const AudioInfo& audio : sequence.audio)
@@ -389,7 +389,7 @@ TEST_F(AudioEffectFiles, VaryingGainOfASampleLandsOnItsClipsFrames)
 {
     REQUIRE_SHARED_DIR();
     OpenPath((testsupport::SharedDir() / "aaf-samples" / "MC_Audio_Levels.aaf").string());
-    ImportProject();
+    ImportProject(EffectTranslationEntryPoints());
     const FCPSequenceTag& sequence = XmemlDocument.bins.at(0).children->sequences.at(0);
     const auto& items = sequence.audio.at(0).tracks.at(0).items;
     ASSERT_GE(items.size(), 2u);

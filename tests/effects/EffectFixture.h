@@ -2,8 +2,8 @@
 
 // Effects built in code: a composition whose sequence holds operation groups and transitions with
 // constant and varying parameters, saved and opened through the interfaces; and the per-test state
-// of a conversion (builder stacks, log, preferences, catalogue) with the effect translation
-// installed.
+// of a conversion (builder stacks, log, preferences, catalogue) with the effect translation as the
+// import's entry points.
 
 #include <cstdint>
 #include <filesystem>
@@ -17,12 +17,12 @@
 #include "aaf/Auid.h"
 #include "aafsdk/fixture/AafFileBuilder.h"
 #include "aafsdk/fixture/AafWriter.h"
+#include "effects/EffectTranslationEntryPoints.h"
 #include "effects/FCPEffectCatalogue.h"
-#include "effects/InstallEffectTranslation.h"
 #include "effects/TranslationTables.h"
-#include "fcpxml/ControlPointInfo.h"
 #include "import/ImportFileSupport.h"
 #include "import/ImportTestSupport.h"
+#include "records/ControlPointInfo.h"
 #include "support/GenericPropertyFixture.h"
 #include "support/InterfaceWalk.h"
 #include "support/TestSupport.h"
@@ -290,13 +290,13 @@ inline ControlPointInfo ControlPointAt(int numerator, int denominator, ValueBase
     return point;
 }
 
-// The state a conversion starts from, with the catalogue built and the effect translation installed.
+// The state a conversion starts from, with the catalogue built and the effect translation as the import's entry points.
 class EffectTest : public importtest::ImportTest {
 protected:
     void SetUp() override
     {
         Reset();
-        InstallEffectTranslation();
+        UseEffectEntryPoints(EffectTranslationEntryPoints());
     }
     void TearDown() override { Reset(); }
 
@@ -325,7 +325,7 @@ protected:
     testsupport::TempDir dir_;
 };
 
-// Whole imports of files built in code, with the effect translation installed.
+// Whole imports of files built in code, with the effect translation as the import's entry points.
 class EffectImportFileTest : public importtest::ImportFileTest {
 protected:
     void SetUp() override
@@ -333,7 +333,7 @@ protected:
         ImportFileTest::SetUp();
         ClearTranslationTables();
         BuildEffectCatalogue();
-        InstallEffectTranslation();
+        UseEffectEntryPoints(EffectTranslationEntryPoints());
     }
     void TearDown() override
     {

@@ -11,17 +11,17 @@
 #include "aaf/import/TimelineBuilder.h"
 #include "effects/EffectFixture.h"
 #include "effects/EffectIds.h"
-#include "effects/MotionEffectTags.h"
 #include "effects/motion/FreezeFrameTranslator.h"
 #include "effects/motion/MotionEffectInfo.h"
 #include "effects/motion/MotionGraphRequest.h"
 #include "effects/motion/TimeEffectConverters.h"
 #include "effects/motion/TimeRemapTranslator.h"
+#include "effects/MotionEffectTags.h"
 #include "fcpxml/FCPClipItemTag.h"
 #include "fcpxml/FCPFileTag.h"
 #include "fcpxml/FCPSequenceTag.h"
 #include "fcpxml/ParameterInfo.h"
-#include "fcpxml/ValueBase.h"
+#include "records/ValueBase.h"
 
 namespace effecttest {
 namespace {

@@ -8,9 +8,9 @@
 #include <gtest/gtest.h>
 
 #include "aaf/Auid.h"
+#include "aaf/import/TimelineBuilder.h"
 #include "aaf/RegistryAuid.h"
 #include "aaf/ValueMakers.h"
-#include "aaf/import/TimelineBuilder.h"
 #include "effects/ApplyConversionRule.h"
 #include "effects/ControlPointFrame.h"
 #include "effects/ConvertParameterValue.h"
@@ -21,9 +21,9 @@
 #include "fcpxml/FCPClipTag.h"
 #include "fcpxml/FCPFillerTag.h"
 #include "fcpxml/FCPGeneratorItemTag.h"
-#include "fcpxml/FloatToInt.h"
 #include "fcpxml/FCPTransitionItemTag.h"
 #include "fcpxml/PluginParameterKind.h"
+#include "records/FloatToInt.h"
 
 namespace effecttest {
 namespace {

@@ -8,8 +8,8 @@
 #include <gtest/gtest.h>
 
 #include "aaf/Auid.h"
-#include "aaf/RegistryAuid.h"
 #include "aaf/import/TimelineBuilder.h"
+#include "aaf/RegistryAuid.h"
 #include "effects/CompositePictureEffects.h"
 #include "effects/EffectFixture.h"
 #include "effects/EffectIds.h"
@@ -19,8 +19,8 @@
 #include "fcpxml/FCPTransitionItemTag.h"
 #include "fcpxml/NumberText.h"
 #include "fcpxml/XmlWriter.h"
+#include "records/ValueBase.h"
 #include "support/XmemlValidation.h"
-#include "fcpxml/ValueBase.h"
 
 namespace effecttest {
 namespace {
@@ -231,7 +231,7 @@ TEST_F(PictureFeatures, EachEffectBecomesFiltersMotionAndRecords)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         Reset();
-        InstallEffectTranslation();
+        UseEffectEntryPoints(EffectTranslationEntryPoints());
         PushClipItem(Clip("A", 0, 20));
         Run(c.translate, c.operation, c.params);
         EXPECT_EQ(Describe(Item()), c.expected);
@@ -253,7 +253,7 @@ TEST_F(PictureFeatures, ASecondScaleOnTheItemIsNotApplied)
 TEST_F(PictureFeatures, ATransitionOrAnEmptyStackTakesNothing)
 {
     Reset();
-    InstallEffectTranslation();
+    UseEffectEntryPoints(EffectTranslationEntryPoints());
     Run(TranslatePictureInPicture, kPictureInPictureV2, {{kCropLeft, 500}});
     Run(TranslateMatteKey, k3DMatteKey, {Flag(kAlphaA)});
     EXPECT_TRUE(GlobalTimelineBuilder.ItemStack.empty());

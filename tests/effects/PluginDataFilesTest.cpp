@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "aaf/Auid.h"
+#include "effects/EffectsState.h"
 #include "effects/plugins/PluginDataFiles.h"
 #include "effects/plugins/PluginNames.h"
 #include "effects/plugins/PluginParameterCodes.h"
@@ -57,6 +58,9 @@ TEST(PluginDataLine, MinusOneTakesTheIdOfTheLineBeforeItInAnyFile)
     EXPECT_EQ(lines[0].fields[0], "42");
     EXPECT_EQ(lines[1].fields[0], "43");
     EXPECT_EQ(lines[2].fields[0], "43");
+    // A new run starts as a fresh process does, with nothing remembered.
+    ResetEffectsState();
+    EXPECT_EQ(ParsePluginDataLine("-1 d e f").fields[0], "");
 }
 
 TEST(PluginDataLine, LinesOfAStream)

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "aaf/Auid.h"
+#include "config/TranslationLog.h"
 #include "effects/AlternateIdentityEffects.h"
 #include "effects/FCPEffectCatalogue.h"
 #include "effects/FxPlugUuidMap.h"
@@ -12,7 +13,6 @@
 #include "fcpxml/CodecColorSpaceMap.h"
 #include "fcpxml/MarkerColorTables.h"
 #include "fcpxml/QtCodecTable.h"
-#include "run/config/TranslationLog.h"
 
 namespace {
 

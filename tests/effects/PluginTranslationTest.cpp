@@ -13,14 +13,14 @@
 #include "effects/EffectFixture.h"
 #include "effects/EffectTranslator.h"
 #include "effects/FxPlugUuidMap.h"
-#include "effects/TransitionTranslator.h"
 #include "effects/plugins/PluginEffects.h"
 #include "effects/plugins/PluginParameterCodes.h"
 #include "effects/plugins/PluginParameterTranslation.h"
+#include "effects/TransitionTranslator.h"
 #include "fcpxml/FCPTransitionItemTag.h"
 #include "fcpxml/NumberText.h"
-#include "fcpxml/ValueBase.h"
 #include "platform/Registry.h"
+#include "records/ValueBase.h"
 
 namespace effecttest {
 namespace {

@@ -75,7 +75,7 @@ protected:
     const FCPSequenceTag& Import()
     {
         Open(f_);
-        ImportProject();
+        ImportProject(EffectTranslationEntryPoints());
         static const FCPSequenceTag none(OutputMediaSettings);
         if (XmemlDocument.bins.empty() || FirstBin().children->sequences.empty()) {
             ADD_FAILURE() << "no sequence";

@@ -17,7 +17,7 @@
 #include "fcpxml/FCPFileTag.h"
 #include "fcpxml/FCPGeneratorItemTag.h"
 #include "fcpxml/ItemKind.h"
-#include "fcpxml/ValueBase.h"
+#include "records/ValueBase.h"
 
 namespace effecttest {
 namespace {

@@ -9,12 +9,12 @@
 #include "aaf/import/SegmentReader.h"
 #include "aaf/import/TimelineBuilder.h"
 #include "aaf/import/TrackLayout.h"
+#include "config/TranslationLog.h"
 #include "effects/EffectFixture.h"
 #include "effects/TransitionR.h"
 #include "fcpxml/FCPFillerTag.h"
 #include "fcpxml/FCPTransitionItemTag.h"
 #include "fcpxml/NumberText.h"
-#include "run/config/TranslationLog.h"
 
 namespace effecttest {
 namespace {

@@ -7,9 +7,9 @@
 #include "fcpxml/FCPFileTag.h"
 #include "fcpxml/FCPGeneratorItemTag.h"
 #include "fcpxml/IDTagBase.h"
-#include "fcpxml/MobInfo.h"
-#include "tests/fcpxml/WriteCapture.h"
+#include "records/MobInfo.h"
 #include "support/XmemlValidation.h"
+#include "tests/fcpxml/WriteCapture.h"
 
 using fcpxmltest::Capture;
 using fcpxmltest::Lines;

@@ -2,13 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include "config/ImportPreferences.h"
+#include "config/MediaSettings.h"
 #include "fcpxml/AppSpecificData.h"
 #include "fcpxml/CodecColorSpaceMap.h"
 #include "fcpxml/CodecInfo.h"
 #include "fcpxml/ImageProcessing.h"
 #include "fcpxml/QtCodecTable.h"
-#include "run/config/ImportPreferences.h"
-#include "run/config/MediaSettings.h"
 #include "tests/fcpxml/WriteCapture.h"
 
 using fcpxmltest::Capture;

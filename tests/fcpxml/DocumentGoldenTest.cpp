@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "config/ImportPreferences.h"
+#include "config/MediaSettings.h"
 #include "fcpxml/BinInfo.h"
 #include "fcpxml/ChildrenInfo.h"
 #include "fcpxml/CodecColorSpaceMap.h"
@@ -16,14 +18,12 @@
 #include "fcpxml/FCPTransitionItemTag.h"
 #include "fcpxml/IDTagBase.h"
 #include "fcpxml/MarkerColorTables.h"
-#include "fcpxml/MobInfo.h"
 #include "fcpxml/QtCodecTable.h"
 #include "fcpxml/XmemlDocument.h"
-#include "run/config/ImportPreferences.h"
-#include "run/config/MediaSettings.h"
+#include "records/MobInfo.h"
 #include "support/TestSupport.h"
-#include "tests/fcpxml/WriteCapture.h"
 #include "support/XmemlValidation.h"
+#include "tests/fcpxml/WriteCapture.h"
 
 namespace {
 

@@ -2,12 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include "WriteCapture.h"
+#include "config/MediaSettings.h"
 #include "fcpxml/FCPFileTag.h"
 #include "fcpxml/FCPSequenceTag.h"
 #include "fcpxml/MarkerColorTables.h"
 #include "fcpxml/TrackInfo.h"
-#include "run/config/MediaSettings.h"
+#include "WriteCapture.h"
 
 using fcpxmltest::Capture;
 using fcpxmltest::Lines;

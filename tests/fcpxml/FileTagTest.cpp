@@ -1,12 +1,12 @@
 #include <gtest/gtest.h>
 
+#include "config/ImportPreferences.h"
+#include "config/MediaSettings.h"
 #include "fcpxml/FCPFileTag.h"
 #include "fcpxml/IDTagBase.h"
-#include "fcpxml/MobSourceInfo.h"
-#include "run/config/ImportPreferences.h"
-#include "run/config/MediaSettings.h"
-#include "tests/fcpxml/WriteCapture.h"
+#include "records/MobSourceInfo.h"
 #include "support/XmemlValidation.h"
+#include "tests/fcpxml/WriteCapture.h"
 
 using fcpxmltest::Capture;
 using fcpxmltest::Lines;

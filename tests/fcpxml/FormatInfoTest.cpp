@@ -2,14 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include "config/ImportPreferences.h"
+#include "config/MediaSettings.h"
 #include "fcpxml/CodecColorSpaceMap.h"
 #include "fcpxml/FormatInfo.h"
 #include "fcpxml/QtCodecTable.h"
 #include "fcpxml/SampleCharacteristics.h"
-#include "run/config/ImportPreferences.h"
-#include "run/config/MediaSettings.h"
-#include "tests/fcpxml/WriteCapture.h"
 #include "support/XmemlValidation.h"
+#include "tests/fcpxml/WriteCapture.h"
 
 using fcpxmltest::Capture;
 using fcpxmltest::Lines;

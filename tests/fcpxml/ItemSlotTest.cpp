@@ -2,14 +2,14 @@
 
 #include <gtest/gtest.h>
 
-#include "WriteCapture.h"
+#include "config/MediaSettings.h"
 #include "fcpxml/FCPClipItemTag.h"
 #include "fcpxml/FCPFillerTag.h"
 #include "fcpxml/FCPGeneratorItemTag.h"
 #include "fcpxml/FCPSequenceTag.h"
 #include "fcpxml/FCPTransitionItemTag.h"
 #include "fcpxml/TrackInfo.h"
-#include "run/config/MediaSettings.h"
+#include "WriteCapture.h"
 
 using fcpxmltest::Capture;
 

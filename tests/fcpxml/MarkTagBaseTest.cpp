@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "config/ImportPreferences.h"
 #include "fcpxml/MarkerColorTables.h"
-#include "fcpxml/ValueBase.h"
-#include "run/config/ImportPreferences.h"
+#include "records/ValueBase.h"
 
 namespace {
 

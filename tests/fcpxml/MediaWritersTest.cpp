@@ -1,14 +1,14 @@
 #include <functional>
+#include <list>
 
 #include <gtest/gtest.h>
 
-#include "WriteCapture.h"
+#include "config/MediaSettings.h"
 #include "fcpxml/FCPClipItemTag.h"
 #include "fcpxml/FCPFillerTag.h"
 #include "fcpxml/FCPSequenceTag.h"
 #include "fcpxml/MediaTagBase.h"
-#include "fcpxml/TimelineBuilder.h"
-#include "run/config/MediaSettings.h"
+#include "WriteCapture.h"
 
 using fcpxmltest::Capture;
 using fcpxmltest::Lines;
@@ -198,7 +198,7 @@ TEST(MediaTagBase, TracksAudioAndTheMediaWriter)
 
 TEST(TrackInfo, IndexComesFromTheCurrentSequence)
 {
-    auto& sequences = GlobalTimelineBuilder.SequenceStack;
+    std::list<FCPSequenceTag> sequences;
     const struct {
         const char* label;
         int mediaType;
@@ -221,11 +221,11 @@ TEST(TrackInfo, IndexComesFromTheCurrentSequence)
         sequences.emplace_front(OutputMediaSettings);
         c.prepare(sequences.front());
         TrackInfo track(c.mediaType);
-        SetTrackIndexFromSequence(track);
+        SetTrackIndexFromSequence(track, &sequences.front());
         EXPECT_EQ(track.index, c.expected) << c.label;
         sequences.clear();
     }
     TrackInfo alone(2);
-    SetTrackIndexFromSequence(alone);  // no current sequence
+    SetTrackIndexFromSequence(alone, nullptr);  // no current sequence
     EXPECT_EQ(alone.index, -1);
 }

@@ -4,9 +4,9 @@
 
 #include <gtest/gtest.h>
 
-#include "WriteCapture.h"
 #include "fcpxml/FCPValueType.h"
-#include "fcpxml/ParameterMapping.h"
+#include "records/ParameterMapping.h"
+#include "WriteCapture.h"
 
 using fcpxmltest::Capture;
 using fcpxmltest::Lines;

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "config/MediaSettings.h"
 #include "WriteCapture.h"
-#include "run/config/MediaSettings.h"
 
 using fcpxmltest::Capture;
 using fcpxmltest::Lines;

@@ -4,14 +4,14 @@
 
 #include <gtest/gtest.h>
 
+#include "config/MediaSettings.h"
 #include "fcpxml/BinInfo.h"
 #include "fcpxml/ChildrenInfo.h"
 #include "fcpxml/FCPSequenceTag.h"
 #include "fcpxml/IDTagBase.h"
-#include "fcpxml/ValueBase.h"
-#include "run/config/MediaSettings.h"
-#include "tests/fcpxml/WriteCapture.h"
+#include "records/ValueBase.h"
 #include "support/XmemlValidation.h"
+#include "tests/fcpxml/WriteCapture.h"
 
 using fcpxmltest::Capture;
 using fcpxmltest::Lines;

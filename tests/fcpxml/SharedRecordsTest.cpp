@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "fcpxml/ComponentContext.h"
-#include "fcpxml/MobInfo.h"
-#include "fcpxml/MobSourceInfo.h"
-#include "fcpxml/SlotInfo.h"
+#include "records/ComponentContext.h"
+#include "records/MobInfo.h"
+#include "records/MobSourceInfo.h"
+#include "records/SlotInfo.h"
 
 TEST(ComponentContext, FromASlot)
 {

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
+#include "config/MediaSettings.h"
 #include "fcpxml/EffectInfo.h"
 #include "fcpxml/FCPFillerTag.h"
 #include "fcpxml/FCPTransitionItemTag.h"
-#include "run/config/MediaSettings.h"
 #include "tests/fcpxml/WriteCapture.h"
 
 using fcpxmltest::Capture;

@@ -1,11 +1,11 @@
-#include "fcpxml/ValueBase.h"
+#include "records/ValueBase.h"
 
 #include <memory>
 
 #include <gtest/gtest.h>
 
 #include "fcpxml/CommentText.h"
-#include "fcpxml/ParameterRecord.h"
+#include "records/ParameterRecord.h"
 
 namespace {
 

@@ -4,12 +4,12 @@
 
 #include <gtest/gtest.h>
 
-#include "WriteCapture.h"
+#include "config/MediaSettings.h"
 #include "fcpxml/FCPClipTag.h"
 #include "fcpxml/FCPSequenceTag.h"
 #include "fcpxml/ItemTagBase.h"
-#include "run/config/MediaSettings.h"
 #include "fcpxml/XmlWriter.h"
+#include "WriteCapture.h"
 
 using fcpxmltest::Capture;
 using fcpxmltest::Lines;

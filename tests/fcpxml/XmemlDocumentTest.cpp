@@ -6,8 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include "config/MediaSettings.h"
 #include "fcpxml/XmlWriter.h"
-#include "run/config/MediaSettings.h"
 
 namespace {
 
@@ -17,25 +17,24 @@ const char kEmptyDocument[] =
     "<xmeml version=\"5\">\n"
     "</xmeml>\n";
 
-// Replaces the AAF side of the pass with one that records its calls and fails where told.
+// The AAF side of the pass: one that records its calls and fails where told.
 class DocumentPass : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        saved_ = DocumentImportSource;
         InitXmemlDocument();
         XmlIndentDepth = 0;
-        DocumentImportSource.open = [this](const std::string& path) {
+        source.open = [this](const std::string& path) {
             calls.push_back("open " + path);
             if (failOpen)
                 throw -38;
         };
-        DocumentImportSource.importProject = [this] {
+        source.importProject = [this] {
             calls.push_back("import");
             if (failImport)
                 throw -50;
         };
-        DocumentImportSource.close = [this] {
+        source.close = [this] {
             calls.push_back("close");
             if (failClose)
                 throw std::runtime_error("close failed");
@@ -43,7 +42,6 @@ protected:
     }
     void TearDown() override
     {
-        DocumentImportSource = saved_;
         InitXmemlDocument();
         XmlIndentDepth = 0;
     }
@@ -53,15 +51,13 @@ protected:
     bool failImport = false;
     bool failClose = false;
     XmlStringSink out;
-
-private:
-    AafImportSource saved_;
+    AafImportSource source;
 };
 
 TEST_F(DocumentPass, EmptyImportWritesHeaderAndClosingTag)
 {
     ScopedXmlSink redirect(out);
-    ExportAafToXml(5, "in.aaf");
+    ExportAafToXml(5, "in.aaf", source);
     EXPECT_EQ(out.text(), kEmptyDocument);
     EXPECT_EQ(XmlIndentDepth, 0);
     EXPECT_EQ(calls, (std::vector<std::string>{"open in.aaf", "import", "close"}));
@@ -70,7 +66,7 @@ TEST_F(DocumentPass, EmptyImportWritesHeaderAndClosingTag)
 TEST_F(DocumentPass, VersionIsStoredAndWrittenInDecimal)
 {
     ScopedXmlSink redirect(out);
-    ExportAafToXml(12, "in.aaf");
+    ExportAafToXml(12, "in.aaf", source);
     EXPECT_EQ(XmemlDocument.version, 12);
     EXPECT_NE(out.text().find("\n<xmeml version=\"12\">\n"), std::string::npos) << out.text();
 }
@@ -101,7 +97,7 @@ TEST_F(DocumentPass, FailuresCloseTheFileAndTheFirstOneReachesTheCaller)
         bool caughtInt = false;
         bool caughtText = false;
         try {
-            ExportAafToXml(5, "a.aaf");
+            ExportAafToXml(5, "a.aaf", source);
         } catch (int) {
             caughtInt = true;
         } catch (const std::runtime_error&) {
@@ -116,9 +112,9 @@ TEST_F(DocumentPass, FailuresCloseTheFileAndTheFirstOneReachesTheCaller)
 
 TEST_F(DocumentPass, WithNothingInstalledTheDocumentIsEmpty)
 {
-    DocumentImportSource = AafImportSource{};
+    source = AafImportSource{};
     ScopedXmlSink redirect(out);
-    ExportAafToXml(5, "in.aaf");
+    ExportAafToXml(5, "in.aaf", source);
     EXPECT_EQ(out.text(), kEmptyDocument);
     EXPECT_TRUE(XmemlDocument.bins.empty());
 }

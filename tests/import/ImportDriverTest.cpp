@@ -7,15 +7,15 @@
 #include <gtest/gtest.h>
 
 #include "aaf/CheckHResult.h"
-#include "aaf/MobId.h"
 #include "aaf/import/ImportBins.h"
 #include "aaf/import/ImportDriver.h"
 #include "aaf/import/MediaPathQuery.h"
 #include "aaf/import/ProjectFormatQuery.h"
+#include "aaf/MobId.h"
 #include "aafsdk/com/ComIds.h"
 #include "fcpxml/ChildrenInfo.h"
-#include "fcpxml/MobInfo.h"
 #include "import/ImportFileSupport.h"
+#include "records/MobInfo.h"
 #include "support/AafMocks.h"
 #include "support/CaptureRaise.h"
 #include "support/DefinitionDoubles.h"

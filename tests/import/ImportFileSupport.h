@@ -12,15 +12,15 @@
 
 #include <gtest/gtest.h>
 
-#include "aaf/MobId.h"
 #include "aaf/import/EditRateConversion.h"
 #include "aaf/import/FileT.h"
 #include "aaf/import/MasterClipMap.h"
-#include "aaf/import/MobRegistry.h"
+#include "aaf/MobId.h"
 #include "aafsdk/fixture/AafFileBuilder.h"
 #include "aafsdk/fixture/AafWriter.h"
 #include "fcpxml/XmemlDocument.h"
 #include "import/ImportTestSupport.h"
+#include "records/MobRegistry.h"
 #include "support/TestSupport.h"
 
 namespace importtest {

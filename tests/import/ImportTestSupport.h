@@ -5,17 +5,18 @@
 #include "aaf/import/EventMarkers.h"
 #include "aaf/import/ImportState.h"
 #include "aaf/import/TimelineBuilder.h"
+#include "config/ConfigurationState.h"
+#include "config/ImportPreferences.h"
+#include "config/MediaSettings.h"
+#include "config/TranslationLog.h"
+#include "fcpxml/DocumentState.h"
 #include "fcpxml/FCPClipItemTag.h"
 #include "fcpxml/FCPFillerTag.h"
 #include "fcpxml/FCPGeneratorItemTag.h"
 #include "fcpxml/FCPSequenceTag.h"
 #include "fcpxml/FCPTransitionItemTag.h"
-#include "fcpxml/DocumentState.h"
 #include "fcpxml/IDTagBase.h"
-#include "run/config/ConfigurationState.h"
-#include "run/config/ImportPreferences.h"
-#include "run/config/MediaSettings.h"
-#include "run/config/TranslationLog.h"
+#include "records/RecordsState.h"
 
 namespace importtest {
 
@@ -29,6 +30,7 @@ protected:
     static void Reset()
     {
         ResetConfigurationState();
+        ResetRecordsState();
         ResetDocumentState();
         ResetImportState();
     }

@@ -5,14 +5,14 @@
 
 #include <gtest/gtest.h>
 
-#include "aaf/MobId.h"
 #include "aaf/import/ImportDriver.h"
 #include "aaf/import/MasterClipLookup.h"
+#include "aaf/MobId.h"
+#include "config/SourcePaths.h"
 #include "fcpxml/ChildrenInfo.h"
 #include "fcpxml/FCPFileTag.h"
 #include "import/SourceFixtures.h"
 #include "import/TraversalFixtures.h"
-#include "run/config/SourcePaths.h"
 
 namespace {
 

@@ -14,13 +14,13 @@
 #include "aaf/import/MediaPathQuery.h"
 #include "aaf/import/MobKind.h"
 #include "aaf/import/UsageCodes.h"
+#include "config/MediaSettings.h"
+#include "config/SourcePaths.h"
 #include "fcpxml/ChildrenInfo.h"
 #include "fcpxml/FCPFileTag.h"
 #include "fcpxml/FCPGeneratorItemTag.h"
 #include "import/SourceFixtures.h"
 #include "import/TraversalFixtures.h"
-#include "run/config/MediaSettings.h"
-#include "run/config/SourcePaths.h"
 #include "tests/fcpxml/WriteCapture.h"
 
 namespace {

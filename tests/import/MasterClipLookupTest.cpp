@@ -1,12 +1,12 @@
 #include <gtest/gtest.h>
 
-#include "ImportTestSupport.h"
-#include "aaf/MobId.h"
 #include "aaf/import/MasterClipLookup.h"
 #include "aaf/import/MasterClipMap.h"
-#include "aaf/import/MobRegistry.h"
 #include "aaf/import/UsageCodes.h"
+#include "aaf/MobId.h"
 #include "fcpxml/MarkerColorTables.h"
+#include "ImportTestSupport.h"
+#include "records/MobRegistry.h"
 
 namespace {
 

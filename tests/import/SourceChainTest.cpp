@@ -9,8 +9,8 @@
 #include "aaf/import/ImportDriver.h"
 #include "aaf/import/MediaPathQuery.h"
 #include "aaf/import/SourceMobT.h"
+#include "config/SourcePaths.h"
 #include "import/SourceFixtures.h"
-#include "run/config/SourcePaths.h"
 
 namespace {
 

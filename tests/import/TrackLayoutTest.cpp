@@ -4,9 +4,9 @@
 
 #include <vector>
 
-#include "ImportTestSupport.h"
 #include "aaf/import/EffectEntryPoints.h"
-#include "fcpxml/ValueBase.h"
+#include "ImportTestSupport.h"
+#include "records/ValueBase.h"
 #include "tests/fcpxml/WriteCapture.h"
 
 using namespace importtest;

@@ -17,13 +17,12 @@
 #include "aafsdk/fixture/AafWriter.h"
 #include "aafsdk/fixture/ExampleFile.h"
 #include "aafsdk/stored/StoredGraph.h"
-#include "effects/InstallEffectTranslation.h"
+#include "config/NamedParameters.h"
+#include "config/SourcePaths.h"
+#include "InProcessMain.h"
 #include "run/AafSources.h"
 #include "run/Converter.h"
 #include "run/RunState.h"
-#include "run/config/NamedParameters.h"
-#include "run/config/SourcePaths.h"
-#include "InProcessMain.h"
 #include "support/GenericPropertyFixture.h"
 #include "support/TestSupport.h"
 
@@ -53,7 +52,6 @@ protected:
     void SetUp() override
     {
         InstallAafSources();
-        InstallEffectTranslation();
     }
     void TearDown() override
     {

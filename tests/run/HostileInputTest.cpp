@@ -19,14 +19,13 @@
 #include "aafsdk/fixture/AafWriter.h"
 #include "aafsdk/fixture/ExampleFile.h"
 #include "aafsdk/stored/StoredGraph.h"
-#include "effects/InstallEffectTranslation.h"
+#include "config/ImportPreferences.h"
+#include "config/NamedParameters.h"
+#include "config/SourcePaths.h"
+#include "InProcessMain.h"
 #include "run/AafSources.h"
 #include "run/ConversionJob.h"
 #include "run/Converter.h"
-#include "run/config/ImportPreferences.h"
-#include "run/config/NamedParameters.h"
-#include "run/config/SourcePaths.h"
-#include "InProcessMain.h"
 #include "support/TestSupport.h"
 
 namespace fs = std::filesystem;
@@ -41,7 +40,6 @@ protected:
     void SetUp() override
     {
         InstallAafSources();
-        InstallEffectTranslation();
     }
     void TearDown() override
     {

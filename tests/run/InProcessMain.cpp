@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "config/NamedParameters.h"
 #include "run/Converter.h"
-#include "run/config/NamedParameters.h"
 
 namespace inprocess {
 

@@ -10,7 +10,6 @@
 #include <gtest/gtest.h>
 
 #include "aafsdk/fixture/AafWriter.h"
-#include "effects/InstallEffectTranslation.h"
 #include "run/AafSources.h"
 #include "run/CaseFiles.h"
 #include "run/Converter.h"
@@ -34,7 +33,6 @@ protected:
     void SetUp() override
     {
         InstallAafSources();
-        InstallEffectTranslation();
     }
     void TearDown() override { std::setlocale(LC_ALL, "C"); }
 

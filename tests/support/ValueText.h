@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "aaf/PropertyValues.h"
-#include "fcpxml/ValueBase.h"
+#include "records/ValueBase.h"
 
 namespace testsupport {
 

@@ -8,7 +8,6 @@
 #include <unistd.h>
 #include <vector>
 
-#include "effects/InstallEffectTranslation.h"
 #include "run/AafSources.h"
 #include "run/Converter.h"
 
@@ -35,7 +34,6 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
         std::abort();
     folder = name;
     InstallAafSources();
-    InstallEffectTranslation();
     return 0;
 }
 

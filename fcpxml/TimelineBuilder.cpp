@@ -1,5 +1,0 @@
-#include "fcpxml/TimelineBuilder.h"
-
-#include "fcpxml/FCPSequenceTag.h"
-
-TimelineBuilder GlobalTimelineBuilder;

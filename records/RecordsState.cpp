@@ -1,0 +1,8 @@
+#include "records/RecordsState.h"
+
+#include "records/MobRegistry.h"
+
+void ResetRecordsState()
+{
+    MobRegistry::Clear();
+}
