@@ -2,7 +2,9 @@
 // (by class and by descriptor, extension classes included), descriptors and locators.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "aafsdk/com/ComIds.h"
@@ -213,6 +215,38 @@ TEST_F(ComFixture, AbsentOptionalValuesAndBadIndexes)
     Ref<IEnumAAFMobs> e;
     ASSERT_EQ(header_->GetMobs(&criteria, e.out()), 0);
     EXPECT_EQ(e->NextOne(none.out()), AAFRESULT_NO_MORE_MOBS);
+}
+
+// Lookups go through an index of the mobs: a mob of an id stated twice is the first in the content's
+// order, and an id the file does not hold stays unfound however many lookups came before.
+TEST_F(ComFixture, MobLookupFindsTheFirstMobOfAnIdAndNothingForOthers)
+{
+    AafFileBuilder f;
+    f.AddMob("CompositionMob", "first", MakeMobId(7));
+    f.AddMob("MasterMob", "other", MakeMobId(8));
+    f.AddMob("MasterMob", "second", MakeMobId(7));
+    Open(f);
+    const auto name = [](IAAFMob* mob) {
+        aafCharacter text[32] = {};
+        EXPECT_EQ(mob->GetName(text, sizeof text), 0);
+        return std::u16string(text);
+    };
+    for (int round = 0; round < 2; ++round) {
+        for (const auto& [material, expected] : {std::pair{7u, u"first"}, std::pair{8u, u"other"}}) {
+            aafMobID_t id{};
+            const MobIdBytes bytes = MakeMobId(material);
+            std::memcpy(&id, bytes.data(), sizeof id);
+            Ref<IAAFMob> mob;
+            ASSERT_EQ(header_->LookupMob(id, mob.out()), 0);
+            EXPECT_EQ(name(mob.p), expected);
+        }
+        aafMobID_t missing{};
+        const MobIdBytes bytes = MakeMobId(9);
+        std::memcpy(&missing, bytes.data(), sizeof missing);
+        Ref<IAAFMob> none;
+        EXPECT_EQ(header_->LookupMob(missing, none.out()), AAFRESULT_MOB_NOT_FOUND);
+        EXPECT_EQ(none.p, nullptr);
+    }
 }
 
 TEST_F(ComFixture, MobKindsByClassAndByDescriptorThroughAncestry)

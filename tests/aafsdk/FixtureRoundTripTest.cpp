@@ -12,6 +12,7 @@
 #include "aafsdk/fixture/AafWriter.h"
 #include "aafsdk/fixture/ExampleFile.h"
 #include "aafsdk/fixture/GraphCompare.h"
+#include "aafsdk/fixture/SyntheticTimeline.h"
 #include "aafsdk/stored/StoredGraph.h"
 
 namespace {
@@ -156,7 +157,7 @@ TEST_P(FixtureRoundTrip, EveryStoredFormReadsBackIdentically)
 
 TEST_P(FixtureRoundTrip, RealLookingFilesReadBackIdentically)
 {
-    for (const StoredGraph& g : {BuildExampleGraph(), BuildSyntheticGraph(500)}) {
+    for (const StoredGraph& g : {BuildExampleGraph(), BuildSyntheticGraph(500), BuildTimelineGraph(300)}) {
         AafWriteOptions options;
         options.sectorShift = GetParam().sectorShift;
         const auto graph = ReadBack(WriteAaf(g, options));
