@@ -397,6 +397,26 @@ TEST(ModelFileTest, ExtensionTypesDecodeThroughTheirMetaClass)
     EXPECT_NE(dump.find("CommentMarkerColor: RGBColor = {red: 0, green: 32512, blue: 58112}"), std::string::npos);
 }
 
+// A generic character type states its size in a property whose pid the file hands out: the size is
+// found along the linked class chain before the types are read.
+TEST(ModelFileTest, GenericCharacterTypesTakeTheirSizeFromTheFilesPid)
+{
+    constexpr Auid narrow = "44444444-0000-0000-0000-0000000000c1"_auid;
+    AafFileBuilder f;
+    MetaDictionaryWriter meta(f.builder());
+    const ObjectId generic = meta.AddClass(ids::kClassTypeDefinitionGenericCharacter, "TypeDefinitionGenericCharacter",
+                                           "0d010101-0203-0000-060e-2b3402060101"_auid);
+    meta.AddProperty(generic, ids::kPropertyCharacterSize, "CharacterSize", kUInt8, 0xffe0);
+    f.builder().AddU8(meta.AddType(ids::kClassTypeDefinitionGenericCharacter, narrow, "NarrowCharacter"), 0xffe0, 1);
+
+    const auto file = FileModel::Build(f.graph());
+    const TypeDef* type = file->model().FindType(narrow);
+    ASSERT_NE(type, nullptr);
+    EXPECT_EQ(type->category, TypeCategory::Character);
+    EXPECT_EQ(type->size, 1u);
+    EXPECT_TRUE(type->complete);
+}
+
 TEST(ModelFileTest, TypeCyclesAndOverlongTypeChainsStayIncomplete)
 {
     AafFileBuilder f;
