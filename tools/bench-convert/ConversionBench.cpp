@@ -7,6 +7,7 @@
 // .aaf file of the samples folder converts once. SAMPLES_DIR "-" skips the samples.
 //
 // bench-convert --write timeline|slugs CLIPS FILE writes one synthetic file, for a profiler.
+// BENCH_PROGRAM=PATH measures another build of the program.
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <fcntl.h>
@@ -15,6 +16,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -35,6 +37,14 @@ struct RunResult {
     double ms = 0.0;
     long peakKib = -1;
 };
+
+// The program to measure: this build's, or another build's named by BENCH_PROGRAM (to set two builds
+// side by side on the same machine).
+const char* Program()
+{
+    const char* other = std::getenv("BENCH_PROGRAM");
+    return other != nullptr && *other != '\0' ? other : AAF2XMEML_PROGRAM;
+}
 
 // Runs "aaf2xmeml 2 AAF XML '' MEDIA LOG" (or, with no AAF, the QtCore hello-world) with its output
 // streams sent to /dev/null.
@@ -60,7 +70,7 @@ RunResult Convert(const fs::path& aaf, const fs::path& work)
         if (aaf.empty())
             execl(AAF2XMEML_QT_HELLO, "bench-qt-hello", static_cast<char*>(nullptr));
         else
-            execl(AAF2XMEML_PROGRAM, "aaf2xmeml", "2", aaf.c_str(), xml.c_str(), "", media.c_str(), log.c_str(),
+            execl(Program(), "aaf2xmeml", "2", aaf.c_str(), xml.c_str(), "", media.c_str(), log.c_str(),
                   static_cast<char*>(nullptr));
         _exit(127);
     }
