@@ -3,6 +3,8 @@
 #include "aaf/Auid.h"
 #include "effects/EffectIds.h"
 #include "effects/MotionEffectTags.h"
+#include "effects/motion/FrameTimedMaps.h"
+#include "effects/motion/GraphNumbers.h"
 #include "records/FloatToInt.h"
 #include "records/ValueBase.h"
 
@@ -14,13 +16,12 @@ const ParameterRecord* FindParameter(const std::map<std::string, ParameterRecord
     return found == parameters.end() ? nullptr : &found->second;
 }
 
-void ReadSourceFrames(const ParameterRecord& record, MotionEffectInfo& motion, int componentLength)
+void ReadSourceFrames(std::vector<ControlPointInfo> points, MotionEffectInfo& motion, int componentLength)
 {
-    for (const ControlPointInfo& point : record.controlPoints) {
-        const float time = point.timeDenominator == 0
-                               ? 0.0f
-                               : static_cast<float>(point.timeNumerator) / static_cast<float>(point.timeDenominator);
-        const int frame = FloatToInt(static_cast<float>(componentLength) * time);
+    if (MapTimedInFrames(points))
+        TimeMapInFractions(points, componentLength);
+    for (const ControlPointInfo& point : points) {
+        const int frame = FrameAtTime(componentLength, point.timeNumerator, point.timeDenominator);
         if (motion.sourceFrames.contains(frame))
             continue;
         ControlPointInfo retimed = point;
@@ -47,10 +48,13 @@ void ReadMotionEffectInfo(const std::map<std::string, ParameterRecord>& paramete
 {
     if (const ParameterRecord* position = FindParameter(parameters, kPositionPointsParameter))
         motion.positionPoints = position->controlPoints;
-    if (const ParameterRecord* speed = FindParameter(parameters, kSpeedPointsParameter))
+    if (const ParameterRecord* speed = FindParameter(parameters, kSpeedPointsParameter)) {
         motion.speedPoints = speed->controlPoints;
+        if (MapTimedInFrames(motion.speedPoints))
+            TimeMapInFractions(motion.speedPoints, componentLength);
+    }
     if (const ParameterRecord* frames = FindParameter(parameters, kSourceFramesParameter))
-        ReadSourceFrames(*frames, motion, componentLength);
+        ReadSourceFrames(frames->controlPoints, motion, componentLength);
     ChooseMotionGraphKind(motion);
     const ParameterRecord* ratio = FindParameter(parameters, kSpeedRatioParameter);
     if (ratio && !ratio->constantValues.empty()) {

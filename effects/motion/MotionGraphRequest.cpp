@@ -1,6 +1,12 @@
 #include "effects/motion/MotionGraphRequest.h"
 
-
+#include "effects/motion/ImportMatchPortable.h"
+#include "effects/motion/ImportMotionAdaptor2.h"
+#include "effects/motion/ImportMotionAdaptor4PositionGraph.h"
+#include "effects/motion/ImportMotionAdaptor4SpeedGraph.h"
+#include "effects/motion/ImportPositionGraph.h"
+#include "effects/motion/ImportSpeedGraph.h"
+#include "effects/motion/ImportSpeedGraphOneKF.h"
 #include "fcpxml/FCPClipItemTag.h"
 #include "fcpxml/NumberText.h"
 #include "fcpxml/ParameterInfo.h"
@@ -28,21 +34,72 @@ constexpr GraphClassRow kGraphClassRows[] = {
     {kAnyAdapter, {kNoMotionGraph, -1}, true, MotionGraphClass::MatchPortable},
 };
 
+int TimebaseOf(const MotionGraphRequest& request)
+{
+    return request.clipItem ? request.clipItem->rate.timebase : 0;
+}
+
+void RunMotionAdaptor2(MotionGraphRequest& request)
+{
+    ImportMotionAdaptor2 graph(request.graphDict, request.motion, &request.range, FileDurationOf(request),
+                               request.componentLength);
+    RunPairDriver(graph);
+    FinishPairGraph(graph);
+}
+
+void RunMotionAdaptor4SpeedGraph(MotionGraphRequest& request)
+{
+    ImportMotionAdaptor4SpeedGraph graph(request.graphDict, request.motion, &request.range, FileDurationOf(request),
+                                         TimebaseOf(request));
+    RunSpeedGraphDriver(graph);
+}
+
+void RunMotionAdaptor4PositionGraph(MotionGraphRequest& request)
+{
+    ImportMotionAdaptor4PositionGraph graph(request.graphDict, request.motion, &request.range,
+                                            FileDurationOf(request), TimebaseOf(request));
+    RunPositionGraphDriver(graph);
+}
+
+void RunSpeedGraph(MotionGraphRequest& request)
+{
+    ImportSpeedGraph graph(request.graphDict, request.motion, &request.range, FileDurationOf(request));
+    RunSpeedGraphDriver(graph);
+}
+
+void RunSpeedGraphOneKF(MotionGraphRequest& request)
+{
+    ImportSpeedGraphOneKF graph(request.graphDict, request.motion, &request.range, FileDurationOf(request));
+    RunPairDriver(graph);
+    FinishPairGraph(graph);
+}
+
+void RunPositionGraph(MotionGraphRequest& request)
+{
+    ImportPositionGraph graph(request.graphDict, request.motion, &request.range, FileDurationOf(request));
+    RunPositionGraphDriver(graph);
+}
+
+void RunMatchPortable(MotionGraphRequest& request)
+{
+    ImportMatchPortable graph(request.graphDict, request.motion, &request.range, FileDurationOf(request));
+    RunPortableDriver(graph);
+    FinishPairGraph(graph);
+}
+
 struct GraphRunnerRow {
     MotionGraphClass graphClass;
     MotionGraphRunner run;
 };
 
-// The graph of each class; a class whose graph is not built yet has none, and its motion writes
-// the time remap without keyframes.
 constexpr GraphRunnerRow kGraphRunners[] = {
-    {MotionGraphClass::MotionAdaptor2, nullptr},            // ImportMotionAdaptor2
-    {MotionGraphClass::MotionAdaptor4SpeedGraph, nullptr},  // ImportMotionAdaptor4SpeedGraph
-    {MotionGraphClass::MotionAdaptor4PositionGraph, nullptr},
-    {MotionGraphClass::SpeedGraph, nullptr},                // ImportSpeedGraph
-    {MotionGraphClass::SpeedGraphOneKF, nullptr},           // ImportSpeedGraphOneKF
-    {MotionGraphClass::PositionGraph, nullptr},             // ImportPositionGraph
-    {MotionGraphClass::MatchPortable, nullptr},             // ImportMatchPortable
+    {MotionGraphClass::MotionAdaptor2, RunMotionAdaptor2},
+    {MotionGraphClass::MotionAdaptor4SpeedGraph, RunMotionAdaptor4SpeedGraph},
+    {MotionGraphClass::MotionAdaptor4PositionGraph, RunMotionAdaptor4PositionGraph},
+    {MotionGraphClass::SpeedGraph, RunSpeedGraph},
+    {MotionGraphClass::SpeedGraphOneKF, RunSpeedGraphOneKF},
+    {MotionGraphClass::PositionGraph, RunPositionGraph},
+    {MotionGraphClass::MatchPortable, RunMatchPortable},
 };
 
 bool IsGraphKind(int kind)

@@ -51,7 +51,7 @@ void PrepareGraphRange(MotionGraphRequest& request);
 // The graph class of the motion's adapter, kind and portable flag; None when no class fits.
 MotionGraphClass ChooseMotionGraphClass(const MotionEffectInfo& motion);
 
-// Runs the graph of the motion's class, when that class is built, and hands the range's in and out
+// Runs the graph of the motion's class, when one fits, and hands the range's in and out
 // to the clip item.
 void CreateMotionGraph(MotionGraphRequest& request);
 

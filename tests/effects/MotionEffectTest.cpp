@@ -212,11 +212,13 @@ TEST(MotionEffect, TheGraphRangeBecomesTheClipItemsInAndOut)
         int kind;
         int portable;
         GraphRange range;
+        int in, out;  // the clip item's after the graph
     } cases[] = {
-        {"adapter 2 keeps the clip's range", 2, 1, 0, {60, 10, 70}},
-        {"a graph kind spans the component", 0, 1, 0, {40, 10, 50}},
-        {"adapter 1 with a speed graph: no graph class, still the component", 1, 1, 0, {40, 10, 50}},
-        {"a portable match keeps the clip's range", 0, 0, 1, {60, 10, 70}},
+        {"adapter 2 keeps the clip's range", 2, 1, 0, {60, 10, 70}, 0, 40},
+        // Without points a speed graph has nothing to follow and leaves the range as prepared.
+        {"a graph kind spans the component", 0, 1, 0, {40, 10, 50}, 10, 50},
+        {"adapter 1 with a speed graph: no graph class, still the component", 1, 1, 0, {40, 10, 50}, 10, 50},
+        {"a portable match keeps the clip's range", 0, 0, 1, {60, 10, 70}, 0, 60},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -238,8 +240,8 @@ TEST(MotionEffect, TheGraphRangeBecomesTheClipItemsInAndOut)
         EXPECT_EQ(graphDict.valuemin, "0");
         EXPECT_EQ(graphDict.valuemax, "499");
         CreateMotionGraph(request);
-        EXPECT_EQ(clip.in, c.range.in);
-        EXPECT_EQ(clip.out, c.range.out);
+        EXPECT_EQ(clip.in, c.in);
+        EXPECT_EQ(clip.out, c.out);
     }
     MotionEffectInfo constant;
     constant.motionAdapter = 1;
@@ -365,9 +367,9 @@ TEST_F(TimeEffects, ASpeedChangeWritesTheTimeRemapFilter)
         {"constant speed: the clip keeps its range", 2, 1, false,
          {"variablespeed=0", "speed=50", "reverse=FALSE", "frameblending=TRUE"}, 10, 70},
         {"reverse", -1, 1, false, {"variablespeed=0", "speed=-100", "reverse=FALSE", "frameblending=TRUE"}, 10, 70},
-        // A graph but no graph class yet: variable speed without keyframes, over the group's length.
-        {"variable speed", 1, 2, true, {"variablespeed=1", "speed=200", "reverse=FALSE", "frameblending=TRUE"}, 10,
-         50},
+        // A speed graph: its in and out keyframes, the end of the file, and the clip plays the graph's range.
+        {"variable speed", 1, 2, true,
+         {"variablespeed=1", "speed=200", "reverse=FALSE", "frameblending=TRUE", "graphdict:3 keyframes"}, 0, 40},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -397,11 +399,18 @@ TEST_F(TimeEffects, TheMotionTagsChooseTheGraphAndItsRange)
     tags.motionAdapter = 2;
     Convert(kVideoSpeedControl, 40, &parameters, &tags);
     const FCPClipItemTag& item = Top();
-    // Adapter 2 keeps the clip's own range.
-    EXPECT_EQ(item.in, 10);
-    EXPECT_EQ(item.out, 70);
+    // Adapter 2 maps the group onto the clip's own range: keyframes (0, 10) and (40, 70), and the
+    // file's end.
+    EXPECT_EQ(item.in, 0);
+    EXPECT_EQ(item.out, 40);
     ASSERT_EQ(item.filters.size(), 1u);
-    EXPECT_EQ(Parameters(item.filters.front().effect).front(), "variablespeed=1");
+    const EffectInfo& effect = item.filters.front().effect;
+    EXPECT_EQ(Parameters(effect).front(), "variablespeed=1");
+    ASSERT_EQ(effect.parameters.back().parameterid, "graphdict");
+    std::vector<std::string> keyframes;
+    for (const KeyframeInfo& k : effect.parameters.back().keyframes)
+        keyframes.push_back(std::to_string(k.when) + "->" + k.values.front().text);
+    EXPECT_EQ(keyframes, (std::vector<std::string>{"0->10", "40->70", "500->500"}));
 }
 
 TEST_F(TimeEffects, AClipItemWithoutAFileIsNestedWithAnError)

@@ -266,9 +266,10 @@ TEST(SampleTimelines, SpeedChangedClipsLieWhereTheirGroupsDo)
 {
     REQUIRE_SHARED_DIR();
     // Every slot holds one time-warp group of 100 frames over a source clip of 121 from 6514: the
-    // picture a Motion Control, the sound an Audio Warp. The clips keep their source range.
+    // picture a Motion Control, the sound an Audio Warp. Each clip plays its time remap's range (0 to
+    // 100), whose keyframes carry the source range (checked with the other retimed samples).
     const std::string master = "bbb_sunflower_1080p_30fps_normal";
-    const Item warped = {kClip, 0, 100, 6514, 6635, master};
+    const Item warped = {kClip, 0, 100, 0, 100, master};
     CheckSample({"MC_Audio_Warp.aaf",
                  "MC_Audio_Warp.Export\xc3\xa9.02",
                  {{"video", 1, {warped}}, {"audio", 1, {warped}}, {"audio", 8, {warped}}}});
@@ -314,10 +315,10 @@ TEST(SampleTimelines, RetimedClipsSpanTheirGroups)
 {
     REQUIRE_SHARED_DIR();
     // A Motion Control of 56 frames over a clip of the same source; its speed points make it a
-    // variable speed, whose range is the group's length from the clip's source start.
+    // variable speed: the clip plays its time remap over the group's length.
     const std::string master = "96_116_20_03_01.mov";
     CheckSample({"retime_step02.aaf", "spline02.Exported.04", {{"video", 1, {{kClip, 0, 56, 0, 56, master}}}}});
-    CheckSample({"retime_linear02.aaf", "spline02.Exported.03", {{"video", 1, {{kClip, 0, 56, 2, 58, master}}}}});
+    CheckSample({"retime_linear02.aaf", "spline02.Exported.03", {{"video", 1, {{kClip, 0, 56, 0, 56, master}}}}});
 }
 
 TEST(SampleTimelines, MarkersWithoutDescribedSlotsAreSequenceMarkers)
