@@ -1,5 +1,6 @@
 #include "effects/motion/FrameTimedMaps.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <limits>
 #include <numeric>
@@ -57,4 +58,20 @@ void TimeMapInFractions(std::vector<ControlPointInfo>& points, int componentLeng
         point.timeNumerator = static_cast<std::int32_t>(n);
         point.timeDenominator = static_cast<std::int32_t>(d == 0 ? 1 : d);
     }
+}
+
+void ReadFrameTimedMap(std::vector<ControlPointInfo>& points, int componentLength)
+{
+    if (!MapTimedInFrames(points) || componentLength <= 0)
+        return;
+    std::erase_if(points, [componentLength](const ControlPointInfo& point) {
+        const long long n = point.timeNumerator;
+        long long d = point.timeDenominator;
+        if (d == 0)
+            return false;
+        // Outside [0, length], without dividing.
+        const long long end = d * componentLength;
+        return d > 0 ? (n < 0 || n > end) : (n > 0 || n < end);
+    });
+    TimeMapInFractions(points, componentLength);
 }

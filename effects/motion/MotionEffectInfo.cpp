@@ -18,8 +18,7 @@ const ParameterRecord* FindParameter(const std::map<std::string, ParameterRecord
 
 void ReadSourceFrames(std::vector<ControlPointInfo> points, MotionEffectInfo& motion, int componentLength)
 {
-    if (MapTimedInFrames(points))
-        TimeMapInFractions(points, componentLength);
+    ReadFrameTimedMap(points, componentLength);
     for (const ControlPointInfo& point : points) {
         const int frame = FrameAtTime(componentLength, point.timeNumerator, point.timeDenominator);
         if (motion.sourceFrames.contains(frame))
@@ -50,8 +49,7 @@ void ReadMotionEffectInfo(const std::map<std::string, ParameterRecord>& paramete
         motion.positionPoints = position->controlPoints;
     if (const ParameterRecord* speed = FindParameter(parameters, kSpeedPointsParameter)) {
         motion.speedPoints = speed->controlPoints;
-        if (MapTimedInFrames(motion.speedPoints))
-            TimeMapInFractions(motion.speedPoints, componentLength);
+        ReadFrameTimedMap(motion.speedPoints, componentLength);
     }
     if (const ParameterRecord* frames = FindParameter(parameters, kSourceFramesParameter))
         ReadSourceFrames(frames->controlPoints, motion, componentLength);

@@ -249,14 +249,15 @@ TEST(MotionGraph, MapsTimedInFramesReadAsFractionsOfTheComponent)
     std::vector<int> frames;
     for (const auto& [frame, point] : motion.sourceFrames)
         frames.push_back(frame);
-    // The first point at a frame wins: frame 0 is the point at -1/2, 40 the one at 40.
+    // The points before the start and past the end are left out: frame 0 is the point at 0, not
+    // the one at -1/2; the first point at a frame wins (1/2 is frame 0 as well).
     EXPECT_EQ(frames, (std::vector<int>{0, 1, 39, 40}));
-    EXPECT_EQ(static_cast<const RatioValue*>(motion.sourceFrames.at(0).value)->numerator, -1);
+    EXPECT_EQ(static_cast<const RatioValue*>(motion.sourceFrames.at(0).value)->numerator, 0);
     EXPECT_EQ(static_cast<const RatioValue*>(motion.sourceFrames.at(40).value)->numerator, 80);
     std::vector<std::string> times;
     for (const ControlPointInfo& p : motion.speedPoints)
         times.push_back(std::to_string(p.timeNumerator) + "/" + std::to_string(p.timeDenominator));
-    EXPECT_EQ(times, (std::vector<std::string>{"-1/8", "0/1", "1/2", "1/1"}));
+    EXPECT_EQ(times, (std::vector<std::string>{"0/1", "1/2", "1/1"}));
 
     // Fractions stay fractions.
     std::vector<ControlPointInfo> fractions;

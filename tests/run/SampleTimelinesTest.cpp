@@ -321,6 +321,68 @@ TEST(SampleTimelines, RetimedClipsSpanTheirGroups)
     CheckSample({"retime_linear02.aaf", "spline02.Exported.03", {{"video", 1, {{kClip, 0, 56, 0, 56, master}}}}});
 }
 
+// The "graphdict" keyframes of the first time remap in the document: when -> value.
+std::map<int, int> GraphKeyframes(const Element& element)
+{
+    std::map<int, int> keyframes;
+    if (element.name == "parameter" && element.Child("parameterid") && element.Child("parameterid")->text == "graphdict") {
+        for (const Element& k : element.children)
+            if (k.name == "keyframe")
+                keyframes[k.Number("when")] = k.Number("value");
+        return keyframes;
+    }
+    for (const Element& child : element.children) {
+        keyframes = GraphKeyframes(child);
+        if (!keyframes.empty())
+            break;
+    }
+    return keyframes;
+}
+
+TEST(SampleTimelines, VariableSpeedKeyframesFollowTheOffsetMap)
+{
+    REQUIRE_SHARED_DIR();
+    // One retime of each interpolation kind, converted for a 23.98 project as a host would: the
+    // source frames count at the clip's own rate. Each keyframe lies on a point of the speed map and
+    // shows the clip's source start plus the offset map's value at that frame (the map's points in
+    // the dump's listing, a point every half frame), truncated toward zero.
+    const struct {
+        const char* file;
+        std::vector<std::pair<int, int>> keyframes;  // record frame, source frame
+    } cases[] = {
+        // Source start 2; t=6/1 v=916921909/100000000 (9.17); t=21/1 v=31747689/1000000 (31.75)
+        {"retime_linear02.aaf", {{6, 11}, {21, 33}}},
+        // Source start 0; t=6/1 v=68719959/20000000 (3.44); t=28/1 v=45842237/1250000 (36.67)
+        {"retime_bezier01.aaf", {{6, 3}, {28, 36}}},
+        // Source start 1; t=10/1 v=75197597/5000000 (15.04); t=19/1 v=281382061/10000000 (28.14)
+        {"retime_spline02.aaf", {{10, 16}, {19, 29}}},
+        // Source start 0; t=10/1 v=-925609817/100000000 (-9.26); t=18/1 v=284258831/500000000 (0.57)
+        {"retime_step02.aaf", {{10, -9}, {18, 0}}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.file);
+        testsupport::TempDir dir;
+        testsupport::WriteFile(dir / "pref.ini", "[General]\nImport_FrameRate=23.98\n");
+        const auto path = testsupport::SharedDir() / "aaf-samples" / c.file;
+        const auto result =
+            testsupport::RunConverter({"2", path.string(), "out.xml", "pref.ini", "", "log.ini"}, dir.path());
+        ASSERT_EQ(result.exitCode, 1) << result.err;
+        const std::optional<Element> document = ReadDocument(testsupport::ReadFile(dir / "out.xml"));
+        ASSERT_TRUE(document.has_value());
+        const std::map<int, int> keyframes = GraphKeyframes(*document);
+        ASSERT_FALSE(keyframes.empty());
+        for (const auto& [when, value] : c.keyframes) {
+            ASSERT_TRUE(keyframes.contains(when)) << when;
+            EXPECT_EQ(keyframes.at(when), value) << when;
+        }
+        // The in and out keyframes span the group's 56 frames; no speed point before the group's
+        // start or past its end leaves one.
+        EXPECT_EQ(keyframes.begin()->first, 0);
+        EXPECT_TRUE(keyframes.contains(56));
+        EXPECT_EQ(keyframes.rbegin()->first, 57);  // the end of the 57-frame file
+    }
+}
+
 TEST(SampleTimelines, MarkersWithoutDescribedSlotsAreSequenceMarkers)
 {
     REQUIRE_SHARED_DIR();
