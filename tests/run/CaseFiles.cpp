@@ -6,6 +6,7 @@
 #include "aafsdk/fixture/AafFileBuilder.h"
 #include "aafsdk/fixture/ExampleFile.h"
 #include "effects/TitleBytes.h"
+#include "support/GenericPropertyFixture.h"
 
 namespace casefiles {
 
@@ -330,6 +331,122 @@ aafsdk::StoredGraph SpeedChanges()
     return std::move(f.graph());
 }
 
+constexpr const char* kOffsetMapParameter = "8d56827a-847e-11d5-935a-50f857c10000";
+constexpr const char* kLinearInterpolation = "5b6c85a4-0ede-11d3-80a9-006008143e6f";
+constexpr const char* kBezierInterpolation = "df394eda-6ac6-4566-8dbe-f28b0bdd781a";
+constexpr const char* kAutomaticBezierInterpolation = "a04a5439-8a0e-4cb7-975f-a5b255866883";
+constexpr const char* kInterpolationDefinitionClass = "0d010101-0101-2100-060e-2b3402060101";
+constexpr const char* kVaryingValueClass = "0d010101-0101-3e00-060e-2b3402060101";
+constexpr const char* kControlPointClass = "0d010101-0101-1900-060e-2b3402060101";
+constexpr const char* kInt32Type = "01010700-0000-0000-060e-2b3401040101";
+// The handle parameters of a Bezier point: in-handle x and y, out-handle x and y, the mode.
+constexpr const char* kHandleParameters[] = {
+    "8d56830e-847e-11d5-935a-50f857c10000", "8d56830f-847e-11d5-935a-50f857c10000",
+    "8d568310-847e-11d5-935a-50f857c10000", "8d568311-847e-11d5-935a-50f857c10000",
+    "8d568312-847e-11d5-935a-50f857c10000"};
+
+std::vector<std::uint8_t> Int32Bytes(std::int32_t value)
+{
+    std::vector<std::uint8_t> bytes;
+    for (int shift = 0; shift < 32; shift += 8)
+        bytes.push_back(static_cast<std::uint8_t>(static_cast<std::uint32_t>(value) >> shift));
+    return bytes;
+}
+
+std::vector<std::uint8_t> RationalBytes(std::int32_t numerator, std::int32_t denominator)
+{
+    std::vector<std::uint8_t> bytes = Int32Bytes(numerator);
+    const std::vector<std::uint8_t> second = Int32Bytes(denominator);
+    bytes.insert(bytes.end(), second.begin(), second.end());
+    return bytes;
+}
+
+// A position point: its frame, the source offset shown there, and for a Bezier point its handles
+// (in x, in y, out x, out y).
+struct PositionPoint {
+    std::int32_t frame;
+    std::int32_t offset;
+    std::vector<std::int32_t> handles = {};
+};
+
+// Time warps whose offset maps are position graphs, one of each interpolation: linear, Bezier
+// with the handles the points carry, and automatic Bezier handles.
+class PositionGraphFile {
+public:
+    PositionGraphFile()
+    {
+        fixture::GraphBuilder& b = f_.builder();
+        testsupport::generic::MetaDictionary meta(f_);
+        meta.Property(meta.Class(testsupport::generic::kClassControlPoint, "ControlPoint",
+                                 testsupport::generic::kClassInterchangeObject),
+                      testsupport::generic::kPointHandles, "ControlPointPointProperties",
+                      testsupport::generic::kPidPointHandles, testsupport::generic::kParameterVector);
+        b.property(f_.AddOperationDefinition(kSpeedControlOperation, "Motion Control", kDataDefPicture, 1), 0x1e02)
+            .value = {1};
+        DefineParameter(f_, kOffsetMapParameter, "PARAM_OFFSET_MAP_U");
+        for (const char* handle : kHandleParameters)
+            DefineParameter(f_, handle, "");
+        b.AddStrongSet(f_.dictionary(), 0x2609, fixture::StorageName("InterpolationDefinitions", 0x2609, true), 0x1b01,
+                       16);
+        for (const auto& [id, name] : {std::pair{kLinearInterpolation, "LinearInterp"},
+                                       {kBezierInterpolation, "AvidBezierInterpolator"},
+                                       {kAutomaticBezierInterpolation, "AutomaticBezierInterp"}})
+            b.AddString(b.AddSetElement(f_.dictionary(), 0x2609, fixture::AuidOf(kInterpolationDefinitionClass),
+                                        fixture::AuidOf(id).bytes),
+                        0x1b02, name);
+        interpolationTag_ = b.AddReferencedPath({0x0002, 0x3b04, 0x2609});
+        dataDefs_ = b.AddReferencedPath({0x0002, 0x3b04, 0x2605});
+    }
+
+    aafsdk::StoredGraph Build()
+    {
+        std::uint32_t nextId = 1;
+        const auto masters = AddMasters(f_, nextId);
+        const ObjectId comp = f_.AddMob("CompositionMob", "Position Graphs", fixture::MakeMobId(nextId++));
+        const ObjectId video = f_.AddSequence(f_.AddTimelineSlot(comp, 1, "V1", kRate, 1), kDataDefPicture, 150);
+        Warp(video, 50, masters[0], 100, kLinearInterpolation, {{0, 0}, {25, 10}, {50, 50}});
+        Warp(video, 40, masters[1], 20, kBezierInterpolation,
+             {{0, 0, {-10, -10, 10, 10}}, {40, 40, {-10, -5, 10, 5}}});
+        Warp(video, 60, masters[2], 10, kAutomaticBezierInterpolation, {{0, 0}, {30, 30}, {60, 90}});
+        return std::move(f_.graph());
+    }
+
+private:
+    void Warp(ObjectId sequence, std::int64_t length, const fixture::MobIdBytes& master, std::int64_t start,
+              const char* interpolation, const std::vector<PositionPoint>& points)
+    {
+        fixture::GraphBuilder& b = f_.builder();
+        const ObjectId group = f_.AddOperationGroup(sequence, kDataDefPicture, length, kSpeedControlOperation);
+        AddInputClip(b, group, dataDefs_, length, master, start);
+        b.AddStrongVector(group, 0x0b03, fixture::StorageName("Parameters", 0x0b03, true));
+        const ObjectId map = b.AddVectorElement(group, 0x0b03, fixture::AuidOf(kVaryingValueClass));
+        b.AddAuid(map, 0x4c01, fixture::AuidOf(kOffsetMapParameter));
+        b.AddWeakReference(map, 0x4e01, interpolationTag_, 0x1b01, fixture::AuidOf(interpolation).bytes);
+        b.AddStrongVector(map, 0x4e02, fixture::StorageName("PointList", 0x4e02, true));
+        for (const PositionPoint& point : points) {
+            const ObjectId p = b.AddVectorElement(map, 0x4e02, fixture::AuidOf(kControlPointClass));
+            b.AddData(p, 0x1a02, TypedBytes(kRationalType, RationalBytes(point.offset, 1)));
+            b.AddRational(p, 0x1a03, point.frame, 1);
+            if (point.handles.empty())
+                continue;
+            const std::uint16_t pid = testsupport::generic::kPidPointHandles;
+            b.AddStrongVector(p, pid, fixture::StorageName("ControlPointPointProperties", pid, true));
+            for (std::size_t i = 0; i <= point.handles.size(); ++i) {
+                const ObjectId handle = b.AddVectorElement(p, pid, fixture::AuidOf(kConstantValueClass));
+                b.AddAuid(handle, 0x4c01, fixture::AuidOf(kHandleParameters[i]));
+                if (i < point.handles.size())
+                    b.AddData(handle, 0x4d01, TypedBytes(kRationalType, RationalBytes(point.handles[i], 1)));
+                else
+                    b.AddData(handle, 0x4d01, TypedBytes(kInt32Type, Int32Bytes(1)));
+            }
+        }
+    }
+
+    fixture::AafFileBuilder f_;
+    std::uint16_t interpolationTag_ = 0;
+    std::uint16_t dataDefs_ = 0;
+};
+
 }  // namespace
 
 std::optional<aafsdk::StoredGraph> BuildCaseFile(const std::string& name)
@@ -346,6 +463,8 @@ std::optional<aafsdk::StoredGraph> BuildCaseFile(const std::string& name)
         return Titles();
     if (name == "speed-changes")
         return SpeedChanges();
+    if (name == "position-graphs")
+        return PositionGraphFile().Build();
     if (name == "picture-in-picture")
         return PictureInPicture();
     if (name == "plugin-filter")
