@@ -41,12 +41,20 @@ bool DecodeName(std::span<const std::uint8_t> bytes, bool bigEndian, std::u16str
 
 std::u16string ElementName(const std::u16string& collection, std::uint32_t key)
 {
-    char hex[16];
-    std::snprintf(hex, sizeof hex, "%x", key);
-    std::u16string name = collection;
+    // The key in lower-case hex without leading zeros, as the storages are named; by hand, since
+    // a large collection names thousands of them.
+    char16_t hex[8];
+    std::size_t digits = 0;
+    do {
+        hex[digits++] = u"0123456789abcdef"[key & 0xf];
+        key >>= 4;
+    } while (key != 0);
+    std::u16string name;
+    name.reserve(collection.size() + digits + 2);
+    name = collection;
     name.push_back(u'{');
-    for (const char* c = hex; *c != 0; ++c)
-        name.push_back(static_cast<char16_t>(*c));
+    while (digits > 0)
+        name.push_back(hex[--digits]);
     name.push_back(u'}');
     return name;
 }

@@ -1,6 +1,5 @@
 #include "effects/motion/GraphInterpolation.h"
 
-#include <cmath>
 
 #include "records/FloatToInt.h"
 
