@@ -14,6 +14,15 @@
 namespace aafsdk {
 namespace {
 
+// The order children are looked up in: by length, then by their bytes. Any strict order serves
+// FindChild; this one compares most names by their length alone.
+bool NameBefore(std::u16string_view a, std::u16string_view b)
+{
+    if (a.size() != b.size())
+        return a.size() < b.size();
+    return std::memcmp(a.data(), b.data(), a.size() * sizeof(char16_t)) < 0;
+}
+
 constexpr std::uint8_t kSignature[8] = {0xd0, 0xcf, 0x11, 0xe0, 0xa1, 0xb1, 0x1a, 0xe1};
 constexpr std::size_t kHeaderSize = 512;
 constexpr std::size_t kHeaderDifatEntries = 109;
@@ -351,8 +360,10 @@ AafResult CompoundFile::WalkDirectory(const std::vector<Links>& links)
             node = links[node][kRight];
         }
         std::vector<std::uint32_t> byName = children;
-        std::sort(byName.begin(), byName.end(),
-                  [this](std::uint32_t a, std::uint32_t b) { return entries_[a].name < entries_[b].name; });
+        // Of children sharing a name, the first in the tree's order is the one found.
+        std::stable_sort(byName.begin(), byName.end(), [this](std::uint32_t a, std::uint32_t b) {
+            return NameBefore(entries_[a].name, entries_[b].name);
+        });
         entries_[storage].children = std::move(children);
         entries_[storage].childrenByName = std::move(byName);
     }
@@ -417,7 +428,7 @@ std::uint32_t CompoundFile::FindChild(std::uint32_t storage, std::u16string_view
         return kNoEntry;
     const auto& byName = entries_[storage].childrenByName;
     auto it = std::lower_bound(byName.begin(), byName.end(), name,
-                               [this](std::uint32_t a, std::u16string_view n) { return entries_[a].name < n; });
+                               [this](std::uint32_t a, std::u16string_view n) { return NameBefore(entries_[a].name, n); });
     if (it == byName.end() || entries_[*it].name != name)
         return kNoEntry;
     return *it;
