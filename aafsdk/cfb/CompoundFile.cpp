@@ -482,32 +482,37 @@ AafResult CompoundFile::ReadStream(std::uint32_t id, std::vector<std::uint8_t>* 
 
 std::string Utf16ToUtf8(std::u16string_view text)
 {
-    std::string out;
-    out.reserve(text.size());
+    // Written in place into the longest the text can take (3 bytes a unit; a pair of 2 units takes 4),
+    // then cut to what was written: names and strings are read by the thousand.
+    std::string out(text.size() * 3, '\0');
+    char* p = out.data();
     for (std::size_t i = 0; i < text.size(); ++i) {
         char32_t c = text[i];
+        if (c < 0x80) {
+            *p++ = static_cast<char>(c);
+            continue;
+        }
         if (c >= 0xd800 && c <= 0xdbff && i + 1 < text.size() && text[i + 1] >= 0xdc00 && text[i + 1] <= 0xdfff) {
             c = 0x10000 + ((c - 0xd800) << 10) + (text[i + 1] - 0xdc00);
             ++i;
         } else if (c >= 0xd800 && c <= 0xdfff) {
             c = 0xfffd;
         }
-        if (c < 0x80) {
-            out.push_back(static_cast<char>(c));
-        } else if (c < 0x800) {
-            out.push_back(static_cast<char>(0xc0 | c >> 6));
-            out.push_back(static_cast<char>(0x80 | (c & 0x3f)));
+        if (c < 0x800) {
+            *p++ = static_cast<char>(0xc0 | c >> 6);
+            *p++ = static_cast<char>(0x80 | (c & 0x3f));
         } else if (c < 0x10000) {
-            out.push_back(static_cast<char>(0xe0 | c >> 12));
-            out.push_back(static_cast<char>(0x80 | (c >> 6 & 0x3f)));
-            out.push_back(static_cast<char>(0x80 | (c & 0x3f)));
+            *p++ = static_cast<char>(0xe0 | c >> 12);
+            *p++ = static_cast<char>(0x80 | (c >> 6 & 0x3f));
+            *p++ = static_cast<char>(0x80 | (c & 0x3f));
         } else {
-            out.push_back(static_cast<char>(0xf0 | c >> 18));
-            out.push_back(static_cast<char>(0x80 | (c >> 12 & 0x3f)));
-            out.push_back(static_cast<char>(0x80 | (c >> 6 & 0x3f)));
-            out.push_back(static_cast<char>(0x80 | (c & 0x3f)));
+            *p++ = static_cast<char>(0xf0 | c >> 18);
+            *p++ = static_cast<char>(0x80 | (c >> 12 & 0x3f));
+            *p++ = static_cast<char>(0x80 | (c >> 6 & 0x3f));
+            *p++ = static_cast<char>(0x80 | (c & 0x3f));
         }
     }
+    out.resize(static_cast<std::size_t>(p - out.data()));
     return out;
 }
 
