@@ -86,20 +86,18 @@ bool DecodeEntryName(std::span<const std::uint8_t> field, std::uint16_t byteCoun
     if (byteCount < 2 || byteCount > field.size() || byteCount % 2 != 0)
         return false;
     const std::size_t chars = byteCount / 2 - 1;
-    std::u16string name;
-    name.reserve(chars);
-    for (std::size_t i = 0; i <= chars; ++i) {
+    if ((field[2 * chars] | field[2 * chars + 1]) != 0)
+        return false;
+    out->resize(chars);
+    char16_t* name = out->data();
+    for (std::size_t i = 0; i < chars; ++i) {
         const char16_t c = static_cast<char16_t>(field[2 * i] | field[2 * i + 1] << 8);
-        if (i == chars) {
-            if (c != 0)
-                return false;
-        } else {
-            if (c == 0)
-                return false;
-            name.push_back(c);
+        if (c == 0) {
+            out->clear();
+            return false;
         }
+        name[i] = c;
     }
-    *out = std::move(name);
     return true;
 }
 
