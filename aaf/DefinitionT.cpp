@@ -46,6 +46,19 @@ std::int32_t DefinitionT::ReadMetaDefinition(IUnknown* holder)
     return ReadDefinition(*this, metaDefinition, IID_IAAFMetaDefinition, "IID_IAAFMetaDefinition", holder);
 }
 
+std::int32_t DefinitionT::ReadMetaDefinitionId(IUnknown* holder)
+{
+    ReleaseInterface(metaDefinition);
+    status = GetInterface(&metaDefinition, IID_IAAFMetaDefinition, "IID_IAAFMetaDefinition", holder);
+    if (status < 0)
+        return status;
+    aafUID_t auid{};
+    status = metaDefinition->GetAUID(&auid);
+    if (status >= 0)
+        id = ToAuid(auid);
+    return status;
+}
+
 std::string GetDefinitionName(const Auid& id, bool& known)
 {
     known = true;

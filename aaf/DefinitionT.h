@@ -19,6 +19,9 @@ struct DefinitionT : ObjectT {
     // Reading again replaces what an earlier read held.
     std::int32_t ReadDefObject(IUnknown* holder);
     std::int32_t ReadMetaDefinition(IUnknown* holder);
+    // The same read of the meta-definition's AUID alone, for callers that want nothing else of it
+    // (a value's type, looked up for every value): id is set, the texts are left empty.
+    std::int32_t ReadMetaDefinitionId(IUnknown* holder);
 
     Auid id;
     std::string idText;

@@ -101,7 +101,7 @@ bool ReadReferencedTaggedValue(IAAFTypeDefObjectRef* reference, IAAFPropertyValu
     if (!Obtained(tagged->GetTypeDefinition(typeDefinition.out()), typeDefinition))
         return true;
     DefinitionT type;
-    if (type.ReadMetaDefinition(typeDefinition.get()) < 0)
+    if (type.ReadMetaDefinitionId(typeDefinition.get()) < 0)
         return true;
     std::vector<aafUInt8> bytes;
     if (AuidEquals(type.id, kStringType)) {
@@ -152,7 +152,7 @@ void ReadVariableArray(IAAFTypeDefVariableArray* type, IAAFPropertyValue* value,
     if (value == nullptr || !Obtained(type->GetType(elementType.out()), elementType))
         return;
     DefinitionT elementDefinition;
-    if (elementDefinition.ReadMetaDefinition(elementType.get()) < 0)
+    if (elementDefinition.ReadMetaDefinitionId(elementType.get()) < 0)
         return;
     const Auid elementTypeId = elementDefinition.id;
     aafUInt32 count = 0;
@@ -281,7 +281,7 @@ std::int32_t ReadTypedValue(IAAFTypeDef* type, IAAFPropertyValue* value, Propert
 Auid GetTypeDefinitionAuid(IUnknown* typeDefinition)
 {
     DefinitionT definition;
-    definition.ReadMetaDefinition(typeDefinition);
+    definition.ReadMetaDefinitionId(typeDefinition);
     return definition.id;
 }
 
@@ -293,7 +293,7 @@ void GetArrayElementTypeAuid(Auid& out, std::int32_t& status, IUnknown* typeDefi
     if (status < 0 || !array || !Obtained(array->GetType(elementType.out()), elementType))
         return;
     DefinitionT element;
-    if (element.ReadMetaDefinition(elementType.get()) >= 0)
+    if (element.ReadMetaDefinitionId(elementType.get()) >= 0)
         out = element.id;
 }
 

@@ -55,7 +55,7 @@ HRESULT ValueTypeAuid(Holder* holder, Auid& typeId)
     if (result < 0 || !type)
         return result < 0 ? result : AAFRESULT_BADINDEX;
     DefinitionT meta;
-    if (meta.ReadMetaDefinition(type.get()) < 0)
+    if (meta.ReadMetaDefinitionId(type.get()) < 0)
         return result;
     typeId = meta.id;
     if (GetDefinitionNameText(typeId) != "VariableArrayType")

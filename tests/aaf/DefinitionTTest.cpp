@@ -78,6 +78,25 @@ TEST(DefinitionT, FailedStepsGiveTheirResult)
     }
 }
 
+TEST(DefinitionT, TheIdAloneReadsNoTexts)
+{
+    NiceMock<testsupport::MockIUnknown> holder;
+    StrictMock<testsupport::MockIAAFMetaDefinition> meta;
+    aaftest::AnswerQuery(holder, IID_IAAFMetaDefinition, static_cast<IAAFMetaDefinition*>(&meta));
+    // Only the AUID is asked for (and the interface released): a strict double fails on anything else.
+    EXPECT_CALL(meta, GetAUID(_)).WillOnce(testing::DoAll(testing::SetArgPointee<0>(ToAafUid(kLinear)), Return(0)));
+    EXPECT_CALL(meta, Release()).WillRepeatedly(Return(0));
+    DefinitionT definition;
+    EXPECT_EQ(definition.ReadMetaDefinitionId(&holder), 0);
+    EXPECT_EQ(definition.id, kLinear);
+    EXPECT_EQ(definition.name, "");
+    EXPECT_EQ(definition.idText, "");
+
+    NiceMock<testsupport::MockIUnknown> refusing;
+    aaftest::RefuseQueries(refusing);
+    EXPECT_EQ(DefinitionT().ReadMetaDefinitionId(&refusing), E_NOINTERFACE);
+}
+
 TEST(DefinitionT, ReadingAgainReleasesTheEarlierInterface)
 {
     NiceMock<testsupport::MockIUnknown> holder;
