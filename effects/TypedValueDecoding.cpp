@@ -3,7 +3,6 @@
 #include <array>
 #include <cctype>
 #include <cstdint>
-#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -102,9 +101,9 @@ HRESULT DecodeBytes(Holder* holder, ValueBase** out)
     hexBytes.reserve(length);
     charBytes.reserve(length);
     for (const std::uint8_t byte : bytes) {
-        char hex[4];
-        std::snprintf(hex, sizeof hex, "%02x ", static_cast<unsigned>(byte));
-        hexBytes.emplace_back(hex);
+        // "%02x " by hand: a value's bytes are formatted one by one.
+        const char hex[3] = {"0123456789abcdef"[byte >> 4], "0123456789abcdef"[byte & 0xf], ' '};
+        hexBytes.emplace_back(hex, sizeof hex);
         charBytes.emplace_back(std::isprint(byte) ? std::string(1, static_cast<char>(byte)) : std::string("."));
     }
     MakeArrayValue(hexBytes, out, charBytes, static_cast<int>(length));
