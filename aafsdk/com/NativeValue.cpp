@@ -68,6 +68,14 @@ void PadTo(std::size_t start, std::size_t alignment, std::vector<std::uint8_t>& 
         out.push_back(0);
 }
 
+// An array of one-byte integers whose elements are made from its bytes on demand.
+bool IsStoredByteString(const Value& v, const TypeDef& t)
+{
+    const TypeDef* element = Unrenamed(t.element);
+    return v.elements.empty() && element && element->category == TypeCategory::Integer && element->size == 1 &&
+           v.bytes.size() >= v.count;
+}
+
 bool Append(const Value& v, std::vector<std::uint8_t>& out, int depth)
 {
     const TypeDef* t = Unrenamed(v.type);
@@ -105,6 +113,11 @@ bool Append(const Value& v, std::vector<std::uint8_t>& out, int depth)
     case ValueKind::FixedArray:
     case ValueKind::VariableArray:
     case ValueKind::Set:
+        if (IsStoredByteString(v, *t) && depth < kMaxDepth) {
+            // One-byte integers are their stored bytes: copied at once, not element by element.
+            out.insert(out.end(), v.bytes.begin(), v.bytes.begin() + static_cast<std::ptrdiff_t>(v.count));
+            return true;
+        }
         for (std::size_t i = 0; i < v.count; ++i) {
             Value element;
             if (!ElementAt(v, i, &element) || !Append(element, out, depth + 1))
