@@ -88,6 +88,9 @@ void WriteAllSequences()
 
 void WriteXmemlDocument()
 {
+    // The document is some hundred writes a clip; the sink gets them in large blocks.
+    BufferedXmlSink buffered(CurrentXmlSink());
+    ScopedXmlSink scope(buffered);
     WriteXmemlHeader();
     WriteAllProjects();
     WriteAllBins();

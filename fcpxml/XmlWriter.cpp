@@ -1,5 +1,7 @@
 #include "fcpxml/XmlWriter.h"
 
+#include <algorithm>
+
 #include "config/Utf8Text.h"
 
 QFile XmlOutputFile;
@@ -9,10 +11,18 @@ namespace {
 
 class XmlFileSink : public XmlSink {
 public:
+    // A block larger than the file's own buffer goes straight to the disk, where a full disk may take
+    // part of it without an error: the rest is written again, and that write fails and leaves the
+    // error in the file. After an error nothing more is written, so the error stays for the job.
     void Write(const char* data, std::size_t size) override
     {
-        if (size > 0)
-            XmlOutputFile.write(data, static_cast<qint64>(size));
+        while (size > 0 && XmlOutputFile.error() == QFileDevice::NoError) {
+            const qint64 written = XmlOutputFile.write(data, static_cast<qint64>(size));
+            if (written <= 0)
+                return;
+            data += written;
+            size -= static_cast<std::size_t>(written);
+        }
     }
 };
 
@@ -43,6 +53,14 @@ ScopedXmlSink::~ScopedXmlSink()
     currentSink = previous_;
 }
 
+void BufferedXmlSink::Flush()
+{
+    if (pending_.empty())
+        return;
+    next_.Write(pending_.data(), pending_.size());
+    pending_.clear();
+}
+
 XmlSink& CurrentXmlSink()
 {
     return *currentSink;
@@ -56,8 +74,10 @@ void WriteXmlRaw(const char* text)
 
 void WriteXmlIndent()
 {
-    for (int level = 0; level < XmlIndentDepth; ++level)
-        Put("\t");
+    // One write per line, not one per tab.
+    static constexpr std::string_view kTabs = "\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t";
+    for (int left = XmlIndentDepth; left > 0; left -= static_cast<int>(kTabs.size()))
+        Put(kTabs.substr(0, std::min<std::size_t>(static_cast<std::size_t>(left), kTabs.size())));
 }
 
 void WriteXmlNewline()

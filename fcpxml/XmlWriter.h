@@ -28,6 +28,28 @@ private:
     std::string text_;
 };
 
+// Collects the bytes and passes them on to another sink in large blocks, so a document of many small
+// writes reaches the file in few of them. Whatever it holds goes on at Flush and when it is destroyed.
+class BufferedXmlSink : public XmlSink {
+public:
+    explicit BufferedXmlSink(XmlSink& next) : next_(next) {}
+    ~BufferedXmlSink() override { Flush(); }
+    BufferedXmlSink(const BufferedXmlSink&) = delete;
+    BufferedXmlSink& operator=(const BufferedXmlSink&) = delete;
+    void Write(const char* data, std::size_t size) override
+    {
+        pending_.append(data, size);
+        if (pending_.size() >= kBlockSize)
+            Flush();
+    }
+    void Flush();
+
+private:
+    static constexpr std::size_t kBlockSize = 64 * 1024;
+    XmlSink& next_;
+    std::string pending_;
+};
+
 // Sends the primitives' output to sink while the object lives; the previous sink comes back after.
 class ScopedXmlSink {
 public:

@@ -10,6 +10,7 @@ TEST(NumberText, IntToStringIsPlainDecimal)
     EXPECT_EQ(IntToString(-42), "-42");
     EXPECT_EQ(IntToString(1234567), "1234567");  // never grouped
     EXPECT_EQ(IntToString(std::numeric_limits<int>::min()), "-2147483648");
+    EXPECT_EQ(IntToString(std::numeric_limits<int>::max()), "2147483647");
 }
 
 TEST(NumberText, FloatToStringUsesSixSignificantDigits)

@@ -37,6 +37,7 @@ TEST(XmlWriter, PrimitivesAndCompositionsWriteExactBytes)
         {"indent 0", 0, [] { WriteXmlIndent(); }, "", 0},
         {"indent below 0", -2, [] { WriteXmlIndent(); }, "", -2},
         {"indent 3", 3, [] { WriteXmlIndent(); }, "\t\t\t", 3},
+        {"indent 70", 70, [] { WriteXmlIndent(); }, std::string(70, '\t'), 70},
         {"newline", 2, [] { WriteXmlNewline(); }, "\n", 2},
         {"open tag", 2, [] { WriteXmlTag("name", true); }, "<name>", 2},
         {"close tag", 2, [] { WriteXmlTag("name", false); }, "</name>", 2},
@@ -124,6 +125,45 @@ TEST(XmlWriter, SinksNestAndRestore)
     }
     EXPECT_EQ(outer.text(), "13");
     EXPECT_EQ(inner.text(), "2");
+}
+
+// Counts the writes that reach it.
+class CountingSink : public XmlStringSink {
+public:
+    void Write(const char* data, std::size_t size) override
+    {
+        ++writes;
+        XmlStringSink::Write(data, size);
+    }
+    int writes = 0;
+};
+
+TEST(XmlWriter, BufferedSinkPassesTheBytesOnInBlocksAndAtTheEnd)
+{
+    CountingSink file;
+    const std::string line = "\t\t<name>x</name>\n";
+    std::string expected;
+    {
+        BufferedXmlSink buffered(file);
+        ScopedXmlSink redirect(buffered);
+        for (int i = 0; i < 10000; ++i) {
+            XmlIndentDepth = 2;
+            WriteXmlTextElement("name", "x");
+            expected += line;
+        }
+        XmlIndentDepth = 0;
+        EXPECT_GT(file.writes, 0);  // a large document does not wait for the end
+        EXPECT_LT(file.text().size(), expected.size());
+    }
+    EXPECT_EQ(file.text(), expected);
+    EXPECT_LT(file.writes, 10);
+    {
+        BufferedXmlSink buffered(file);
+        buffered.Write("ab", 2);
+        buffered.Flush();
+        buffered.Write("", 0);
+    }
+    EXPECT_EQ(file.text(), expected + "ab");
 }
 
 TEST(XmlWriter, WithoutRedirectionTheBytesGoToTheOutputFile)
