@@ -19,6 +19,8 @@ FCPClipItemTag::FCPClipItemTag(const std::string& itemName)
 
 FCPClipItemTag::FCPClipItemTag(const FCPClipItemTag& other) = default;
 FCPClipItemTag& FCPClipItemTag::operator=(const FCPClipItemTag& other) = default;
+FCPClipItemTag::FCPClipItemTag(FCPClipItemTag&& other) = default;
+FCPClipItemTag& FCPClipItemTag::operator=(FCPClipItemTag&& other) = default;
 FCPClipItemTag::~FCPClipItemTag() = default;
 
 FCPClipItemTag ToClipItem(const FCPFileTag& file, int mediaType)

@@ -40,6 +40,8 @@ public:
     explicit FCPClipItemTag(const std::string& itemName);
     FCPClipItemTag(const FCPClipItemTag& other);
     FCPClipItemTag& operator=(const FCPClipItemTag& other);
+    FCPClipItemTag(FCPClipItemTag&& other);
+    FCPClipItemTag& operator=(FCPClipItemTag&& other);
     ~FCPClipItemTag() override;
 
     // Turns a fresh item into the placeholder of a nested sequence ("Nested", "Nested 1", ...).

@@ -9,11 +9,25 @@ void MediaTagBase::AddVideoTrack(const TrackInfo& track)
     video.front().tracks.push_back(track);
 }
 
+void MediaTagBase::AddVideoTrack(TrackInfo&& track)
+{
+    if (video.empty())
+        video.emplace_back();
+    video.front().tracks.push_back(std::move(track));
+}
+
 void MediaTagBase::AddAudioTrack(const TrackInfo& track)
 {
     if (audio.empty())
         audio.emplace_back();
     audio.front().tracks.push_back(track);
+}
+
+void MediaTagBase::AddAudioTrack(TrackInfo&& track)
+{
+    if (audio.empty())
+        audio.emplace_back();
+    audio.front().tracks.push_back(std::move(track));
 }
 
 void MediaTagBase::AddAudio(const AudioInfo& entry)

@@ -63,15 +63,16 @@ void CloseTrack()
         return;
     TrackInfo& track = builder.TrackStack.front();
     FCPSequenceTag& sequence = builder.SequenceStack.front();
+    // The track is dropped below, so the sequence takes it over rather than a copy.
     if (track.mediaType == 1) {
         if (!ImportPrefs.ignoreAudio) {
             LayOutTrack(track);
-            sequence.AddAudioTrack(track);
+            sequence.AddAudioTrack(std::move(track));
         }
     } else if (track.mediaType == 2) {
         if (!ImportPrefs.ignoreVideo) {
             LayOutTrack(track);
-            sequence.AddVideoTrack(track);
+            sequence.AddVideoTrack(std::move(track));
         }
     } else {
         LayOutTrack(track);
@@ -80,6 +81,10 @@ void CloseTrack()
 }
 
 void PushClipItem(const FCPClipItemTag& item) { PushItemCopy(item, NewClipItemCopy); }
+void PushClipItem(FCPClipItemTag&& item)
+{
+    Builder().ItemStack.emplace_front(new FCPClipItemTag(std::move(item)));
+}
 void PushGeneratorItem(const FCPGeneratorItemTag& item) { PushItemCopy(item, NewGeneratorItemCopy); }
 void PushTransitionItem(const FCPTransitionItemTag& item) { PushItemCopy(item, NewTransitionItemCopy); }
 void PushFillerItem(const FCPFillerTag& item) { PushItemCopy(item, NewFillerCopy); }

@@ -60,6 +60,8 @@ void OpenTrack(const ComponentContext& context);
 void CloseTrack();
 // Each pushes a copy of the item at the front of the item stack.
 void PushClipItem(const FCPClipItemTag& item);
+// The same, taking the item over instead of copying it.
+void PushClipItem(FCPClipItemTag&& item);
 void PushGeneratorItem(const FCPGeneratorItemTag& item);
 void PushTransitionItem(const FCPTransitionItemTag& item);
 void PushFillerItem(const FCPFillerTag& item);
