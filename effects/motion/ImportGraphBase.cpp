@@ -47,18 +47,23 @@ void ImportGraphBase::AddOutKeyframe()
 
 void ImportGraphBase::AddEndKeyframe()
 {
+    AddEndKeyframeAt(fileDuration);
+}
+
+void ImportGraphBase::AddEndKeyframeAt(int end)
+{
     if (fileDuration == range->length)
         return;
-    if (const auto found = keyframes.find(fileDuration); found != keyframes.end()) {
+    if (const auto found = keyframes.find(end); found != keyframes.end()) {
         found->second.speedvirtualkf = true;
         found->second.speedkfend = true;
         return;
     }
-    KeyframeInfo end(fileDuration);
-    end.values.emplace_back(IntToString(fileDuration));
-    end.speedkfend = true;
-    end.speedvirtualkf = true;
-    StoreKeyframe(*this, end);
+    KeyframeInfo keyframe(end);
+    keyframe.values.emplace_back(IntToString(end));
+    keyframe.speedkfend = true;
+    keyframe.speedvirtualkf = true;
+    StoreKeyframe(*this, keyframe);
 }
 
 void ImportGraphBase::StoreInOut()

@@ -37,6 +37,10 @@ public:
     int outValue;
 
 protected:
+    // The end keyframe at the given time, with that time as its value too: marks the keyframe
+    // there, or stores one. Nothing when the file is no longer than the range.
+    void AddEndKeyframeAt(int end);
+
     ~ImportGraphBase() = default;
     ImportGraphBase(const ImportGraphBase&) = default;
     ImportGraphBase& operator=(const ImportGraphBase&) = default;

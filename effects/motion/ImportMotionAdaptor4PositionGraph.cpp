@@ -1,7 +1,6 @@
 #include "effects/motion/ImportMotionAdaptor4PositionGraph.h"
 
 #include "effects/motion/BezierKeyframe.h"
-#include "effects/motion/MixRateEndKeyframe.h"
 
 ImportMotionAdaptor4PositionGraph::ImportMotionAdaptor4PositionGraph(ParameterInfo* graphTarget,
                                                                      MotionEffectInfo* graphMotion,
@@ -13,7 +12,8 @@ ImportMotionAdaptor4PositionGraph::ImportMotionAdaptor4PositionGraph(ParameterIn
 
 void ImportMotionAdaptor4PositionGraph::AddEndKeyframe()
 {
-    AddMixRateEndKeyframe(*this, scaling);
+    // At the file's duration scaled to the clip's timebase, a value not scaled again.
+    AddEndKeyframeAt(scaling.Scale(fileDuration));
 }
 
 KeyframeInfo ImportMotionAdaptor4PositionGraph::MakeKeyframe(int when, int value)

@@ -1,7 +1,5 @@
 #include "effects/motion/ImportMotionAdaptor4SpeedGraph.h"
 
-#include "effects/motion/MixRateEndKeyframe.h"
-
 ImportMotionAdaptor4SpeedGraph::ImportMotionAdaptor4SpeedGraph(ParameterInfo* graphTarget,
                                                                MotionEffectInfo* graphMotion, GraphRange* graphRange,
                                                                int clipFileDuration, int clipTimebase)
@@ -11,7 +9,8 @@ ImportMotionAdaptor4SpeedGraph::ImportMotionAdaptor4SpeedGraph(ParameterInfo* gr
 
 void ImportMotionAdaptor4SpeedGraph::AddEndKeyframe()
 {
-    AddMixRateEndKeyframe(*this, scaling);
+    // At the file's duration scaled to the clip's timebase, a value not scaled again.
+    AddEndKeyframeAt(scaling.Scale(fileDuration));
 }
 
 KeyframeInfo ImportMotionAdaptor4SpeedGraph::MakeKeyframe(int when, int value)
