@@ -13,4 +13,5 @@ apt-get install -y --no-install-recommends \
   libgtest-dev libgmock-dev googletest libbenchmark-dev \
   libxml2-utils \
   clang libclang-rt-14-dev \
-  libgsf-1-dev
+  libgsf-1-dev \
+  libmimalloc-dev
