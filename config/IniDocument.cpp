@@ -2,10 +2,17 @@
 
 #include <algorithm>
 #include <numeric>
+#include <string_view>
+#include <unordered_map>
 
 namespace {
 
 constexpr char kHexDigits[] = "0123456789ABCDEF";
+
+std::u16string_view Units(const QString& text)
+{
+    return {reinterpret_cast<const char16_t*>(text.unicode()), static_cast<std::size_t>(text.size())};
+}
 
 // Repeated slashes fold into one and slashes at either end go, as QSettings folds its keys.
 QString NormalizedKey(const QString& key)
@@ -27,14 +34,27 @@ QString NormalizedKey(const QString& key)
 }
 
 // Letters, digits, '_', '-' and '.' stand; '/' becomes '\'; any other unit is "%XX" or "%UXXXX".
-void AppendEscapedKey(const QString& key, std::string& out)
+bool IsPlainKeyUnit(char16_t ch)
 {
-    for (const QChar qch : key) {
-        const unsigned ch = qch.unicode();
+    return (ch >= u'a' && ch <= u'z') || (ch >= u'A' && ch <= u'Z') || (ch >= u'0' && ch <= u'9') || ch == u'_' ||
+           ch == u'-' || ch == u'.';
+}
+
+void AppendEscapedKey(std::u16string_view key, std::string& out)
+{
+    // The common key, all letters, digits and slashes, is copied in one go.
+    if (std::all_of(key.begin(), key.end(), [](char16_t ch) { return IsPlainKeyUnit(ch) || ch == u'/'; })) {
+        const std::size_t at = out.size();
+        out.resize(at + key.size());
+        for (std::size_t i = 0; i < key.size(); ++i)
+            out[at + i] = key[i] == u'/' ? '\\' : static_cast<char>(key[i]);
+        return;
+    }
+    for (const char16_t unit : key) {
+        const unsigned ch = unit;
         if (ch == '/') {
             out += '\\';
-        } else if ((ch >= 'a' && ch <= 'z') || (ch >= 'A' && ch <= 'Z') || (ch >= '0' && ch <= '9') || ch == '_' ||
-                   ch == '-' || ch == '.') {
+        } else if (IsPlainKeyUnit(unit)) {
             out += static_cast<char>(ch);
         } else if (ch <= 0xFF) {
             out += '%';
@@ -71,6 +91,19 @@ bool IsHexDigit(unsigned ch)
 // space at either end.
 void AppendEscapedValue(const QString& value, std::string& out)
 {
+    // The common value, printable ASCII that needs neither escapes nor quotes, is copied in one go.
+    const std::u16string_view units = Units(value);
+    const auto plain = [](char16_t ch) {
+        return ch >= 0x20 && ch < 0x7F && ch != u'"' && ch != u'\\' && ch != u';' && ch != u',' && ch != u'=';
+    };
+    if (std::all_of(units.begin(), units.end(), plain) &&
+        (units.empty() || (units.front() != u'@' && units.front() != u' ' && units.back() != u' '))) {
+        const std::size_t at = out.size();
+        out.resize(at + units.size());
+        for (std::size_t i = 0; i < units.size(); ++i)
+            out[at + i] = static_cast<char>(units[i]);
+        return;
+    }
     QString text = value;
     if (text.contains(QChar(0)))
         text = QStringLiteral("@String(") + text + QLatin1Char(')');
@@ -137,10 +170,20 @@ bool IsGeneral(const std::string& header)
     return true;
 }
 
+// Whether QSettings would fold the key: a slash at either end or two in a row.
+bool NeedsNormalizing(std::u16string_view key)
+{
+    if (key.empty())
+        return false;
+    if (key.front() == u'/' || key.back() == u'/')
+        return true;
+    return key.find(u"//") != std::u16string_view::npos;
+}
+
+// One value under its folded key: the section before the first slash, the rest after it.
 struct Placed {
-    QString section;
-    QString key;
-    std::size_t order;
+    std::u16string_view section;
+    std::u16string_view key;
     const QString* text;
 };
 
@@ -153,56 +196,91 @@ void IniDocument::Set(const QString& key, const QString& value)
 
 std::string IniDocument::Bytes() const
 {
+    // Keys QSettings would fold, folded (the rest are used as they are). A QString keeps its units
+    // where they are when the vector moves it, so views into them stay good.
+    std::vector<QString> folded;
     std::vector<Placed> placed;
     placed.reserve(values_.size());
-    for (std::size_t i = 0; i < values_.size(); ++i) {
-        const QString key = NormalizedKey(values_[i].key);
-        if (key.isEmpty())
+    for (const Value& value : values_) {
+        std::u16string_view key = Units(value.key);
+        if (NeedsNormalizing(key)) {
+            folded.push_back(NormalizedKey(value.key));
+            key = Units(folded.back());
+        }
+        if (key.empty())
             continue;  // QSettings refuses an empty key
-        const int slash = key.indexOf(QLatin1Char('/'));
-        if (slash < 0)
-            placed.push_back({QString(), key, i, &values_[i].text});
+        const std::size_t slash = key.find(u'/');
+        if (slash == std::u16string_view::npos)
+            placed.push_back({{}, key, &value.text});
         else
-            placed.push_back({key.left(slash), key.mid(slash + 1), i, &values_[i].text});
+            placed.push_back({key.substr(0, slash), key.substr(slash + 1), &value.text});
     }
+
     // Qt puts sections, and keys within one, in the order of their UTF-16 units; the unnamed
-    // section is "[General]". A key set twice keeps its last value.
-    std::sort(placed.begin(), placed.end(), [](const Placed& a, const Placed& b) {
-        if (a.section != b.section)
-            return a.section < b.section;
-        if (a.key != b.key)
-            return a.key < b.key;
-        return a.order < b.order;
-    });
+    // section is "[General]". Sections are numbered as they come (a run of values in one section
+    // is the common case), put in order once each, and their values then sorted key by key, keeping
+    // the order they were set in so that a key set twice keeps its last value.
+    std::vector<std::size_t> sectionOf(placed.size());
+    std::vector<std::u16string_view> sections;
+    std::unordered_map<std::u16string_view, std::size_t> sectionNumbers;
+    for (std::size_t i = 0; i < placed.size(); ++i) {
+        if (i > 0 && placed[i].section == placed[i - 1].section) {
+            sectionOf[i] = sectionOf[i - 1];
+            continue;
+        }
+        const auto [at, added] = sectionNumbers.try_emplace(placed[i].section, sections.size());
+        if (added)
+            sections.push_back(placed[i].section);
+        sectionOf[i] = at->second;
+    }
+    std::vector<std::size_t> sectionOrder(sections.size());
+    std::iota(sectionOrder.begin(), sectionOrder.end(), std::size_t{0});
+    std::sort(sectionOrder.begin(), sectionOrder.end(),
+              [&sections](std::size_t a, std::size_t b) { return sections[a] < sections[b]; });
+    std::vector<std::size_t> rank(sections.size());
+    for (std::size_t r = 0; r < sectionOrder.size(); ++r)
+        rank[sectionOrder[r]] = r;
+    // Values bucketed by section rank, in the order they were set.
+    std::vector<std::size_t> starts(sections.size() + 1, 0);
+    for (const std::size_t section : sectionOf)
+        ++starts[rank[section] + 1];
+    std::partial_sum(starts.begin(), starts.end(), starts.begin());
+    std::vector<std::size_t> ordered(placed.size());
+    {
+        std::vector<std::size_t> next(starts.begin(), starts.end() - 1);
+        for (std::size_t i = 0; i < placed.size(); ++i)
+            ordered[next[rank[sectionOf[i]]]++] = i;
+    }
 
     std::string out;
     std::size_t bytes = 0;
     for (const Value& value : values_)
         bytes += static_cast<std::size_t>(value.key.size() + value.text.size()) + 2;
     out.reserve(bytes + bytes / 8);
-    const QString* section = nullptr;
-    for (std::size_t i = 0; i < placed.size(); ++i) {
-        const Placed& entry = placed[i];
-        if (i + 1 < placed.size() && placed[i + 1].section == entry.section && placed[i + 1].key == entry.key)
-            continue;
-        if (section == nullptr || *section != entry.section) {
-            if (section != nullptr)
-                out += '\n';
-            section = &entry.section;
-            std::string header;
-            AppendEscapedKey(entry.section, header);
-            if (header.empty())
-                out += "[General]";
-            else if (IsGeneral(header))
-                out += "[%General]";
-            else
-                out += '[' + header + ']';
+    for (std::size_t r = 0; r < sections.size(); ++r) {
+        const auto first = ordered.begin() + static_cast<std::ptrdiff_t>(starts[r]);
+        const auto last = ordered.begin() + static_cast<std::ptrdiff_t>(starts[r + 1]);
+        std::stable_sort(first, last, [&placed](std::size_t a, std::size_t b) { return placed[a].key < placed[b].key; });
+        if (r != 0)
+            out += '\n';
+        std::string header;
+        AppendEscapedKey(sections[sectionOrder[r]], header);
+        if (header.empty())
+            out += "[General]";
+        else if (IsGeneral(header))
+            out += "[%General]";
+        else
+            out += '[' + header + ']';
+        out += '\n';
+        for (auto it = first; it != last; ++it) {
+            const Placed& entry = placed[*it];
+            if (it + 1 != last && placed[*(it + 1)].key == entry.key)
+                continue;
+            AppendEscapedKey(entry.key, out);
+            out += '=';
+            AppendEscapedValue(*entry.text, out);
             out += '\n';
         }
-        AppendEscapedKey(entry.key, out);
-        out += '=';
-        AppendEscapedValue(*entry.text, out);
-        out += '\n';
     }
     return out;
 }

@@ -155,7 +155,7 @@ TEST(IniDocument, KeysSectionsAndNumbersLayOutAsQtLaysThem)
         EXPECT_TRUE(SameBytes(OwnBytes(settings), QtBytes(dir, settings))) << settings.size();
 }
 
-// Every UTF-16 unit, alone, before a hex digit and after NUL, as a value and inside a key.
+// Every UTF-16 unit, alone, before a hex digit, after NUL and amid letters, as a value and inside a key.
 TEST(IniDocument, EveryUnitEscapesAsQtEscapesIt)
 {
     std::vector<Setting> settings;
@@ -164,6 +164,7 @@ TEST(IniDocument, EveryUnitEscapesAsQtEscapesIt)
         const QString name = QString::number(unit, 16);
         settings.push_back({QStringLiteral("v/") + name, QString(ch) + QStringLiteral("1a ")});
         settings.push_back({QStringLiteral("w/") + name, QString(QChar(0)) + ch});
+        settings.push_back({QStringLiteral("p/") + name, QStringLiteral("a") + ch + QStringLiteral("b")});
         if (unit != '/')
             settings.push_back({QStringLiteral("k") + ch + QStringLiteral("/x") + ch, QStringLiteral("v")});
     }
