@@ -33,13 +33,13 @@ QString NormalizedKey(const QString& key)
     return result;
 }
 
-// Letters, digits, '_', '-' and '.' stand; '/' becomes '\'; any other unit is "%XX" or "%UXXXX".
 bool IsPlainKeyUnit(char16_t ch)
 {
     return (ch >= u'a' && ch <= u'z') || (ch >= u'A' && ch <= u'Z') || (ch >= u'0' && ch <= u'9') || ch == u'_' ||
            ch == u'-' || ch == u'.';
 }
 
+// Letters, digits, '_', '-' and '.' stand; '/' becomes '\'; any other unit is "%XX" or "%UXXXX".
 void AppendEscapedKey(std::u16string_view key, std::string& out)
 {
     // The common key, all letters, digits and slashes, is copied in one go.
