@@ -116,3 +116,45 @@ bool IniOutput::SaveAndCommit()
         return false;
     }
 }
+
+bool IniTextOutput::SaveInto(OutputFile& out)
+{
+    if (ReadFileBytes(target_).empty())
+        return out.Write(text_.Bytes());
+    // What the target holds comes first, read as OpenIniFile reads it for a rewrite, so that the
+    // values set here replace it key by key.
+    IniDocument merged;
+    {
+        const std::unique_ptr<QSettings> held = OpenIniFile(target_);
+        for (const QString& key : held->allKeys()) {
+            const QVariant value = held->value(key);
+            if (value.userType() != QMetaType::QString)
+                return SaveThroughSettings(out);
+            merged.Set(key, value.toString());
+        }
+    }
+    for (const IniDocument::Value& value : text_.values())
+        merged.Set(value.key, value.text);
+    return out.Write(merged.Bytes());
+}
+
+bool IniTextOutput::SaveThroughSettings(OutputFile& out)
+{
+    IniOutput file(target_);
+    for (const IniDocument::Value& value : text_.values())
+        file.settings().setValue(value.key, value.text);
+    return file.SaveInto(out);
+}
+
+bool IniTextOutput::SaveAndCommit()
+{
+    try {
+        OutputFile out(target_);
+        if (!SaveInto(out))
+            return false;
+        out.Commit();
+        return true;
+    } catch (const std::exception&) {
+        return false;
+    }
+}

@@ -2,10 +2,13 @@
 
 #include <memory>
 #include <string>
+#include <utility>
 
 #include <QSettings>
 #include <QString>
 #include <QTemporaryFile>
+
+#include "config/IniDocument.h"
 
 class OutputFile;
 
@@ -49,4 +52,24 @@ private:
     std::string target_;
     std::unique_ptr<QTemporaryFile> scratch_;
     std::unique_ptr<QSettings> settings_;
+};
+
+// An INI file the run writes from texts and numbers alone: the keys set here join, or replace, those
+// the target holds, in the bytes QSettings would write, but without its scratch copy, lock file and
+// their flushes to disk. Where the target holds a value that is not a text (a list, a Qt type),
+// QSettings rewrites the file instead, so that value stays as it was.
+class IniTextOutput {
+public:
+    explicit IniTextOutput(std::string target) : target_(std::move(target)) {}
+    IniDocument& text() { return text_; }
+    // Puts the file's bytes into out; false when they could not be made or written.
+    bool SaveInto(OutputFile& out);
+    // SaveInto a new OutputFile on the target, committed at once; false on any failure.
+    bool SaveAndCommit();
+
+private:
+    bool SaveThroughSettings(OutputFile& out);
+
+    std::string target_;
+    IniDocument text_;
 };

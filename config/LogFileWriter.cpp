@@ -1,6 +1,5 @@
 #include "config/LogFileWriter.h"
 
-#include <QSettings>
 #include <QString>
 
 #include <stdexcept>
@@ -18,60 +17,49 @@ QString Utf8(const std::string& text)
 
 }  // namespace
 
-LogFileWriter::LogFileWriter(const std::string& logFilePath)
-    : entries_(TranslationLog), file_(std::make_unique<IniOutput>(logFilePath))
+// The log's keys are taken now, which is the copy the writer keeps.
+LogFileWriter::LogFileWriter(const std::string& logFilePath) : file_(std::make_unique<IniTextOutput>(logFilePath))
 {
+    Fill(TranslationLog);
 }
 
 LogFileWriter::~LogFileWriter() = default;
 
 bool LogFileWriter::Write(OutputFile& out)
 {
-    Fill();
     return file_->SaveInto(out);
 }
 
 bool LogFileWriter::Write()
 {
-    Fill();
     return file_->SaveAndCommit();
 }
 
-void LogFileWriter::Fill()
+// Each entry is the section "Log_<i>", its records the array "Translations" (numbered from 1, with
+// its "size"), as QSettings' arrays store them.
+void LogFileWriter::Fill(const std::vector<TranslationLogEntry>& entries)
 {
-    QSettings* const settings = &file_->settings();
-    for (std::size_t i = 0; i < entries_.size(); ++i) {
-        settings->beginGroup(QStringLiteral("Log_") + QString::number(i));
-        WriteLogEntryFields(entries_[i]);
-        WriteLogTranslations(entries_[i]);
-        settings->endGroup();
+    IniDocument& text = file_->text();
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        const TranslationLogEntry& entry = entries[i];
+        const QString section = QStringLiteral("Log_") + QString::number(i) + QLatin1Char('/');
+        text.Set(section + QStringLiteral("Timecode"), Utf8(entry.TimecodeText()));
+        text.Set(section + QStringLiteral("Sequence"), Utf8(entry.sequenceName));
+        text.Set(section + QStringLiteral("Track"), Utf8(entry.trackName));
+        text.Set(section + QStringLiteral("Clip"), Utf8(entry.clipName));
+        text.Set(section + QStringLiteral("ItemID"), Utf8(entry.itemId));
+        const QString array = section + QStringLiteral("Translations/");
+        for (std::size_t j = 0; j < entry.translations.size(); ++j) {
+            const TranslationRecord& record = entry.translations[j];
+            const QString item = array + QString::number(j + 1) + QLatin1Char('/');
+            text.Set(item + QStringLiteral("AppliedCase"), Utf8(record.StatusText()));
+            text.Set(item + QStringLiteral("Action"), Utf8(record.action));
+            text.Set(item + QStringLiteral("FCP"), Utf8(record.fcpName));
+            text.Set(item + QStringLiteral("Avid"), Utf8(record.avidName));
+        }
+        text.Set(array + QStringLiteral("size"), static_cast<long long>(entry.translations.size()));
     }
-    settings->setValue(QStringLiteral("Log_Num"), static_cast<unsigned>(entries_.size()));
-}
-
-void LogFileWriter::WriteLogEntryFields(const TranslationLogEntry& entry)
-{
-    QSettings* const settings = &file_->settings();
-    settings->setValue(QStringLiteral("Timecode"), Utf8(entry.TimecodeText()));
-    settings->setValue(QStringLiteral("Sequence"), Utf8(entry.sequenceName));
-    settings->setValue(QStringLiteral("Track"), Utf8(entry.trackName));
-    settings->setValue(QStringLiteral("Clip"), Utf8(entry.clipName));
-    settings->setValue(QStringLiteral("ItemID"), Utf8(entry.itemId));
-}
-
-void LogFileWriter::WriteLogTranslations(const TranslationLogEntry& entry)
-{
-    QSettings* const settings = &file_->settings();
-    settings->beginWriteArray(QStringLiteral("Translations"));
-    for (std::size_t j = 0; j < entry.translations.size(); ++j) {
-        const TranslationRecord& record = entry.translations[j];
-        settings->setArrayIndex(static_cast<int>(j));
-        settings->setValue(QStringLiteral("AppliedCase"), Utf8(record.StatusText()));
-        settings->setValue(QStringLiteral("Action"), Utf8(record.action));
-        settings->setValue(QStringLiteral("FCP"), Utf8(record.fcpName));
-        settings->setValue(QStringLiteral("Avid"), Utf8(record.avidName));
-    }
-    settings->endArray();
+    text.Set(QStringLiteral("Log_Num"), static_cast<long long>(entries.size()));
 }
 
 bool WriteTranslationLog()

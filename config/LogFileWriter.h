@@ -6,7 +6,7 @@
 
 #include "config/TranslationLog.h"
 
-class IniOutput;
+class IniTextOutput;
 class OutputFile;
 
 // Writes a copy of TranslationLog, taken when the writer is built, into the log INI file.
@@ -23,13 +23,9 @@ public:
     bool Write();
 
 private:
-    void WriteLogEntryFields(const TranslationLogEntry& entry);
-    void WriteLogTranslations(const TranslationLogEntry& entry);
+    void Fill(const std::vector<TranslationLogEntry>& entries);
 
-    std::vector<TranslationLogEntry> entries_;
-    void Fill();
-
-    std::unique_ptr<IniOutput> file_;
+    std::unique_ptr<IniTextOutput> file_;
 };
 
 // Writes TranslationLog to the file named by the "logFilePath" parameter ("Log_<i>" groups and

@@ -34,20 +34,20 @@ bool WriteMediaFileListIni(const std::string& filePath)
 {
     if (filePath.empty())
         return false;
-    IniOutput file(filePath);
-    QSettings* const settings = &file.settings();
+    IniTextOutput file(filePath);
+    IniDocument& text = file.text();
     int i = 0;
     for (const auto& [key, value] : SourcePathMap) {
         if (value.empty())
             continue;
         const std::string decoded = PercentDecode(value);
         const QString section = QStringLiteral("FileName") + QString::number(i) + QLatin1Char('/');
-        settings->setValue(section + QStringLiteral("FilePath"), QString::fromStdString(value));
-        settings->setValue(section + QStringLiteral("FileName"), QString::fromStdString(FileNameOfPath(decoded)));
-        settings->setValue(section + QStringLiteral("FormattedPath"), QString::fromStdString(decoded));
+        text.Set(section + QStringLiteral("FilePath"), QString::fromStdString(value));
+        text.Set(section + QStringLiteral("FileName"), QString::fromStdString(FileNameOfPath(decoded)));
+        text.Set(section + QStringLiteral("FormattedPath"), QString::fromStdString(decoded));
         ++i;
     }
-    settings->setValue(QStringLiteral("Number_of_File"), i);
+    text.Set(QStringLiteral("Number_of_File"), i);
     return file.SaveAndCommit();
 }
 
