@@ -27,6 +27,8 @@ public:
     FCPClipTag();
     FCPClipTag(const FCPClipTag&) = default;
     FCPClipTag& operator=(const FCPClipTag&) = default;
+    FCPClipTag(FCPClipTag&&) = default;
+    FCPClipTag& operator=(FCPClipTag&&) = default;
     ~FCPClipTag() override = default;
 
     // Name, length, alpha slot and marks of a master mob; the id is the mob's registry item id

@@ -27,6 +27,8 @@ public:
     explicit FCPFileTag(const std::string& fileName);
     FCPFileTag(const FCPFileTag&) = default;
     FCPFileTag& operator=(const FCPFileTag&) = default;
+    FCPFileTag(FCPFileTag&&) = default;
+    FCPFileTag& operator=(FCPFileTag&&) = default;
     ~FCPFileTag() override = default;
 
     std::string GetAlphaType() const { return alphatype; }

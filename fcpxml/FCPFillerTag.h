@@ -9,4 +9,6 @@ public:
     explicit FCPFillerTag(int fillerDuration);
     FCPFillerTag(const FCPFillerTag&) = default;
     FCPFillerTag& operator=(const FCPFillerTag&) = default;
+    FCPFillerTag(FCPFillerTag&&) = default;
+    FCPFillerTag& operator=(FCPFillerTag&&) = default;
 };

@@ -27,6 +27,8 @@ class FCPGeneratorItemTag : public ItemTagBase,
 public:
     FCPGeneratorItemTag(const FCPGeneratorItemTag&) = default;
     FCPGeneratorItemTag& operator=(const FCPGeneratorItemTag&) = default;
+    FCPGeneratorItemTag(FCPGeneratorItemTag&&) = default;
+    FCPGeneratorItemTag& operator=(FCPGeneratorItemTag&&) = default;
     ~FCPGeneratorItemTag() override = default;
 
     // A new generator item in the place of a clip item: its timing starts at 0 and runs for the clip

@@ -23,6 +23,8 @@ public:
     explicit FCPSequenceTag(const MediaSettings& settings);
     FCPSequenceTag(const FCPSequenceTag&) = default;
     FCPSequenceTag& operator=(const FCPSequenceTag&) = default;
+    FCPSequenceTag(FCPSequenceTag&&) = default;
+    FCPSequenceTag& operator=(FCPSequenceTag&&) = default;
     ~FCPSequenceTag() override = default;
 
     void AssignIdFromTagName();

@@ -24,6 +24,8 @@ public:
     FCPTransitionItemTag(int transitionDuration, int cutPoint);
     FCPTransitionItemTag(const FCPTransitionItemTag&) = default;
     FCPTransitionItemTag& operator=(const FCPTransitionItemTag&) = default;
+    FCPTransitionItemTag(FCPTransitionItemTag&&) = default;
+    FCPTransitionItemTag& operator=(FCPTransitionItemTag&&) = default;
     ~FCPTransitionItemTag() override = default;
 
     void WriteTransitionItem() const;

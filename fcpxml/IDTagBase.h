@@ -15,6 +15,8 @@ public:
     IDTagBase() = default;
     IDTagBase(const IDTagBase&) = default;
     IDTagBase& operator=(const IDTagBase&) = default;
+    IDTagBase(IDTagBase&&) = default;
+    IDTagBase& operator=(IDTagBase&&) = default;
     virtual ~IDTagBase() = default;
 
     // id := a unique name made from text; returns a copy of the id.

@@ -17,6 +17,8 @@ public:
     ItemTagBase(const std::string& itemName, int itemMediaType, const RateInfo& itemRate);
     ItemTagBase(const ItemTagBase&) = default;
     ItemTagBase& operator=(const ItemTagBase&) = default;
+    ItemTagBase(ItemTagBase&&) = default;
+    ItemTagBase& operator=(ItemTagBase&&) = default;
     virtual ~ItemTagBase() = default;
 
     std::string GetName() const { return name; }

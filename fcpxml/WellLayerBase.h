@@ -12,6 +12,8 @@ public:
     WellLayerBase() = default;
     WellLayerBase(const WellLayerBase&) = default;
     WellLayerBase& operator=(const WellLayerBase&) = default;
+    WellLayerBase(WellLayerBase&&) = default;
+    WellLayerBase& operator=(WellLayerBase&&) = default;
     virtual ~WellLayerBase() = default;
 
     std::map<int, std::vector<ParameterRecord>> layerParameters;

@@ -1,5 +1,7 @@
 #include "fcpxml/XmemlDocument.h"
 
+#include <utility>
+
 #include "fcpxml/XmlWriter.h"
 
 XmemlDocumentInfo XmemlDocument;
@@ -38,11 +40,11 @@ void ClearXmemlDocument()
     XmemlDocument.sequences.clear();
 }
 
-void AddSequenceToFirstBin(const FCPSequenceTag& sequence)
+void AddSequenceToFirstBin(FCPSequenceTag sequence)
 {
     if (XmemlDocument.bins.empty() || !XmemlDocument.bins.front().children)
         return;
-    XmemlDocument.bins.front().children->sequences.push_back(sequence);
+    XmemlDocument.bins.front().children->sequences.push_back(std::move(sequence));
 }
 
 void WriteXmemlHeader()

@@ -32,9 +32,9 @@ extern XmemlDocumentInfo XmemlDocument;
 void InitXmemlDocument();
 // Empties the four lists; the version stays.
 void ClearXmemlDocument();
-// Appends a copy of sequence to the first bin's children; nothing when there is no bin or the first
-// bin has no children.
-void AddSequenceToFirstBin(const FCPSequenceTag& sequence);
+// Appends sequence (moved in where the caller is done with it) to the first bin's children; nothing
+// when there is no bin or the first bin has no children.
+void AddSequenceToFirstBin(FCPSequenceTag sequence);
 
 // The declaration, the doctype and the opening xmeml line at the left margin; then one level deeper.
 void WriteXmemlHeader();

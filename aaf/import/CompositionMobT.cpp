@@ -1,5 +1,7 @@
 #include "aaf/import/CompositionMobT.h"
 
+#include <utility>
+
 #include "aaf/import/EventMarkers.h"
 #include "aaf/import/ImportBins.h"
 #include "aaf/import/NestedSequences.h"
@@ -45,8 +47,10 @@ void CompositionMobT::BuildSequence()
     if (!builder.SequenceStack.empty()) {
         FCPSequenceTag& sequence = builder.SequenceStack.front();
         sequence.AddSequenceAafComments(info.comments);
-        AddSequenceToFirstBin(sequence);
+        // Its items' log entries are completed first, so that the sequence moves into the bin
+        // instead of being copied there (a clip item is over a kilobyte).
         LogTopSequence();
+        AddSequenceToFirstBin(std::move(sequence));
         builder.SequenceStack.pop_front();
     }
     ClearEventMarkerMap();

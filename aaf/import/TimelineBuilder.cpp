@@ -1,6 +1,7 @@
 #include "aaf/import/TimelineBuilder.h"
 
 #include <iterator>
+#include <utility>
 #include <vector>
 
 #include "aaf/import/NestedSequences.h"
@@ -147,8 +148,10 @@ void CloseNestedSequence()
     auto* item = dynamic_cast<FCPClipItemTag*>(builder.ItemStack.front().get());
     if (!item)
         return;
-    item->nestedSequences.push_back(builder.SequenceStack.front());
-    PopSequence();
+    // Logged first, as PopSequence would, so that the sequence moves into the item.
+    LogTopSequence();
+    item->nestedSequences.push_back(std::move(builder.SequenceStack.front()));
+    builder.SequenceStack.pop_front();
 }
 
 void PopSequence()
