@@ -4,6 +4,7 @@
 #include "aafsdk/com/InterfaceTables.h"
 #include "aafsdk/com/ObjectEnumerator.h"
 #include "aafsdk/com/PropertyValue.h"
+#include "aafsdk/com/StoredValues.h"
 
 namespace aafsdk::com {
 namespace {
@@ -87,6 +88,19 @@ public:
     HRESULT GetProperties(IEnumAAFProperties** ppEnum) override
     {
         return MakeStandalone<PropertyEnumerator>(ppEnum, self().file(), self().object(), PresentProperties(self()));
+    }
+    HRESULT LookupPropertyValue(const aafUID_t& propertyId, IAAFPropertyValue** ppValue) override
+    {
+        if (!ppValue)
+            return AAFRESULT_NULL_PARAM;
+        *ppValue = nullptr;
+        const StoredProperty* stored = self().model().FindProperty(self().object(), AuidFromUid(propertyId));
+        if (!stored)
+            return AAFRESULT_PROP_NOT_PRESENT;
+        Value value;
+        if (!self().model().Decode(self().object(), *stored, &value, nullptr))
+            return AAFRESULT_BAD_PROP;
+        return HandValue(self().file(), std::move(value), ppValue);
     }
 };
 
