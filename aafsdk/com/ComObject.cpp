@@ -23,8 +23,14 @@ struct IidHash {
     std::size_t operator()(const IID& iid) const noexcept { return HashIid(iid); }
 };
 
-// The dispatch rows of each interface id, in table order: a query looks only at its own.
-const std::unordered_map<IID, std::vector<const InterfaceEntry*>, IidHash>& RowsByIid()
+// The dispatch rows of one interface id, in table order, and the id's index among all of them.
+struct InterfaceRows {
+    std::size_t index = 0;
+    std::vector<const InterfaceEntry*> rows;
+};
+
+// The rows of each interface id: a query looks only at its own.
+const std::unordered_map<IID, InterfaceRows, IidHash>& RowsByIid()
 {
     static const std::vector<InterfaceEntry> rows = [] {
         std::vector<InterfaceEntry> all;
@@ -35,13 +41,20 @@ const std::unordered_map<IID, std::vector<const InterfaceEntry*>, IidHash>& Rows
         return all;
     }();
     static const auto byIid = [] {
-        std::unordered_map<IID, std::vector<const InterfaceEntry*>, IidHash> map;
-        for (const InterfaceEntry& row : rows)
-            map[row.iid].push_back(&row);
+        std::unordered_map<IID, InterfaceRows, IidHash> map;
+        for (const InterfaceEntry& row : rows) {
+            auto [it, added] = map.try_emplace(row.iid);
+            if (added)
+                it->second.index = map.size() - 1;
+            it->second.rows.push_back(&row);
+        }
         return map;
     }();
     return byIid;
 }
+
+// A dispatch entry not chosen yet (nullptr: no row answers).
+const InterfaceEntry kUnchosen{};
 
 Auid ClassOfDefinitionKind(DefinitionKind kind)
 {
@@ -67,13 +80,14 @@ const ClassDef* ClassOfType(const ObjectModel& model, const TypeDef& type)
     return model.FindClass(classes::kTypeDefinition);
 }
 
-const ClassDef* ClassOfSubject(const FileModel& model, const Subject& subject)
+const ClassDef* ClassOfSubject(FileState& file, const Subject& subject)
 {
+    const FileModel& model = file.model();
     switch (subject.kind) {
     case Subject::Kind::Stored:
         if (subject.object >= model.graph().objects.size())
             return nullptr;
-        return &model.KnownClassOf(subject.object);
+        return &file.KnownClassOf(subject.object);
     case Subject::Kind::Definition:
         return model.model().FindClass(ClassOfDefinitionKind(subject.definitionKind));
     case Subject::Kind::Type:
@@ -98,19 +112,72 @@ std::size_t FileState::MobIndex::Hash::operator()(const aafMobID_t& id) const no
 }
 
 FileState::FileState(std::unique_ptr<StoredGraph> graph, std::unique_ptr<FileModel> model)
-    : graph_(std::move(graph)), model_(std::move(model))
+    : graph_(std::move(graph)), model_(std::move(model)), stored_(graph_ ? graph_->objects.size() : 0)
 {
 }
 
-ModelObject::ModelObject(FilePtr file, const Subject& subject, const ClassDef& classDef)
-    : file_(std::move(file)), subject_(subject), class_(&classDef)
+ModelObject* FileState::FindLive(const Subject& subject) const
 {
-    file_->live().emplace(subject_, this);
+    if (subject.kind == Subject::Kind::Stored)
+        return subject.object < stored_.size() ? stored_[subject.object].live : nullptr;
+    const auto it = live_.find(subject);
+    return it != live_.end() ? it->second : nullptr;
+}
+
+void FileState::AddLive(const Subject& subject, ModelObject* object)
+{
+    if (subject.kind == Subject::Kind::Stored)
+        stored_.at(subject.object).live = object;
+    else
+        live_.emplace(subject, object);
+}
+
+void FileState::RemoveLive(const Subject& subject)
+{
+    if (subject.kind == Subject::Kind::Stored) {
+        if (subject.object < stored_.size())
+            stored_[subject.object].live = nullptr;
+    } else {
+        live_.erase(subject);
+    }
+}
+
+const ClassDef& FileState::KnownClassOf(ObjectId object)
+{
+    StoredSlot& slot = stored_.at(object);
+    if (!slot.knownClass)
+        slot.knownClass = &model_->KnownClassOf(object);
+    return *slot.knownClass;
+}
+
+FileState::Dispatch& FileState::DispatchOf(const ClassDef& classDef, bool stored)
+{
+    auto [it, added] = dispatch_[stored ? 1 : 0].try_emplace(&classDef);
+    if (added)
+        it->second.assign(RowsByIid().size(), &kUnchosen);
+    return it->second;
+}
+
+ModelObject::ModelObject(FilePtr file, const Subject& subject, const ClassDef& classDef)
+    : file_(std::move(file)),
+      subject_(subject),
+      class_(&classDef),
+      dispatch_(&file_->DispatchOf(classDef, subject.kind == Subject::Kind::Stored))
+{
+    file_->AddLive(subject_, this);
 }
 
 ModelObject::~ModelObject()
 {
-    file_->live().erase(subject_);
+    file_->RemoveLive(subject_);
+    for (std::size_t i = 0; i < inlineCount_; ++i) {
+        if (placed_ & (1u << i))
+            inline_[i].facet->~FacetBase();
+        else
+            delete inline_[i].facet;
+    }
+    for (const MadeFacet& made : more_)
+        delete made.facet;
 }
 
 const StoredObject* ModelObject::stored() const
@@ -128,32 +195,57 @@ HRESULT ModelObject::QueryInterface(REFIID riid, void** ppvObject)
         AddRef();
         return AAFRESULT_SUCCESS;
     }
-    for (auto& [iid, facet] : facets_) {
-        if (iid == riid) {
-            *ppvObject = facet->Pointer();
-            AddRef();
-            return AAFRESULT_SUCCESS;
-        }
-    }
-    const auto& byIid = RowsByIid();
-    const auto rows = byIid.find(riid);
-    if (rows == byIid.end())
-        return E_NOINTERFACE;
-    for (const InterfaceEntry* entry : rows->second) {
-        const InterfaceEntry& row = *entry;
-        const bool subjectFits = !row.storedOnly || subject_.kind == Subject::Kind::Stored;
-        if (subjectFits && class_->IsA(row.classId)) {
-            try {
-                facets_.emplace_back(riid, std::unique_ptr<FacetBase>(row.make(*this)));
-            } catch (const std::bad_alloc&) {
-                return AAFRESULT_NOMEMORY;
+    FacetBase* facet = nullptr;
+    for (std::size_t i = 0; i < inlineCount_ && !facet; ++i)
+        if (inline_[i].iid == riid)
+            facet = inline_[i].facet;
+    for (std::size_t i = 0; i < more_.size() && !facet; ++i)
+        if (more_[i].iid == riid)
+            facet = more_[i].facet;
+    if (!facet) {
+        const auto& byIid = RowsByIid();
+        const auto rows = byIid.find(riid);
+        if (rows == byIid.end())
+            return E_NOINTERFACE;
+        // The class's choice among the interface's rows, made once.
+        const InterfaceEntry*& chosen = (*dispatch_)[rows->second.index];
+        if (chosen == &kUnchosen) {
+            chosen = nullptr;
+            for (const InterfaceEntry* row : rows->second.rows) {
+                const bool subjectFits = !row->storedOnly || subject_.kind == Subject::Kind::Stored;
+                if (subjectFits && class_->IsA(row->classId)) {
+                    chosen = row;
+                    break;
+                }
             }
-            *ppvObject = facets_.back().second->Pointer();
-            AddRef();
-            return AAFRESULT_SUCCESS;
+        }
+        if (!chosen)
+            return E_NOINTERFACE;
+        try {
+            facet = AddFacet(riid, *chosen);
+        } catch (const std::bad_alloc&) {
+            return AAFRESULT_NOMEMORY;
         }
     }
-    return E_NOINTERFACE;
+    *ppvObject = facet->Pointer();
+    AddRef();
+    return AAFRESULT_SUCCESS;
+}
+
+FacetBase* ModelObject::AddFacet(REFIID iid, const InterfaceEntry& row)
+{
+    bool placed = false;
+    if (inlineCount_ < kInlineFacets) {
+        FacetBase* facet = row.make(*this, room_[inlineCount_], &placed);
+        if (placed)
+            placed_ |= static_cast<std::uint8_t>(1u << inlineCount_);
+        inline_[inlineCount_++] = MadeFacet{iid, facet};
+        return facet;
+    }
+    more_.reserve(more_.size() + 1);
+    FacetBase* facet = row.make(*this, nullptr, &placed);
+    more_.push_back(MadeFacet{iid, facet});
+    return facet;
 }
 
 ULONG ModelObject::AddRef()
@@ -176,12 +268,9 @@ HRESULT ModelObject::Hand(const FilePtr& file, const Subject& subject, REFIID ii
     *out = nullptr;
     if (!file)
         return AAFRESULT_NOT_OPEN;
-    ModelObject* object = nullptr;
-    const auto it = file->live().find(subject);
-    if (it != file->live().end()) {
-        object = it->second;
-    } else {
-        const ClassDef* c = ClassOfSubject(file->model(), subject);
+    ModelObject* object = file->FindLive(subject);
+    if (!object) {
+        const ClassDef* c = ClassOfSubject(*file, subject);
         if (!c)
             return AAFRESULT_INVALID_OBJ;
         try {
