@@ -144,7 +144,9 @@ void FileState::RemoveLive(const Subject& subject)
 
 const ClassDef& FileState::KnownClassOf(ObjectId object)
 {
-    StoredSlot& slot = stored_.at(object);
+    if (object >= stored_.size())
+        return model_->KnownClassOf(object);
+    StoredSlot& slot = stored_[object];
     if (!slot.knownClass)
         slot.knownClass = &model_->KnownClassOf(object);
     return *slot.knownClass;

@@ -19,10 +19,21 @@ struct PresentProperty {
 std::vector<PresentProperty> PresentProperties(const ModelObject& object)
 {
     std::vector<PresentProperty> result;
-    for (const StoredProperty& p : object.stored()->properties)
-        if (const PropertyDef* def = object.model().DefinitionOf(object.object(), p))
-            result.push_back(PresentProperty{&p, def});
+    if (const ClassDef* c = object.model().ClassOf(object.object()))
+        for (const StoredProperty& p : object.stored()->properties)
+            if (const PropertyDef* def = c->FindProperty(p.pid))
+                result.push_back(PresentProperty{&p, def});
     return result;
+}
+
+// Their number, without collecting them.
+std::size_t CountPresentProperties(const ModelObject& object)
+{
+    std::size_t count = 0;
+    if (const ClassDef* c = object.model().ClassOf(object.object()))
+        for (const StoredProperty& p : object.stored()->properties)
+            count += c->FindProperty(p.pid) != nullptr ? 1 : 0;
+    return count;
 }
 
 class Property final : public Standalone<IAAFProperty> {
@@ -82,7 +93,7 @@ public:
     {
         if (!pCount)
             return AAFRESULT_NULL_PARAM;
-        *pCount = static_cast<aafUInt32>(PresentProperties(self()).size());
+        *pCount = static_cast<aafUInt32>(CountPresentProperties(self()));
         return AAFRESULT_SUCCESS;
     }
     HRESULT GetProperties(IEnumAAFProperties** ppEnum) override
