@@ -2,7 +2,6 @@
 
 #include <cstring>
 #include <new>
-#include <unordered_map>
 #include <vector>
 
 #include "aafsdk/com/ComIds.h"
@@ -19,38 +18,76 @@ std::size_t HashIid(const IID& iid)
     return static_cast<std::size_t>(halves[0] ^ (halves[1] * 0x9e3779b97f4a7c15ull));
 }
 
-struct IidHash {
-    std::size_t operator()(const IID& iid) const noexcept { return HashIid(iid); }
-};
-
 // The dispatch rows of one interface id, in table order, and the id's index among all of them.
 struct InterfaceRows {
+    IID iid;
     std::size_t index = 0;
     std::vector<const InterfaceEntry*> rows;
 };
 
-// The rows of each interface id: a query looks only at its own.
-const std::unordered_map<IID, InterfaceRows, IidHash>& RowsByIid()
-{
-    static const std::vector<InterfaceEntry> rows = [] {
-        std::vector<InterfaceEntry> all;
+// The interfaces of the dispatch table, found by id in an open-addressed table kept at most a
+// quarter full: a query looks only at its own interface's rows.
+class InterfaceIndex {
+public:
+    InterfaceIndex()
+    {
         for (auto group : {MobInterfaceRows(), ValueInterfaceRows(), SlotInterfaceRows(), SegmentInterfaceRows(),
                            DescriptorInterfaceRows(), EffectInterfaceRows(), DefinitionInterfaceRows(),
                            PropertyInterfaceRows(), TypeDefinitionInterfaceRows()})
-            all.insert(all.end(), group.begin(), group.end());
-        return all;
-    }();
-    static const auto byIid = [] {
-        std::unordered_map<IID, InterfaceRows, IidHash> map;
-        for (const InterfaceEntry& row : rows) {
-            auto [it, added] = map.try_emplace(row.iid);
-            if (added)
-                it->second.index = map.size() - 1;
-            it->second.rows.push_back(&row);
+            for (const InterfaceEntry& row : group) {
+                InterfaceRows* rows = nullptr;
+                for (InterfaceRows& known : interfaces_)
+                    if (known.iid == row.iid)
+                        rows = &known;
+                if (!rows) {
+                    rows = &interfaces_.emplace_back();
+                    rows->iid = row.iid;
+                    rows->index = interfaces_.size() - 1;
+                }
+                rows->rows.push_back(&row);
+            }
+        std::size_t slots = 16;
+        while (slots < 4 * interfaces_.size())
+            slots *= 2;
+        slots_.assign(slots, nullptr);
+        mask_ = slots - 1;
+        for (const InterfaceRows& rows : interfaces_) {
+            std::size_t i = Slot(rows.iid);
+            while (slots_[i])
+                i = (i + 1) & mask_;
+            slots_[i] = &rows;
         }
-        return map;
-    }();
-    return byIid;
+    }
+    InterfaceIndex(const InterfaceIndex&) = delete;
+    InterfaceIndex& operator=(const InterfaceIndex&) = delete;
+
+    // nullptr for an id no row answers.
+    const InterfaceRows* Find(const IID& iid) const
+    {
+        for (std::size_t i = Slot(iid);; i = (i + 1) & mask_) {
+            const InterfaceRows* rows = slots_[i];
+            if (!rows || rows->iid == iid)
+                return rows;
+        }
+    }
+    std::size_t size() const { return interfaces_.size(); }
+
+private:
+    std::size_t Slot(const IID& iid) const
+    {
+        const std::size_t h = HashIid(iid);
+        return (h ^ (h >> 29)) & mask_;
+    }
+
+    std::vector<InterfaceRows> interfaces_;
+    std::vector<const InterfaceRows*> slots_;
+    std::size_t mask_ = 0;
+};
+
+const InterfaceIndex& Interfaces()
+{
+    static const InterfaceIndex index;
+    return index;
 }
 
 // A dispatch entry not chosen yet (nullptr: no row answers).
@@ -156,7 +193,7 @@ FileState::Dispatch& FileState::DispatchOf(const ClassDef& classDef, bool stored
 {
     auto [it, added] = dispatch_[stored ? 1 : 0].try_emplace(&classDef);
     if (added)
-        it->second.assign(RowsByIid().size(), &kUnchosen);
+        it->second.assign(Interfaces().size(), &kUnchosen);
     return it->second;
 }
 
@@ -205,15 +242,14 @@ HRESULT ModelObject::QueryInterface(REFIID riid, void** ppvObject)
         if (more_[i].iid == riid)
             facet = more_[i].facet;
     if (!facet) {
-        const auto& byIid = RowsByIid();
-        const auto rows = byIid.find(riid);
-        if (rows == byIid.end())
+        const InterfaceRows* rows = Interfaces().Find(riid);
+        if (!rows)
             return E_NOINTERFACE;
         // The class's choice among the interface's rows, made once.
-        const InterfaceEntry*& chosen = (*dispatch_)[rows->second.index];
+        const InterfaceEntry*& chosen = (*dispatch_)[rows->index];
         if (chosen == &kUnchosen) {
             chosen = nullptr;
-            for (const InterfaceEntry* row : rows->second.rows) {
+            for (const InterfaceEntry* row : rows->rows) {
                 const bool subjectFits = !row->storedOnly || subject_.kind == Subject::Kind::Stored;
                 if (subjectFits && class_->IsA(row->classId)) {
                     chosen = row;
