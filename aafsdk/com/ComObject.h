@@ -107,6 +107,15 @@ public:
     };
     MobIndex& mobIndex() { return mobIndex_; }
 
+    // The mobs of one kind under one header (MobsOfKind), kept for the next query: a count of a
+    // kind is followed by the enumeration of the same kind.
+    struct MobsOfKindCache {
+        ObjectId header = kNoObject;
+        aafMobKind_t kind = 0;
+        std::vector<ObjectId> mobs;
+    };
+    MobsOfKindCache& lastMobsOfKind() { return lastMobsOfKind_; }
+
 private:
     std::unique_ptr<StoredGraph> graph_;
     std::unique_ptr<FileModel> model_;
@@ -118,6 +127,7 @@ private:
     std::map<Subject, ModelObject*> live_;  // subjects other than stored objects
     std::unordered_map<const ClassDef*, Dispatch> dispatch_[2];  // [stored]
     MobIndex mobIndex_;
+    MobsOfKindCache lastMobsOfKind_;
 };
 
 using FilePtr = std::shared_ptr<FileState>;

@@ -55,6 +55,11 @@ HRESULT MobsOfKind(const ModelObject& header, aafMobKind_t kind, std::vector<Obj
         return AAFRESULT_NOT_IMPLEMENTED;
     if (kind < kAAFCompMob || kind > kAAFPhysicalMob)
         return AAFRESULT_INVALID_MOBTYPE;
+    FileState::MobsOfKindCache& last = header.file()->lastMobsOfKind();
+    if (last.header == header.object() && last.kind == kind) {
+        *out = last.mobs;
+        return AAFRESULT_SUCCESS;
+    }
     std::vector<ObjectId> all;
     const HRESULT hr = AllMobs(header, &all);
     if (hr != AAFRESULT_SUCCESS)
@@ -63,6 +68,10 @@ HRESULT MobsOfKind(const ModelObject& header, aafMobKind_t kind, std::vector<Obj
     for (ObjectId mob : all)
         if (IsOfKind(*header.file(), mob, kind))
             out->push_back(mob);
+    last.header = kNoObject;  // stays unset if the copy fails
+    last.mobs = *out;
+    last.kind = kind;
+    last.header = header.object();
     return AAFRESULT_SUCCESS;
 }
 
