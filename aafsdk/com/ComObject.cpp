@@ -219,11 +219,6 @@ ModelObject::~ModelObject()
         delete made.facet;
 }
 
-const StoredObject* ModelObject::stored() const
-{
-    return subject_.kind == Subject::Kind::Stored ? &graph().object(subject_.object) : nullptr;
-}
-
 HRESULT ModelObject::QueryInterface(REFIID riid, void** ppvObject)
 {
     if (!ppvObject)

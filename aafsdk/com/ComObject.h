@@ -159,7 +159,10 @@ public:
     // The stored object, or kNoObject for definitions and types the file does not store.
     ObjectId object() const { return subject_.object; }
     // nullptr when the subject is not a stored object.
-    const StoredObject* stored() const;
+    const StoredObject* stored() const
+    {
+        return subject_.kind == Subject::Kind::Stored ? &graph().object(subject_.object) : nullptr;
+    }
     // The built-in class the object answers as.
     const ClassDef& classDef() const { return *class_; }
     bool IsA(const Auid& classId) const { return class_->IsA(classId); }
