@@ -57,8 +57,9 @@ struct ObjectT {
     std::int32_t CountProperties();
     void ReleaseObject() { ReleaseInterface(object); }
 
-    // The object's property values (PropertyValues.cpp). Appends the values of every property whose
-    // definition's AUID is id, among the propertyCount properties counted before; returns status.
+    // The object's property values (PropertyValues.cpp). Appends the value of the property whose
+    // definition's AUID is id, looked up directly; nothing when no properties were counted before.
+    // Returns status.
     std::int32_t CollectPropertyValues(PropertyValueList& list, const Auid& id);
     // The comment tagged values of the object's attributes become clip comments of the current item
     // (the top of the import's item stack; null when it is empty, and then nothing is read).

@@ -297,48 +297,19 @@ void GetArrayElementTypeAuid(Auid& out, std::int32_t& status, IUnknown* typeDefi
         out = element.id;
 }
 
-namespace {
-
-// Whether the property definition is the one with this AUID. Only the AUID is read: the names and
-// the AUID's text a full definition read makes are not needed to match.
-bool DefinesProperty(IAAFPropertyDef* definition, const Auid& id)
-{
-    Held<IAAFMetaDefinition> meta;
-    if (GetInterface(meta.out(), IID_IAAFMetaDefinition, "IID_IAAFMetaDefinition", definition) < 0 || !meta)
-        return false;
-    aafUID_t stored{};
-    return meta->GetAUID(&stored) >= 0 && AuidEquals(ToAuid(stored), id);
-}
-
-}  // namespace
-
 std::int32_t ObjectT::CollectPropertyValues(PropertyValueList& list, const Auid& id)
 {
-    if (status < 0 || object == nullptr)
+    // An object with no properties counted has none to read.
+    if (status < 0 || object == nullptr || propertyCount == 0)
         return status;
-    Held<IEnumAAFProperties> properties;
-    if (!Obtained(object->GetProperties(properties.out()), properties))
+    Held<IAAFPropertyValue> value;
+    if (object->LookupPropertyValue(ToAafUid(id), value.out()) < 0)
         return status;
-    for (aafUInt32 i = 0; i < propertyCount; ++i) {
-        Held<IAAFProperty> property;
-        // Calling on past a failed step would use a property that is not there.
-        if (!Obtained(properties->NextOne(property.out()), property))
-            break;
-        Held<IAAFPropertyDef> propertyDefinition;
-        if (!Obtained(property->GetDefinition(propertyDefinition.out()), propertyDefinition))
-            continue;
-        if (!DefinesProperty(propertyDefinition.get(), id))
-            continue;
-        Held<IAAFPropertyValue> value;
-        if (property->GetValue(value.out()) < 0)
-            continue;
-        CheckNotNull(value.get(), "CommonT: Initialize");
-        aafBoolean_t defined = kAAFFalse;
-        Held<IAAFTypeDef> type;
-        if (value->IsDefinedType(&defined) >= 0 && defined != kAAFFalse &&
-            Obtained(value->GetType(type.out()), type))
-            ReadTypedValue(type.get(), value.get(), list);
-    }
+    CheckNotNull(value.get(), "CommonT: Initialize");
+    aafBoolean_t defined = kAAFFalse;
+    Held<IAAFTypeDef> type;
+    if (value->IsDefinedType(&defined) >= 0 && defined != kAAFFalse && Obtained(value->GetType(type.out()), type))
+        ReadTypedValue(type.get(), value.get(), list);
     return status;
 }
 

@@ -1,5 +1,6 @@
 #include "aaf/TextConversion.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <vector>
 
@@ -22,9 +23,16 @@ std::size_t BoundedLength(std::size_t maxLength, const aafCharacter* buffer)
 
 void ConvertWideToNarrow(std::u16string_view wide, std::string& narrow)
 {
-    narrow.clear();
+    // A UTF-16 unit takes at most three UTF-8 bytes (a pair of units four), so the text is written
+    // in place and cut to its length once.
+    narrow.resize(wide.size() * 3);
+    char* out = narrow.data();
     for (std::size_t i = 0; i < wide.size(); ++i) {
         const char32_t unit = wide[i];
+        if (unit < 0x80) {
+            *out++ = static_cast<char>(unit);
+            continue;
+        }
         char32_t c = unit;
         if (IsHighSurrogate(unit) && i + 1 < wide.size() && IsLowSurrogate(wide[i + 1])) {
             c = 0x10000 + ((unit - 0xD800) << 10) + (wide[i + 1] - 0xDC00);
@@ -33,8 +41,20 @@ void ConvertWideToNarrow(std::u16string_view wide, std::string& narrow)
             // A unit without its pair stands for no character; the rest of the text is still good.
             c = 0xFFFD;
         }
-        AppendUtf8(c, narrow);
+        if (c < 0x800) {
+            *out++ = static_cast<char>(0xC0 | (c >> 6));
+        } else {
+            if (c < 0x10000) {
+                *out++ = static_cast<char>(0xE0 | (c >> 12));
+            } else {
+                *out++ = static_cast<char>(0xF0 | (c >> 18));
+                *out++ = static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+            }
+            *out++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        }
+        *out++ = static_cast<char>(0x80 | (c & 0x3F));
     }
+    narrow.resize(static_cast<std::size_t>(out - narrow.data()));
 }
 
 std::string CharsToString(std::size_t maxLength, const char* buffer)
@@ -98,9 +118,19 @@ std::string ReadTextWith(const std::function<HRESULT(aafUInt32*)>& getLength,
     const std::size_t units = bytes / sizeof(aafCharacter);
     if (units == 0)
         return {};
-    // One spare unit keeps the text terminated whatever the getter wrote.
-    std::vector<aafCharacter> text(units + 1, u'\0');
-    if (getText(text.data(), bytes) < 0)
+    // One spare unit keeps the text terminated whatever the getter wrote. Names are short: most fit
+    // the buffer on the stack.
+    constexpr std::size_t kShortUnits = 128;
+    aafCharacter shortText[kShortUnits + 1];
+    std::vector<aafCharacter> longText;
+    aafCharacter* text = shortText;
+    if (units <= kShortUnits) {
+        std::fill_n(shortText, units + 1, u'\0');
+    } else {
+        longText.assign(units + 1, u'\0');
+        text = longText.data();
+    }
+    if (getText(text, bytes) < 0)
         return {};
-    return CharsToString(units, text.data());
+    return CharsToString(units, text);
 }

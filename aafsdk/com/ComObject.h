@@ -24,6 +24,8 @@
 #include <cstdint>
 #include <map>
 #include <memory>
+#include <new>
+#include <cstddef>
 #include <span>
 #include <tuple>
 #include <unordered_map>
@@ -36,6 +38,7 @@
 namespace aafsdk::com {
 
 class ModelObject;
+struct InterfaceEntry;
 
 // What an implementation object stands for: a stored object, a Dictionary definition the file
 // does not store (a built-in one, or an AUID no Dictionary knows), or a type or property definition
@@ -80,8 +83,18 @@ public:
     const FileModel& model() const { return *model_; }
 
     // Live objects by subject, so one AAF object is one implementation object. Entries are removed
-    // by the objects themselves as they go.
-    std::map<Subject, ModelObject*>& live() { return live_; }
+    // by the objects themselves as they go. Stored objects are found by their id directly.
+    ModelObject* FindLive(const Subject& subject) const;
+    void AddLive(const Subject& subject, ModelObject* object);
+    void RemoveLive(const Subject& subject);
+
+    // The built-in class a stored object answers as (FileModel::KnownClassOf), found once.
+    const ClassDef& KnownClassOf(ObjectId object);
+
+    // Which row answers each interface for objects of one class: the rows' choice, made on the
+    // first query of that interface, by the interface's index in the dispatch table.
+    using Dispatch = std::vector<const InterfaceEntry*>;
+    Dispatch& DispatchOf(const ClassDef& classDef, bool stored);
 
     // The mobs of one header's content storage by MobID, the first of each id (FindMob); made on the
     // first lookup, since a lookup per clip must not walk every mob.
@@ -94,11 +107,27 @@ public:
     };
     MobIndex& mobIndex() { return mobIndex_; }
 
+    // The mobs of one kind under one header (MobsOfKind), kept for the next query: a count of a
+    // kind is followed by the enumeration of the same kind.
+    struct MobsOfKindCache {
+        ObjectId header = kNoObject;
+        aafMobKind_t kind = 0;
+        std::vector<ObjectId> mobs;
+    };
+    MobsOfKindCache& lastMobsOfKind() { return lastMobsOfKind_; }
+
 private:
     std::unique_ptr<StoredGraph> graph_;
     std::unique_ptr<FileModel> model_;
-    std::map<Subject, ModelObject*> live_;
+    struct StoredSlot {
+        ModelObject* live = nullptr;
+        const ClassDef* knownClass = nullptr;
+    };
+    std::vector<StoredSlot> stored_;
+    std::map<Subject, ModelObject*> live_;  // subjects other than stored objects
+    std::unordered_map<const ClassDef*, Dispatch> dispatch_[2];  // [stored]
     MobIndex mobIndex_;
+    MobsOfKindCache lastMobsOfKind_;
 };
 
 using FilePtr = std::shared_ptr<FileState>;
@@ -111,6 +140,10 @@ struct FacetBase {
     virtual ~FacetBase() = default;
     virtual void* Pointer() = 0;
 };
+
+// Room an object keeps for its first facets, so that making one needs no allocation of its own.
+inline constexpr std::size_t kInlineFacets = 4;
+inline constexpr std::size_t kInlineFacetBytes = 4 * sizeof(void*);
 
 // The implementation object of one AAF object.
 class ModelObject final : public IUnknown {
@@ -126,7 +159,10 @@ public:
     // The stored object, or kNoObject for definitions and types the file does not store.
     ObjectId object() const { return subject_.object; }
     // nullptr when the subject is not a stored object.
-    const StoredObject* stored() const;
+    const StoredObject* stored() const
+    {
+        return subject_.kind == Subject::Kind::Stored ? &graph().object(subject_.object) : nullptr;
+    }
     // The built-in class the object answers as.
     const ClassDef& classDef() const { return *class_; }
     bool IsA(const Auid& classId) const { return class_->IsA(classId); }
@@ -142,8 +178,21 @@ private:
     FilePtr file_;
     Subject subject_;
     const ClassDef* class_;
+    // Made facets by interface: the first kInlineFacets in inline_, each placed in its room when
+    // it fits there (placed_ tells which), the others in more_; all but the placed on the heap.
+    struct MadeFacet {
+        IID iid;
+        FacetBase* facet;
+    };
+    FacetBase* AddFacet(REFIID iid, const InterfaceEntry& row);
+
+    FileState::Dispatch* dispatch_;
     ULONG refs_ = 0;
-    std::vector<std::pair<IID, std::unique_ptr<FacetBase>>> facets_;
+    std::uint8_t inlineCount_ = 0;
+    std::uint8_t placed_ = 0;  // bit i: facet i is placed in room i
+    MadeFacet inline_[kInlineFacets];
+    alignas(std::max_align_t) unsigned char room_[kInlineFacets][kInlineFacetBytes];
+    std::vector<MadeFacet> more_;
 };
 
 // Base of every facet: IUnknown goes to the owning object.
@@ -173,13 +222,22 @@ private:
 struct InterfaceEntry {
     IID iid;
     Auid classId;
-    FacetBase* (*make)(ModelObject&);
+    // Makes the facet in room (kInlineFacetBytes, max-aligned) when it fits there and room is given
+    // (*placed says so), else on the heap.
+    FacetBase* (*make)(ModelObject&, void* room, bool* placed);
     bool storedOnly = false;
 };
 
 template <class F>
-FacetBase* MakeFacet(ModelObject& owner)
+FacetBase* MakeFacet(ModelObject& owner, void* room, bool* placed)
 {
+    if constexpr (sizeof(F) <= kInlineFacetBytes && alignof(F) <= alignof(std::max_align_t)) {
+        if (room) {
+            *placed = true;
+            return new (room) F(owner);
+        }
+    }
+    *placed = false;
     return new F(owner);
 }
 

@@ -196,7 +196,9 @@ HRESULT HandDefinition(const FilePtr& file, const StoredObject& owner, std::uint
     if (hr != AAFRESULT_SUCCESS)
         return hr;
     const WeakTarget target = file->model().Resolve(weak);
-    if (target.object != kNoObject && file->model().IsA(target.object, definitionClass))
+    // The definition classes are built in: the nearest built-in class of the target (found once per
+    // object) derives from one exactly when the target's own class does.
+    if (target.object != kNoObject && file->KnownClassOf(target.object).IsA(definitionClass))
         return ModelObject::Hand(file, Subject::Stored(target.object), iid, out);
     if (weak.key.size != 16)
         return AAFRESULT_BAD_PROP;

@@ -20,29 +20,29 @@ HRESULT AllMobs(const ModelObject& header, std::vector<ObjectId>* out)
     return hr == AAFRESULT_PROP_NOT_PRESENT ? AAFRESULT_SUCCESS : hr;
 }
 
-bool DescriptorIsA(const FileModel& model, ObjectId mob, const Auid& descriptorClass)
+bool DescriptorIsA(FileState& file, ObjectId mob, const Auid& descriptorClass)
 {
     ObjectId descriptor = kNoObject;
-    if (ReadStrongReference(model.graph().object(mob), pids::kSourceMobEssenceDescription, &descriptor) !=
+    if (ReadStrongReference(file.graph().object(mob), pids::kSourceMobEssenceDescription, &descriptor) !=
         AAFRESULT_SUCCESS)
         return false;
-    return model.KnownClassOf(descriptor).IsA(descriptorClass);
+    return file.KnownClassOf(descriptor).IsA(descriptorClass);
 }
 
-bool IsOfKind(const FileModel& model, ObjectId mob, aafMobKind_t kind)
+bool IsOfKind(FileState& file, ObjectId mob, aafMobKind_t kind)
 {
-    const ClassDef& c = model.KnownClassOf(mob);
+    const ClassDef& c = file.KnownClassOf(mob);
     if (!c.IsA(classes::kMob))
         return false;
     switch (kind) {
     case kAAFAllMob: return true;
     case kAAFCompMob: return c.IsA(classes::kCompositionMob);
     case kAAFMasterMob: return c.IsA(classes::kMasterMob);
-    case kAAFFileMob: return c.IsA(classes::kSourceMob) && DescriptorIsA(model, mob, classes::kFileDescriptor);
-    case kAAFTapeMob: return c.IsA(classes::kSourceMob) && DescriptorIsA(model, mob, classes::kTapeDescriptor);
-    case kAAFFilmMob: return c.IsA(classes::kSourceMob) && DescriptorIsA(model, mob, classes::kFilmDescriptor);
+    case kAAFFileMob: return c.IsA(classes::kSourceMob) && DescriptorIsA(file, mob, classes::kFileDescriptor);
+    case kAAFTapeMob: return c.IsA(classes::kSourceMob) && DescriptorIsA(file, mob, classes::kTapeDescriptor);
+    case kAAFFilmMob: return c.IsA(classes::kSourceMob) && DescriptorIsA(file, mob, classes::kFilmDescriptor);
     case kAAFPhysicalMob:
-        return c.IsA(classes::kSourceMob) && DescriptorIsA(model, mob, classes::kPhysicalDescriptor);
+        return c.IsA(classes::kSourceMob) && DescriptorIsA(file, mob, classes::kPhysicalDescriptor);
     default: return false;
     }
 }
@@ -55,14 +55,23 @@ HRESULT MobsOfKind(const ModelObject& header, aafMobKind_t kind, std::vector<Obj
         return AAFRESULT_NOT_IMPLEMENTED;
     if (kind < kAAFCompMob || kind > kAAFPhysicalMob)
         return AAFRESULT_INVALID_MOBTYPE;
+    FileState::MobsOfKindCache& last = header.file()->lastMobsOfKind();
+    if (last.header == header.object() && last.kind == kind) {
+        *out = last.mobs;
+        return AAFRESULT_SUCCESS;
+    }
     std::vector<ObjectId> all;
     const HRESULT hr = AllMobs(header, &all);
     if (hr != AAFRESULT_SUCCESS)
         return hr;
     out->clear();
     for (ObjectId mob : all)
-        if (IsOfKind(header.model(), mob, kind))
+        if (IsOfKind(*header.file(), mob, kind))
             out->push_back(mob);
+    last.header = kNoObject;  // stays unset if the copy fails
+    last.mobs = *out;
+    last.kind = kind;
+    last.header = header.object();
     return AAFRESULT_SUCCESS;
 }
 

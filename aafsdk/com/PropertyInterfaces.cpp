@@ -4,6 +4,7 @@
 #include "aafsdk/com/InterfaceTables.h"
 #include "aafsdk/com/ObjectEnumerator.h"
 #include "aafsdk/com/PropertyValue.h"
+#include "aafsdk/com/StoredValues.h"
 
 namespace aafsdk::com {
 namespace {
@@ -18,10 +19,21 @@ struct PresentProperty {
 std::vector<PresentProperty> PresentProperties(const ModelObject& object)
 {
     std::vector<PresentProperty> result;
-    for (const StoredProperty& p : object.stored()->properties)
-        if (const PropertyDef* def = object.model().DefinitionOf(object.object(), p))
-            result.push_back(PresentProperty{&p, def});
+    if (const ClassDef* c = object.model().ClassOf(object.object()))
+        for (const StoredProperty& p : object.stored()->properties)
+            if (const PropertyDef* def = c->FindProperty(p.pid))
+                result.push_back(PresentProperty{&p, def});
     return result;
+}
+
+// Their number, without collecting them.
+std::size_t CountPresentProperties(const ModelObject& object)
+{
+    std::size_t count = 0;
+    if (const ClassDef* c = object.model().ClassOf(object.object()))
+        for (const StoredProperty& p : object.stored()->properties)
+            count += c->FindProperty(p.pid) != nullptr ? 1 : 0;
+    return count;
 }
 
 class Property final : public Standalone<IAAFProperty> {
@@ -81,12 +93,25 @@ public:
     {
         if (!pCount)
             return AAFRESULT_NULL_PARAM;
-        *pCount = static_cast<aafUInt32>(PresentProperties(self()).size());
+        *pCount = static_cast<aafUInt32>(CountPresentProperties(self()));
         return AAFRESULT_SUCCESS;
     }
     HRESULT GetProperties(IEnumAAFProperties** ppEnum) override
     {
         return MakeStandalone<PropertyEnumerator>(ppEnum, self().file(), self().object(), PresentProperties(self()));
+    }
+    HRESULT LookupPropertyValue(const aafUID_t& propertyId, IAAFPropertyValue** ppValue) override
+    {
+        if (!ppValue)
+            return AAFRESULT_NULL_PARAM;
+        *ppValue = nullptr;
+        const StoredProperty* stored = self().model().FindProperty(self().object(), AuidFromUid(propertyId));
+        if (!stored)
+            return AAFRESULT_PROP_NOT_PRESENT;
+        Value value;
+        if (!self().model().Decode(self().object(), *stored, &value, nullptr))
+            return AAFRESULT_BAD_PROP;
+        return HandValue(self().file(), std::move(value), ppValue);
     }
 };
 

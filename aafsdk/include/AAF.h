@@ -358,6 +358,9 @@ struct IAAFMetaDefinition : IUnknown {
 struct IAAFObject : IUnknown {
     [[nodiscard]] virtual HRESULT CountProperties(aafUInt32* pCount) = 0;
     [[nodiscard]] virtual HRESULT GetProperties(IEnumAAFProperties** ppEnum) = 0;
+    // The value of the property whose definition has this AUID, straight from the object without
+    // walking its properties; AAFRESULT_PROP_NOT_PRESENT when the object does not carry it.
+    [[nodiscard]] virtual HRESULT LookupPropertyValue(const aafUID_t& propertyId, IAAFPropertyValue** ppValue) = 0;
 };
 
 struct IEnumAAFProperties : IUnknown {

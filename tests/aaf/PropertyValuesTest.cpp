@@ -11,6 +11,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "aaf/Auid.h"
 #include "aaf/CheckHResult.h"
 #include "aaf/ObjectT.h"
 #include "aaf/ReferencedParameterReader.h"
@@ -427,42 +428,23 @@ TEST(TypeDefinitionAuids, OfATypeAndOfAnArraysElements)
     EXPECT_EQ(out, kStringType);
 }
 
-// An object whose properties are given in order; the enumerator fails after the last.
+// An object that gives the values of its properties by their definitions' AUIDs; any other id is
+// not present.
 struct ObjectDouble {
     NiceMock<testsupport::MockIAAFObject> object;
-    NiceMock<testsupport::MockIEnumAAFProperties> properties;
-    std::deque<NiceMock<testsupport::MockIAAFProperty>> property;
-    std::deque<NiceMock<testsupport::MockIAAFPropertyDef>> definition;
-    std::deque<NiceMock<testsupport::MockIAAFMetaDefinition>> meta;
-    testing::Sequence order;
 
-    ObjectDouble() { ON_CALL(object, GetProperties(_)).WillByDefault(HandOut<0>(static_cast<IEnumAAFProperties*>(&properties))); }
-    // Adds a property with the given id whose value is value (null: GetValue fails).
+    ObjectDouble() { ON_CALL(object, LookupPropertyValue(_, _)).WillByDefault(Return(AAFRESULT_PROP_NOT_PRESENT)); }
+    // Adds a property with the given id whose value is value (null: its value cannot be read).
     void Add(const Auid& id, IAAFPropertyValue* value)
     {
-        auto& p = property.emplace_back();
-        auto& d = definition.emplace_back();
-        auto& m = meta.emplace_back();
-        aaftest::RefuseQueries(d);
-        aaftest::AnswerQuery(d, IID_IAAFMetaDefinition, static_cast<IAAFMetaDefinition*>(&m));
-        aaftest::AnswerDefinition(m, id);
-        ON_CALL(p, GetDefinition(_)).WillByDefault(HandOut<0>(static_cast<IAAFPropertyDef*>(&d)));
         if (value != nullptr)
-            ON_CALL(p, GetValue(_)).WillByDefault(HandOut<0>(value));
+            ON_CALL(object, LookupPropertyValue(ToAafUid(id), _)).WillByDefault(HandOut<1>(value));
         else
-            ON_CALL(p, GetValue(_)).WillByDefault(Return(AAFRESULT_PROP_NOT_PRESENT));
-    }
-    // The enumerator hands out the properties once each, then fails once; nothing after.
-    void Enumerate()
-    {
-        auto& next = EXPECT_CALL(properties, NextOne(_)).Times(static_cast<int>(property.size()) + 1);
-        for (auto& p : property)
-            next.WillOnce(HandOut<0>(static_cast<IAAFProperty*>(&p)));
-        next.WillOnce(Return(AAFRESULT_NO_MORE_OBJECTS));
+            ON_CALL(object, LookupPropertyValue(ToAafUid(id), _)).WillByDefault(Return(AAFRESULT_BAD_PROP));
     }
 };
 
-TEST(CollectPropertyValues, ReadsOnlyTheMatchingPropertiesAndStopsWithTheEnumerator)
+TEST(CollectPropertyValues, ReadsOnlyThePropertyWithTheId)
 {
     TypeDouble integer;
     integer.Integer(4, 42);
@@ -472,19 +454,31 @@ TEST(CollectPropertyValues, ReadsOnlyTheMatchingPropertiesAndStopsWithTheEnumera
         ON_CALL(*v, IsDefinedType(_)).WillByDefault(DoAll(SetArgPointee<0>(kAAFTrue), Return(0)));
         ON_CALL(*v, GetType(_)).WillByDefault(HandOut<0>(static_cast<IAAFTypeDef*>(&integer.type)));
     }
-    ObjectDouble o;
-    o.Add(kOtherProperty, &other);
-    o.Add(kAttributesPropertyId, &matching);
-    o.Add(kAttributesPropertyId, nullptr);
-    o.Enumerate();
     EXPECT_CALL(other, GetType(_)).Times(0);
-
-    ObjectT head;
-    head.object = &o.object;
-    head.propertyCount = 6;  // more than the enumerator gives
-    PropertyValueList list;
-    EXPECT_EQ(head.CollectPropertyValues(list, kAttributesPropertyId), 0);
-    EXPECT_EQ(Describe(list), Texts{"int 42"});
+    struct Case {
+        const char* what;
+        std::vector<std::pair<Auid, IAAFPropertyValue*>> properties;
+        Texts read;
+    };
+    const Case cases[] = {
+        {"present among others", {{kOtherProperty, &other}, {kAttributesPropertyId, &matching}}, {"int 42"}},
+        {"not present", {{kOtherProperty, &other}}, {}},
+        {"present, value unreadable", {{kOtherProperty, &other}, {kAttributesPropertyId, nullptr}}, {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        ObjectDouble o;
+        for (const auto& [id, value] : c.properties)
+            o.Add(id, value);
+        EXPECT_CALL(o.object, LookupPropertyValue(ToAafUid(kAttributesPropertyId), _)).Times(1);
+        ObjectT head;
+        head.object = &o.object;
+        head.propertyCount = static_cast<std::uint32_t>(c.properties.size());
+        PropertyValueList list;
+        EXPECT_EQ(head.CollectPropertyValues(list, kAttributesPropertyId), 0);
+        EXPECT_EQ(Describe(list), c.read);
+        head.object = nullptr;  // the double's, not the wrapper's
+    }
 }
 
 TEST(CollectPropertyValues, UndefinedTypesReadNothingAndANullValueRaises)
@@ -495,7 +489,6 @@ TEST(CollectPropertyValues, UndefinedTypesReadNothingAndANullValueRaises)
         EXPECT_CALL(undefined, GetType(_)).Times(0);
         ObjectDouble o;
         o.Add(kAttributesPropertyId, &undefined);
-        o.Enumerate();
         ObjectT head;
         head.object = &o.object;
         head.propertyCount = 2;
@@ -505,9 +498,7 @@ TEST(CollectPropertyValues, UndefinedTypesReadNothingAndANullValueRaises)
     }
     {
         ObjectDouble o;
-        o.Add(kAttributesPropertyId, nullptr);
-        ON_CALL(o.property[0], GetValue(_)).WillByDefault(HandOut<0>(static_cast<IAAFPropertyValue*>(nullptr)));
-        EXPECT_CALL(o.properties, NextOne(_)).WillOnce(HandOut<0>(static_cast<IAAFProperty*>(&o.property[0])));
+        EXPECT_CALL(o.object, LookupPropertyValue(_, _)).WillOnce(HandOut<1>(static_cast<IAAFPropertyValue*>(nullptr)));
         ObjectT head;
         head.object = &o.object;
         head.propertyCount = 1;
@@ -537,6 +528,12 @@ TEST(CollectPropertyValues, AFailedWrapperOrNoObjectCallsNothing)
     ObjectT empty;
     empty.propertyCount = 3;
     EXPECT_EQ(empty.CollectPropertyValues(list, kAttributesPropertyId), 0);
+    // No properties counted: none are looked up.
+    StrictMock<testsupport::MockIAAFObject> uncounted;
+    EXPECT_CALL(uncounted, Release()).WillOnce(Return(0));
+    ObjectT none;
+    none.object = &uncounted;
+    EXPECT_EQ(none.CollectPropertyValues(list, kAttributesPropertyId), 0);
     EXPECT_TRUE(list.values.empty());
 }
 
@@ -549,7 +546,6 @@ struct AttributedObject {
     explicit AttributedObject(const std::vector<TaggedInput>& inputs) : tags(inputs)
     {
         o.Add(kAttributesPropertyId, &tags.value);
-        ON_CALL(o.properties, NextOne(_)).WillByDefault(HandOut<0>(static_cast<IAAFProperty*>(&o.property[0])));
         head.object = &o.object;
         head.propertyCount = 1;
     }
@@ -562,12 +558,7 @@ TEST(CollectPropertyValues, EveryInterfaceHandedOutIsReleasedOnce)
         {u"Take", kInt32Type, {3, 0, 0, 0}},
     });
     auto& tags = attributed.tags;
-    auto& o = attributed.o;
     const auto once = [](auto& mock, int times = 1) { EXPECT_CALL(mock, Release()).Times(times); };
-    once(o.properties);
-    once(o.property[0]);
-    once(o.definition[0]);
-    once(o.meta[0]);
     once(tags.value);
     once(tags.arrayType.type);
     once(tags.arrayType.array);

@@ -110,6 +110,11 @@ auto FillText(std::u16string text)
 
 TEST(TextConversionTest, TextReadThroughTheLengthAndTextGetters)
 {
+    // Longer than a name usually is, with and without its terminator.
+    std::string longNarrow(150, 'x');
+    for (int i = 0; i < 150; ++i)
+        longNarrow += "ß";
+    const std::u16string longWide = std::u16string(150, u'x') + std::u16string(150, u'ß');
     const struct {
         HRESULT lengthResult;
         aafUInt32 bytes;
@@ -124,6 +129,8 @@ TEST(TextConversionTest, TextReadThroughTheLengthAndTextGetters)
         {0, 0, std::nullopt, u"", ""},
         {0, 1, std::nullopt, u"", ""},
         {0, 8, AAFRESULT_SMALLBUF, u"", ""},
+        {0, 602, 0, longWide + u'\0', longNarrow.c_str()},
+        {0, 600, 0, longWide, longNarrow.c_str()},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.narrow);

@@ -316,6 +316,12 @@ TEST_F(ComFixture, MobKindsByClassAndByDescriptorThroughAncestry)
         }
         EXPECT_EQ(seen, want) << "kind " << k.kind;
     }
+    // Counted again in another order, each kind its own count.
+    for (auto k = std::rbegin(expected); k != std::rend(expected); ++k) {
+        aafNumSlots_t again = 0;
+        ASSERT_EQ(header_->CountMobs(k->kind, &again), 0);
+        EXPECT_EQ(again, k->materials.size()) << "kind " << k->kind;
+    }
     aafNumSlots_t count = 0;
     EXPECT_EQ(header_->CountMobs(42, &count), AAFRESULT_INVALID_MOBTYPE);
 

@@ -250,7 +250,18 @@ Walked WalkProperties(IUnknown* holder)
         const std::string shown = Render(value.get(), type.get(), &w.tagged);
         w.properties.push_back(MetaName(definition.get()) + ": " +
                                (shown.empty() ? CategoryName(category) : shown));
+        // The same value looked up by its definition's AUID.
+        Ref<IAAFPropertyValue> direct;
+        Ref<IAAFTypeDef> directType;
+        std::vector<std::string> unused;
+        EXPECT_EQ(object->LookupPropertyValue(aafsdk::com::UidFromAuid(MetaId(definition.get())), direct.out()), 0);
+        EXPECT_EQ(direct->GetType(directType.out()), 0);
+        EXPECT_EQ(Render(direct.get(), directType.get(), &unused), shown);
     }
+    Ref<IAAFPropertyValue> absent;
+    EXPECT_EQ(object->LookupPropertyValue(aafUID_t{0x0D0E0A0D, 0, 0, {}}, absent.out()), AAFRESULT_PROP_NOT_PRESENT);
+    EXPECT_EQ(absent.get(), nullptr);
+    EXPECT_EQ(object->LookupPropertyValue(aafUID_t{}, nullptr), AAFRESULT_NULL_PARAM);
     Ref<IAAFProperty> beyond;
     EXPECT_EQ(properties->NextOne(beyond.out()), AAFRESULT_NO_MORE_OBJECTS);
     return w;

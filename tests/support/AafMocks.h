@@ -481,6 +481,7 @@ public:
     MOCK_METHOD(ULONG, Release, (), (override));
     MOCK_METHOD(HRESULT, CountProperties, (aafUInt32* pCount), (override));
     MOCK_METHOD(HRESULT, GetProperties, (IEnumAAFProperties** ppEnum), (override));
+    MOCK_METHOD(HRESULT, LookupPropertyValue, (const aafUID_t& propertyId, IAAFPropertyValue** ppValue), (override));
 };
 
 class MockIEnumAAFProperties : public IEnumAAFProperties {
