@@ -1,6 +1,7 @@
 #include "fcpxml/XmlWriter.h"
 
 #include <algorithm>
+#include <array>
 
 #include "config/Utf8Text.h"
 
@@ -39,6 +40,67 @@ bool IsXmlChar(char32_t c)
 {
     return c == '\t' || c == '\n' || c == '\r' || (c >= 0x20 && c <= 0xD7FF) || (c >= 0xE000 && c <= 0xFFFD) ||
            (c >= 0x10000 && c <= 0x10FFFF);
+}
+
+// The bytes that pass through escaping unchanged on their own: printable ASCII other than the five
+// markup characters, and tab, line feed, carriage return.
+constexpr std::array<bool, 256> kPlainBytes = [] {
+    std::array<bool, 256> plain{};
+    for (int b = 0x20; b < 0x80; ++b)
+        plain[b] = true;
+    for (const unsigned char b : {'"', '&', '\'', '<', '>'})
+        plain[b] = false;
+    plain['\t'] = plain['\n'] = plain['\r'] = true;
+    return plain;
+}();
+
+// The escaped text as a series of spans handed to take: runs of the text itself between the
+// entities and replacements, so text with nothing to escape costs one scan and one span. With
+// stopAtNul the text ends at its first NUL, as a C string would.
+template <typename Emit>
+void EscapeXmlSpans(std::string_view text, bool stopAtNul, Emit&& take)
+{
+    const char* const data = text.data();
+    const std::size_t size = text.size();
+    std::size_t run = 0;
+    std::size_t pos = 0;
+    const auto flushRun = [&](std::size_t upTo) {
+        if (upTo > run)
+            take(std::string_view(data + run, upTo - run));
+    };
+    while (pos < size) {
+        const auto b = static_cast<unsigned char>(data[pos]);
+        if (kPlainBytes[b]) {
+            ++pos;
+            continue;
+        }
+        if (b >= 0x80) {
+            const std::size_t at = pos;
+            char32_t c = 0;
+            const bool valid = NextUtf8CodePoint(text, pos, c);
+            if (valid && IsXmlChar(c))
+                continue;  // stays in the run
+            flushRun(at);
+            if (!valid)
+                take(std::string_view("\xEF\xBF\xBD"));  // a byte that is not UTF-8 stands for no character
+            run = pos;
+            continue;
+        }
+        flushRun(pos);
+        switch (b) {
+        case '"': take(std::string_view("&quot;")); break;
+        case '&': take(std::string_view("&amp;")); break;
+        case '\'': take(std::string_view("&apos;")); break;
+        case '<': take(std::string_view("&lt;")); break;
+        case '>': take(std::string_view("&gt;")); break;
+        default:
+            if (b == 0 && stopAtNul)
+                return;
+            break;  // a control character XML does not allow: dropped
+        }
+        run = ++pos;
+    }
+    flushRun(pos);
 }
 
 }  // namespace
@@ -95,12 +157,12 @@ void WriteXmlTag(const char* name, bool open)
 void WriteXmlText(const char* text)
 {
     if (text)
-        Put(EscapeXmlText(text));
+        EscapeXmlSpans(text, false, Put);
 }
 
 void WriteXmlText(const std::string& text)
 {
-    Put(EscapeXmlText(text));
+    EscapeXmlSpans(text, false, Put);
 }
 
 namespace {
@@ -182,24 +244,7 @@ std::string EscapeXmlText(std::string_view text)
 {
     std::string escaped;
     escaped.reserve(text.size());
-    for (std::size_t pos = 0; pos < text.size();) {
-        const std::size_t at = pos;
-        char32_t c = 0;
-        if (!NextUtf8CodePoint(text, pos, c)) {
-            AppendUtf8(0xFFFD, escaped);  // a byte that is not UTF-8 stands for no character
-            continue;
-        }
-        switch (c) {
-        case '"': escaped += "&quot;"; break;
-        case '&': escaped += "&amp;"; break;
-        case '\'': escaped += "&apos;"; break;
-        case '<': escaped += "&lt;"; break;
-        case '>': escaped += "&gt;"; break;
-        default:
-            if (IsXmlChar(c))
-                escaped.append(text.substr(at, pos - at));
-        }
-    }
+    EscapeXmlSpans(text, false, [&escaped](std::string_view span) { escaped.append(span); });
     return escaped;
 }
 
