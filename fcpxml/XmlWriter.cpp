@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 
 #include "config/Utf8Text.h"
 
@@ -128,6 +129,93 @@ XmlSink& CurrentXmlSink()
     return *currentSink;
 }
 
+namespace {
+
+// Gathers the bytes of one primitive so the sink gets them in one write, not one per piece. Bytes
+// beyond its room go on to the sink in order; whatever it holds goes on when it ends.
+class Line {
+public:
+    Line() = default;
+    Line(const Line&) = delete;
+    Line& operator=(const Line&) = delete;
+    ~Line()
+    {
+        if (used_ > 0)
+            currentSink->Write(bytes_, used_);
+    }
+
+    void Add(std::string_view text)
+    {
+        if (text.size() <= kRoom - used_) {
+            std::memcpy(bytes_ + used_, text.data(), text.size());
+            used_ += text.size();
+        } else {
+            Spill(text);
+        }
+    }
+
+    void Indent()
+    {
+        static constexpr std::string_view kTabs = "\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t";
+        for (int left = XmlIndentDepth; left > 0; left -= static_cast<int>(kTabs.size()))
+            Add(kTabs.substr(0, std::min<std::size_t>(static_cast<std::size_t>(left), kTabs.size())));
+    }
+
+    void Escaped(std::string_view text, bool stopAtNul)
+    {
+        EscapeXmlSpans(text, stopAtNul, [this](std::string_view span) { Add(span); });
+    }
+
+private:
+    void Spill(std::string_view text)
+    {
+        if (used_ > 0)
+            currentSink->Write(bytes_, used_);
+        used_ = 0;
+        if (text.size() >= kRoom) {
+            currentSink->Write(text.data(), text.size());
+        } else {
+            std::memcpy(bytes_, text.data(), text.size());
+            used_ = text.size();
+        }
+    }
+
+    static constexpr std::size_t kRoom = 512;
+    char bytes_[kRoom];
+    std::size_t used_ = 0;
+};
+
+void WriteIdTag(const char* id, std::string_view name, std::string_view end)
+{
+    Line line;
+    line.Indent();
+    line.Add("<");
+    line.Add(name);
+    line.Add(" id=\"");
+    if (id)
+        line.Escaped(id, false);
+    line.Add("\"");
+    line.Add(end);
+    line.Add("\n");
+}
+
+// Indent, <name>, the value, </name>, newline.
+template <typename Value>
+void WriteElement(std::string_view name, Value&& value)
+{
+    Line line;
+    line.Indent();
+    line.Add("<");
+    line.Add(name);
+    line.Add(">");
+    value(line);
+    line.Add("</");
+    line.Add(name);
+    line.Add(">\n");
+}
+
+}  // namespace
+
 void WriteXmlRaw(const char* text)
 {
     if (text)
@@ -136,10 +224,8 @@ void WriteXmlRaw(const char* text)
 
 void WriteXmlIndent()
 {
-    // One write per line, not one per tab.
-    static constexpr std::string_view kTabs = "\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t";
-    for (int left = XmlIndentDepth; left > 0; left -= static_cast<int>(kTabs.size()))
-        Put(kTabs.substr(0, std::min<std::size_t>(static_cast<std::size_t>(left), kTabs.size())));
+    Line line;
+    line.Indent();
 }
 
 void WriteXmlNewline()
@@ -147,11 +233,12 @@ void WriteXmlNewline()
     Put("\n");
 }
 
-void WriteXmlTag(const char* name, bool open)
+void WriteXmlTag(std::string_view name, bool open)
 {
-    Put(open ? "<" : "</");
-    WriteXmlRaw(name);
-    Put(">");
+    Line line;
+    line.Add(open ? "<" : "</");
+    line.Add(name);
+    line.Add(">");
 }
 
 void WriteXmlText(const char* text)
@@ -165,79 +252,68 @@ void WriteXmlText(const std::string& text)
     EscapeXmlSpans(text, false, Put);
 }
 
-namespace {
-
-void WriteIdTag(const char* id, const char* name, const char* end)
-{
-    WriteXmlIndent();
-    Put("<");
-    WriteXmlRaw(name);
-    Put(" id=\"");
-    WriteXmlText(id);
-    Put("\"");
-    Put(end);
-    WriteXmlNewline();
-}
-
-}  // namespace
-
-void WriteXmlIdOpenTag(const char* id, const char* name)
+void WriteXmlIdOpenTag(const char* id, std::string_view name)
 {
     WriteIdTag(id, name, ">");
     ++XmlIndentDepth;
 }
 
-void WriteXmlIdRefTag(const char* id, const char* name)
+void WriteXmlIdRefTag(const char* id, std::string_view name)
 {
     WriteIdTag(id, name, "/>");
 }
 
-void WriteXmlRawElement(const char* name, const char* text)
+void WriteXmlRawElement(std::string_view name, const char* text)
 {
-    WriteXmlIndent();
-    WriteXmlTag(name, true);
-    WriteXmlRaw(text);
-    WriteXmlTag(name, false);
-    WriteXmlNewline();
+    WriteElement(name, [text](Line& line) {
+        if (text)
+            line.Add(text);
+    });
 }
 
-void WriteXmlEmptyElement(const char* name)
+void WriteXmlEmptyElement(std::string_view name)
 {
-    WriteXmlIndent();
-    Put("<");
-    WriteXmlRaw(name);
-    Put("/>");
-    WriteXmlNewline();
+    Line line;
+    line.Indent();
+    line.Add("<");
+    line.Add(name);
+    line.Add("/>\n");
 }
 
-void WriteXmlTextElement(const char* name, const char* value)
+void WriteXmlTextElement(std::string_view name, const char* value)
 {
-    WriteXmlIndent();
-    WriteXmlTag(name, true);
-    WriteXmlText(value);
-    WriteXmlTag(name, false);
-    WriteXmlNewline();
+    WriteElement(name, [value](Line& line) {
+        if (value)
+            line.Escaped(value, false);
+    });
 }
 
-void WriteXmlTextElement(const char* name, const std::string& value)
+void WriteXmlTextElement(std::string_view name, const std::string& value)
 {
-    WriteXmlTextElement(name, value.c_str());
+    // The value ends at its first NUL, as it always has here.
+    WriteElement(name, [&value](Line& line) { line.Escaped(value, true); });
 }
 
-void WriteXmlContainerOpen(const char* name)
+void WriteXmlContainerOpen(std::string_view name)
 {
-    WriteXmlIndent();
-    WriteXmlTag(name, true);
-    WriteXmlNewline();
+    {
+        Line line;
+        line.Indent();
+        line.Add("<");
+        line.Add(name);
+        line.Add(">\n");
+    }
     ++XmlIndentDepth;
 }
 
-void WriteXmlContainerClose(const char* name)
+void WriteXmlContainerClose(std::string_view name)
 {
     --XmlIndentDepth;
-    WriteXmlIndent();
-    WriteXmlTag(name, false);
-    WriteXmlNewline();
+    Line line;
+    line.Indent();
+    line.Add("</");
+    line.Add(name);
+    line.Add(">\n");
 }
 
 std::string EscapeXmlText(std::string_view text)

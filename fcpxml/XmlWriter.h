@@ -78,32 +78,32 @@ void WriteXmlIndent();
 // A line feed.
 void WriteXmlNewline();
 // "<name>" when open is set, "</name>" otherwise; no indent, no newline.
-void WriteXmlTag(const char* name, bool open);
+void WriteXmlTag(std::string_view name, bool open);
 // The escaped text; a null pointer writes nothing.
 void WriteXmlText(const char* text);
 void WriteXmlText(const std::string& text);
 // Indent, <name id="escaped id">, newline; then one level deeper.
-void WriteXmlIdOpenTag(const char* id, const char* name);
+void WriteXmlIdOpenTag(const char* id, std::string_view name);
 // Indent, <name id="escaped id"/>, newline; the depth does not change.
-void WriteXmlIdRefTag(const char* id, const char* name);
+void WriteXmlIdRefTag(const char* id, std::string_view name);
 // Indent, <name>text</name> with the text unescaped, newline.
-void WriteXmlRawElement(const char* name, const char* text);
+void WriteXmlRawElement(std::string_view name, const char* text);
 // Indent, <name/>, newline.
-void WriteXmlEmptyElement(const char* name);
+void WriteXmlEmptyElement(std::string_view name);
 
 // A text element: indent, <name>, the escaped value, </name>, newline.
-void WriteXmlTextElement(const char* name, const char* value);
-void WriteXmlTextElement(const char* name, const std::string& value);
+void WriteXmlTextElement(std::string_view name, const char* value);
+void WriteXmlTextElement(std::string_view name, const std::string& value);
 
 // A container element: WriteXmlContainerOpen, the children, WriteXmlContainerClose. An element with an
 // id attribute opens with WriteXmlIdOpenTag instead and closes the same way.
 // Indent, <name>, newline; then one level deeper.
-void WriteXmlContainerOpen(const char* name);
+void WriteXmlContainerOpen(std::string_view name);
 // One level up; then indent, </name>, newline.
-void WriteXmlContainerClose(const char* name);
+void WriteXmlContainerClose(std::string_view name);
 
 template <typename Children>
-void WriteXmlContainer(const char* name, Children&& children)
+void WriteXmlContainer(std::string_view name, Children&& children)
 {
     WriteXmlContainerOpen(name);
     children();

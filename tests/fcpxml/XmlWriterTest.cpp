@@ -21,6 +21,14 @@ std::string Capture(int depth, const std::function<void()>& write, int depthAfte
     return sink.text();
 }
 
+std::string Repeat(const std::string& text, int times)
+{
+    std::string out;
+    for (int i = 0; i < times; ++i)
+        out += text;
+    return out;
+}
+
 struct WriteCase {
     const char* label;
     int depth;
@@ -53,6 +61,13 @@ TEST(XmlWriter, PrimitivesAndCompositionsWriteExactBytes)
         {"text element", 2, [] { WriteXmlTextElement("size", "a<b"); }, "\t\t<size>a&lt;b</size>\n", 2},
         {"text element empty", 1, [] { WriteXmlTextElement("name", std::string()); }, "\t<name></name>\n", 1},
         {"text element entity", 0, [] { WriteXmlTextElement("n", std::string("&amp;")); }, "<n>&amp;amp;</n>\n", 0},
+        // A text element's value ends at a NUL; plain text drops it and goes on.
+        {"text element NUL", 0, [] { WriteXmlTextElement("n", std::string("a\xC3\0<", 4)); }, "<n>a\xEF\xBF\xBD</n>\n", 0},
+        {"text NUL", 0, [] { WriteXmlText(std::string("a\0<", 3)); }, "a&lt;", 0},
+        // Lines longer than the writer's own room reach the sink whole and in order.
+        {"long text element", 1, [] { WriteXmlTextElement("n", std::string(300, '<') + "x"); },
+         "\t<n>" + Repeat("&lt;", 300) + "x</n>\n", 1},
+        {"deep container", 600, [] { WriteXmlContainerOpen("c"); }, std::string(600, '\t') + "<c>\n", 601},
         {"container", 1,
          [] {
              WriteXmlContainer("rate", [] {
