@@ -118,10 +118,21 @@ ScopedXmlSink::~ScopedXmlSink()
 
 void BufferedXmlSink::Flush()
 {
-    if (pending_.empty())
+    if (used_ == 0)
         return;
-    next_.Write(pending_.data(), pending_.size());
-    pending_.clear();
+    next_.Write(block_.get(), used_);
+    used_ = 0;
+}
+
+void BufferedXmlSink::PassOn(const char* data, std::size_t size)
+{
+    Flush();
+    if (size >= kBlockSize) {
+        next_.Write(data, size);
+        return;
+    }
+    std::memcpy(block_.get(), data, size);
+    used_ = size;
 }
 
 XmlSink& CurrentXmlSink()

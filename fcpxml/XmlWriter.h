@@ -1,6 +1,8 @@
 #pragma once
 
 #include <cstddef>
+#include <cstring>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -32,22 +34,30 @@ private:
 // writes reaches the file in few of them. Whatever it holds goes on at Flush and when it is destroyed.
 class BufferedXmlSink : public XmlSink {
 public:
-    explicit BufferedXmlSink(XmlSink& next) : next_(next) {}
+    explicit BufferedXmlSink(XmlSink& next) : next_(next), block_(new char[kBlockSize]) {}
     ~BufferedXmlSink() override { Flush(); }
     BufferedXmlSink(const BufferedXmlSink&) = delete;
     BufferedXmlSink& operator=(const BufferedXmlSink&) = delete;
     void Write(const char* data, std::size_t size) override
     {
-        pending_.append(data, size);
-        if (pending_.size() >= kBlockSize)
-            Flush();
+        if (size <= kBlockSize - used_) {
+            std::memcpy(block_.get() + used_, data, size);
+            used_ += size;
+        } else {
+            PassOn(data, size);
+        }
     }
     void Flush();
 
 private:
+    // Sends what the block holds, then the bytes that did not fit: straight on when they would fill a
+    // block of their own, into the emptied block otherwise.
+    void PassOn(const char* data, std::size_t size);
+
     static constexpr std::size_t kBlockSize = 64 * 1024;
     XmlSink& next_;
-    std::string pending_;
+    std::unique_ptr<char[]> block_;
+    std::size_t used_ = 0;
 };
 
 // Sends the primitives' output to sink while the object lives; the previous sink comes back after.

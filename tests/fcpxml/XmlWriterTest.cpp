@@ -179,6 +179,15 @@ TEST(XmlWriter, BufferedSinkPassesTheBytesOnInBlocksAndAtTheEnd)
         buffered.Write("", 0);
     }
     EXPECT_EQ(file.text(), expected + "ab");
+    // A write larger than a block follows what is held, in order.
+    const std::string large(100 * 1024, 'x');
+    {
+        BufferedXmlSink buffered(file);
+        buffered.Write("cd", 2);
+        buffered.Write(large.data(), large.size());
+        buffered.Write("ef", 2);
+    }
+    EXPECT_EQ(file.text(), expected + "ab" + "cd" + large + "ef");
 }
 
 TEST(XmlWriter, WithoutRedirectionTheBytesGoToTheOutputFile)
