@@ -30,6 +30,8 @@ public:
 
 XmlFileSink fileSink;
 XmlSink* currentSink = &fileSink;
+// The current sink when it is a buffered one: the primitives then write into its block directly.
+BufferedXmlSink* currentBuffered = nullptr;
 
 void Put(std::string_view bytes)
 {
@@ -109,11 +111,13 @@ void EscapeXmlSpans(std::string_view text, bool stopAtNul, Emit&& take)
 ScopedXmlSink::ScopedXmlSink(XmlSink& sink) : previous_(currentSink)
 {
     currentSink = &sink;
+    currentBuffered = dynamic_cast<BufferedXmlSink*>(&sink);
 }
 
 ScopedXmlSink::~ScopedXmlSink()
 {
     currentSink = previous_;
+    currentBuffered = dynamic_cast<BufferedXmlSink*>(previous_);
 }
 
 void BufferedXmlSink::Flush()
@@ -142,11 +146,12 @@ XmlSink& CurrentXmlSink()
 
 namespace {
 
-// Gathers the bytes of one primitive so the sink gets them in one write, not one per piece. Bytes
-// beyond its room go on to the sink in order; whatever it holds goes on when it ends.
+// Gathers the bytes of one primitive so the sink gets them in one write, not one per piece; a buffered
+// sink takes them into its block as they come. Bytes beyond the line's own room go on to the sink in
+// order; whatever it holds goes on when it ends.
 class Line {
 public:
-    Line() = default;
+    Line() : buffered_(currentBuffered) {}
     Line(const Line&) = delete;
     Line& operator=(const Line&) = delete;
     ~Line()
@@ -157,7 +162,9 @@ public:
 
     void Add(std::string_view text)
     {
-        if (text.size() <= kRoom - used_) {
+        if (buffered_) {
+            buffered_->Write(text.data(), text.size());
+        } else if (text.size() <= kRoom - used_) {
             std::memcpy(bytes_ + used_, text.data(), text.size());
             used_ += text.size();
         } else {
@@ -192,6 +199,7 @@ private:
     }
 
     static constexpr std::size_t kRoom = 512;
+    BufferedXmlSink* const buffered_;
     char bytes_[kRoom];
     std::size_t used_ = 0;
 };

@@ -32,7 +32,7 @@ private:
 
 // Collects the bytes and passes them on to another sink in large blocks, so a document of many small
 // writes reaches the file in few of them. Whatever it holds goes on at Flush and when it is destroyed.
-class BufferedXmlSink : public XmlSink {
+class BufferedXmlSink final : public XmlSink {
 public:
     explicit BufferedXmlSink(XmlSink& next) : next_(next), block_(new char[kBlockSize]) {}
     ~BufferedXmlSink() override { Flush(); }

@@ -142,6 +142,25 @@ TEST(XmlWriter, SinksNestAndRestore)
     EXPECT_EQ(inner.text(), "2");
 }
 
+TEST(XmlWriter, BufferedSinksNestWithOthersAndRestore)
+{
+    XmlStringSink file;
+    XmlStringSink inner;
+    {
+        BufferedXmlSink buffered(file);
+        ScopedXmlSink a(buffered);
+        WriteXmlEmptyElement("a");
+        {
+            ScopedXmlSink b(inner);
+            WriteXmlEmptyElement("b");
+        }
+        WriteXmlTextElement("c", "1");
+        EXPECT_EQ(file.text(), "");  // still held in the block
+    }
+    EXPECT_EQ(file.text(), "<a/>\n<c>1</c>\n");
+    EXPECT_EQ(inner.text(), "<b/>\n");
+}
+
 // Counts the writes that reach it.
 class CountingSink : public XmlStringSink {
 public:
