@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <cstring>
 
 #include "config/Utf8Text.h"
@@ -311,6 +312,15 @@ void WriteXmlTextElement(std::string_view name, const std::string& value)
 {
     // The value ends at its first NUL, as it always has here.
     WriteElement(name, [&value](Line& line) { line.Escaped(value, true); });
+}
+
+void WriteXmlIntElement(std::string_view name, int value)
+{
+    // Digits need no escaping and no string of their own.
+    char digits[16];
+    const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+    const std::string_view text(digits, static_cast<std::size_t>(end - digits));
+    WriteElement(name, [text](Line& line) { line.Add(text); });
 }
 
 void WriteXmlContainerOpen(std::string_view name)

@@ -104,6 +104,8 @@ void WriteXmlEmptyElement(std::string_view name);
 // A text element: indent, <name>, the escaped value, </name>, newline.
 void WriteXmlTextElement(std::string_view name, const char* value);
 void WriteXmlTextElement(std::string_view name, const std::string& value);
+// A text element holding the number in plain decimal, as IntToString writes it.
+void WriteXmlIntElement(std::string_view name, int value);
 
 // A container element: WriteXmlContainerOpen, the children, WriteXmlContainerClose. An element with an
 // id attribute opens with WriteXmlIdOpenTag instead and closes the same way.

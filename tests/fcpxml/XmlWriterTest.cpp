@@ -1,6 +1,7 @@
 #include "fcpxml/XmlWriter.h"
 
 #include <functional>
+#include <limits>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -68,6 +69,15 @@ TEST(XmlWriter, PrimitivesAndCompositionsWriteExactBytes)
         {"long text element", 1, [] { WriteXmlTextElement("n", std::string(300, '<') + "x"); },
          "\t<n>" + Repeat("&lt;", 300) + "x</n>\n", 1},
         {"deep container", 600, [] { WriteXmlContainerOpen("c"); }, std::string(600, '\t') + "<c>\n", 601},
+        {"int element", 1, [] { WriteXmlIntElement("in", 1234); }, "\t<in>1234</in>\n", 1},
+        {"int element negative", 0, [] { WriteXmlIntElement("start", -1); }, "<start>-1</start>\n", 0},
+        {"int element extremes", 0,
+         [] {
+             WriteXmlIntElement("a", 0);
+             WriteXmlIntElement("b", std::numeric_limits<int>::min());
+             WriteXmlIntElement("c", std::numeric_limits<int>::max());
+         },
+         "<a>0</a>\n<b>-2147483648</b>\n<c>2147483647</c>\n", 0},
         {"container", 1,
          [] {
              WriteXmlContainer("rate", [] {
