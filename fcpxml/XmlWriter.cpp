@@ -173,12 +173,37 @@ public:
         }
     }
 
-    void Indent()
+    // Several pieces with one check for room, where there is room for them all.
+    template <typename... Pieces>
+    void AddAll(Pieces... pieces)
+    {
+        const std::size_t size = (std::string_view(pieces).size() + ...);
+        char* out = buffered_ ? buffered_->Room(size) : (size <= kRoom - used_ ? bytes_ + used_ : nullptr);
+        if (!out) {
+            (Add(pieces), ...);
+            return;
+        }
+        ((std::memcpy(out, std::string_view(pieces).data(), std::string_view(pieces).size()),
+          out += std::string_view(pieces).size()),
+         ...);
+        if (buffered_)
+            buffered_->Commit(size);
+        else
+            used_ += size;
+    }
+
+    // The indentation: the tabs beyond one run are written now, the last run is returned to go with
+    // what follows it on the line.
+    std::string_view IndentRun()
     {
         static constexpr std::string_view kTabs = "\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t";
-        for (int left = XmlIndentDepth; left > 0; left -= static_cast<int>(kTabs.size()))
-            Add(kTabs.substr(0, std::min<std::size_t>(static_cast<std::size_t>(left), kTabs.size())));
+        std::size_t left = XmlIndentDepth > 0 ? static_cast<std::size_t>(XmlIndentDepth) : 0;
+        for (; left > kTabs.size(); left -= kTabs.size())
+            Add(kTabs);
+        return kTabs.substr(0, left);
     }
+
+    void Indent() { Add(IndentRun()); }
 
     void Escaped(std::string_view text, bool stopAtNul)
     {
@@ -208,15 +233,10 @@ private:
 void WriteIdTag(const char* id, std::string_view name, std::string_view end)
 {
     Line line;
-    line.Indent();
-    line.Add("<");
-    line.Add(name);
-    line.Add(" id=\"");
+    line.AddAll(line.IndentRun(), "<", name, " id=\"");
     if (id)
         line.Escaped(id, false);
-    line.Add("\"");
-    line.Add(end);
-    line.Add("\n");
+    line.AddAll("\"", end, "\n");
 }
 
 // Indent, <name>, the value, </name>, newline.
@@ -224,14 +244,9 @@ template <typename Value>
 void WriteElement(std::string_view name, Value&& value)
 {
     Line line;
-    line.Indent();
-    line.Add("<");
-    line.Add(name);
-    line.Add(">");
+    line.AddAll(line.IndentRun(), "<", name, ">");
     value(line);
-    line.Add("</");
-    line.Add(name);
-    line.Add(">\n");
+    line.AddAll("</", name, ">\n");
 }
 
 }  // namespace
@@ -294,10 +309,7 @@ void WriteXmlRawElement(std::string_view name, const char* text)
 void WriteXmlEmptyElement(std::string_view name)
 {
     Line line;
-    line.Indent();
-    line.Add("<");
-    line.Add(name);
-    line.Add("/>\n");
+    line.AddAll(line.IndentRun(), "<", name, "/>\n");
 }
 
 void WriteXmlTextElement(std::string_view name, const char* value)
@@ -327,10 +339,7 @@ void WriteXmlContainerOpen(std::string_view name)
 {
     {
         Line line;
-        line.Indent();
-        line.Add("<");
-        line.Add(name);
-        line.Add(">\n");
+        line.AddAll(line.IndentRun(), "<", name, ">\n");
     }
     ++XmlIndentDepth;
 }
@@ -339,10 +348,7 @@ void WriteXmlContainerClose(std::string_view name)
 {
     --XmlIndentDepth;
     Line line;
-    line.Indent();
-    line.Add("</");
-    line.Add(name);
-    line.Add(">\n");
+    line.AddAll(line.IndentRun(), "</", name, ">\n");
 }
 
 std::string EscapeXmlText(std::string_view text)

@@ -48,6 +48,10 @@ public:
         }
     }
     void Flush();
+    // Room for size more bytes in the block, or null when it has less; Commit(size) then takes the size
+    // bytes written there.
+    char* Room(std::size_t size) { return size <= kBlockSize - used_ ? block_.get() + used_ : nullptr; }
+    void Commit(std::size_t size) { used_ += size; }
 
 private:
     // Sends what the block holds, then the bytes that did not fit: straight on when they would fill a
