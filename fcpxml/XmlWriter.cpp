@@ -173,9 +173,10 @@ public:
         }
     }
 
-    // Several pieces with one check for room, where there is room for them all.
+    // Several pieces with one check for room, where there is room for them all. Inlined, so the
+    // lengths of literal pieces are known where they are copied.
     template <typename... Pieces>
-    void AddAll(Pieces... pieces)
+    [[gnu::always_inline]] void AddAll(Pieces... pieces)
     {
         const std::size_t size = (std::string_view(pieces).size() + ...);
         char* out = buffered_ ? buffered_->Room(size) : (size <= kRoom - used_ ? bytes_ + used_ : nullptr);
