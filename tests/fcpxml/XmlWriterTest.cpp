@@ -99,6 +99,40 @@ TEST(XmlWriter, PrimitivesAndCompositionsWriteExactBytes)
         EXPECT_EQ(Capture(c.depth, c.write, c.depthAfter), c.expected) << c.label;
 }
 
+// Every length of name, value and indentation around the sizes the writer copies in different ways
+// arrives whole, both through a plain sink and through a buffered one.
+TEST(XmlWriter, PiecesOfEveryLengthArriveWhole)
+{
+    std::string expected;
+    const auto writeAll = [&expected](bool record) {
+        for (int n = 1; n <= 40; ++n) {
+            std::string text;
+            for (int i = 0; i < n; ++i)
+                text += static_cast<char>('a' + i % 26);
+            XmlIndentDepth = n;
+            WriteXmlTextElement(text, text);
+            WriteXmlEmptyElement(text);
+            if (record)
+                expected += std::string(n, '\t') + "<" + text + ">" + text + "</" + text + ">\n" +
+                            std::string(n, '\t') + "<" + text + "/>\n";
+        }
+        XmlIndentDepth = 0;
+    };
+    XmlStringSink plain;
+    {
+        ScopedXmlSink redirect(plain);
+        writeAll(true);
+    }
+    EXPECT_EQ(plain.text(), expected);
+    XmlStringSink file;
+    {
+        BufferedXmlSink buffered(file);
+        ScopedXmlSink redirect(buffered);
+        writeAll(false);
+    }
+    EXPECT_EQ(file.text(), expected);
+}
+
 TEST(XmlWriter, EscapeXmlText)
 {
     const struct {
