@@ -62,13 +62,14 @@ constexpr std::array<bool, 256> kPlainBytes = [] {
 // The escaped text as a series of spans handed to take: runs of the text itself between the
 // entities and replacements, so text with nothing to escape costs one scan and one span. With
 // stopAtNul the text ends at its first NUL, as a C string would.
+// The bytes before from are known to be plain.
 template <typename Emit>
-void EscapeXmlSpans(std::string_view text, bool stopAtNul, Emit&& take)
+void EscapeXmlSpans(std::string_view text, bool stopAtNul, Emit&& take, std::size_t from = 0)
 {
     const char* const data = text.data();
     const std::size_t size = text.size();
     std::size_t run = 0;
-    std::size_t pos = 0;
+    std::size_t pos = from;
     const auto flushRun = [&](std::size_t upTo) {
         if (upTo > run)
             take(std::string_view(data + run, upTo - run));
@@ -235,7 +236,14 @@ public:
 
     void Escaped(std::string_view text, bool stopAtNul)
     {
-        EscapeXmlSpans(text, stopAtNul, [this](std::string_view span) { Add(span); });
+        // Most values have nothing to escape: they are found so here and go on as one piece.
+        std::size_t plain = 0;
+        while (plain < text.size() && kPlainBytes[static_cast<unsigned char>(text[plain])])
+            ++plain;
+        if (plain == text.size())
+            Add(text);
+        else
+            EscapeXmlSpans(text, stopAtNul, [this](std::string_view span) { Add(span); }, plain);
     }
 
 private:

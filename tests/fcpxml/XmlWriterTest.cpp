@@ -61,6 +61,8 @@ TEST(XmlWriter, PrimitivesAndCompositionsWriteExactBytes)
         {"empty element", 2, [] { WriteXmlEmptyElement("enabled"); }, "\t\t<enabled/>\n", 2},
         {"text element", 2, [] { WriteXmlTextElement("size", "a<b"); }, "\t\t<size>a&lt;b</size>\n", 2},
         {"text element empty", 1, [] { WriteXmlTextElement("name", std::string()); }, "\t<name></name>\n", 1},
+        {"text element mixed", 0, [] { WriteXmlTextElement("n", std::string("ab caf\xC3\xA9 & \xFF\x01z")); },
+         "<n>ab caf\xC3\xA9 &amp; \xEF\xBF\xBDz</n>\n", 0},
         {"text element entity", 0, [] { WriteXmlTextElement("n", std::string("&amp;")); }, "<n>&amp;amp;</n>\n", 0},
         // A text element's value ends at a NUL; plain text drops it and goes on.
         {"text element NUL", 0, [] { WriteXmlTextElement("n", std::string("a\xC3\0<", 4)); }, "<n>a\xEF\xBF\xBD</n>\n", 0},
