@@ -1,12 +1,11 @@
 #include "fcpxml/AudioChannelInfo.h"
 
-#include "fcpxml/NumberText.h"
 #include "fcpxml/XmlWriter.h"
 
 void WriteAudioChannel(const AudioChannelInfo& channel)
 {
     WriteXmlContainer("audiochannel", [&] {
-        WriteXmlTextElement("sourcechannel", IntToString(channel.sourcechannel));
+        WriteXmlIntElement("sourcechannel", channel.sourcechannel);
         WriteXmlTextElement("channellabel", channel.channellabel);
     });
 }

@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "config/MediaSettings.h"
-#include "fcpxml/NumberText.h"
 #include "fcpxml/XmlWriter.h"
 
 namespace {
@@ -39,8 +38,8 @@ void WriteAudio(const AudioInfo& audio)
                 WriteFormat(format);
             for (const auto& groups : audio.outputs)
                 WriteOutputs(groups);
-            WriteXmlTextElement("in", IntToString(audio.in));
-            WriteXmlTextElement("out", IntToString(audio.out));
+            WriteXmlIntElement("in", audio.in);
+            WriteXmlIntElement("out", audio.out);
             for (const TrackInfo& track : audio.tracks)
                 WriteTrack(track);
             for (const FilterInfo& filter : audio.filters)
@@ -50,7 +49,7 @@ void WriteAudio(const AudioInfo& audio)
         for (const SampleCharacteristicsInfo& sample : audio.samplecharacteristics)
             WriteAudioSampleCharacteristics(sample);
         if (audio.channelcount != -1)
-            WriteXmlTextElement("channelcount", IntToString(audio.channelcount));
+            WriteXmlIntElement("channelcount", audio.channelcount);
         if (!audio.channels.empty() && !audio.layout.empty() && audio.tracks.empty())
             WriteXmlTextElement("layout", audio.layout);
         for (const AudioChannelInfo& channel : audio.channels)

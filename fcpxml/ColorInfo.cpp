@@ -1,12 +1,11 @@
 #include "fcpxml/ColorInfo.h"
 
-#include "fcpxml/NumberText.h"
 #include "fcpxml/XmlWriter.h"
 
 void WriteColor(const ColorInfo& color)
 {
-    WriteXmlTextElement("alpha", IntToString(color.alpha));
-    WriteXmlTextElement("red", IntToString(color.red));
-    WriteXmlTextElement("green", IntToString(color.green));
-    WriteXmlTextElement("blue", IntToString(color.blue));
+    WriteXmlIntElement("alpha", color.alpha);
+    WriteXmlIntElement("red", color.red);
+    WriteXmlIntElement("green", color.green);
+    WriteXmlIntElement("blue", color.blue);
 }

@@ -1,6 +1,5 @@
 #include "fcpxml/EffectInfo.h"
 
-#include "fcpxml/NumberText.h"
 #include "fcpxml/XmlWriter.h"
 #include "records/FloatToInt.h"
 
@@ -12,13 +11,13 @@ int WholeRatio(float ratio) { return FloatToInt(ratio); }
 void WriteWipeValues(const EffectInfo& effect)
 {
     if (effect.wipecode != -1) {
-        WriteXmlTextElement("wipecode", IntToString(effect.wipecode));
-        WriteXmlTextElement("wipeaccuracy", IntToString(effect.wipeaccuracy));
+        WriteXmlIntElement("wipecode", effect.wipecode);
+        WriteXmlIntElement("wipeaccuracy", effect.wipeaccuracy);
     }
     if (effect.startratio != -1.0f)
-        WriteXmlTextElement("startratio", IntToString(WholeRatio(effect.startratio)));
+        WriteXmlIntElement("startratio", WholeRatio(effect.startratio));
     if (effect.endratio != -1.0f)
-        WriteXmlTextElement("endratio", IntToString(WholeRatio(effect.endratio)));
+        WriteXmlIntElement("endratio", WholeRatio(effect.endratio));
     if (effect.reverse)
         WriteXmlTextElement("reverse", "TRUE");
 }

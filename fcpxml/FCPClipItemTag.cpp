@@ -107,7 +107,7 @@ void FCPClipItemTag::WriteClipItem()
     WriteInOut();
     WriteStartEnd();
     if (stillframeoffset >= 0)
-        WriteXmlTextElement("stillframeoffset", IntToString(stillframeoffset));
+        WriteXmlIntElement("stillframeoffset", stillframeoffset);
     for (const SubclipInfo& info : subclipinfos)
         WriteSubclipInfo(info);
     WriteXmlTextElement("pixelaspectratio", pixelaspectratio);
@@ -120,7 +120,7 @@ void FCPClipItemTag::WriteClipItem()
         WriteXmlTextElement("alphareverse", "TRUE");
     WriteMasterIds();
     if (syncoffset != -1)
-        WriteXmlTextElement("syncoffset", IntToString(syncoffset));
+        WriteXmlIntElement("syncoffset", syncoffset);
     WriteLoggingInfo(logginginfo);
     WriteLabels(labels);
     WriteComments(comments);

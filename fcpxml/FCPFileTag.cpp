@@ -4,7 +4,6 @@
 
 #include "config/ImportPreferences.h"
 #include "config/MediaSettings.h"
-#include "fcpxml/NumberText.h"
 #include "fcpxml/XmlWriter.h"
 #include "records/MobSourceInfo.h"
 
@@ -213,7 +212,7 @@ void FCPFileTag::WriteFile()
     if (!mediaSource.empty())
         WriteXmlTextElement("mediaSource", mediaSource);
     WriteRate(rate);
-    WriteXmlTextElement("duration", IntToString(duration));
+    WriteXmlIntElement("duration", duration);
     WriteFileTimecodes();
     WriteMedia();
     WriteXmlContainerClose("file");

@@ -1,6 +1,5 @@
 #include "fcpxml/KeyframeInfo.h"
 
-#include "fcpxml/NumberText.h"
 #include "fcpxml/XmlWriter.h"
 
 namespace {
@@ -26,7 +25,7 @@ void WriteFlagIfSet(const char* name, bool flag)
 void WriteKeyframe(const KeyframeInfo& keyframe)
 {
     WriteXmlContainer("keyframe", [&] {
-        WriteXmlTextElement("when", IntToString(keyframe.when));
+        WriteXmlIntElement("when", keyframe.when);
         for (const ValueInfo& value : keyframe.values)
             WriteValue(value);
         WriteHandles("inbez", keyframe.inbez);

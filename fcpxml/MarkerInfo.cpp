@@ -3,7 +3,6 @@
 #include <cmath>
 
 #include "fcpxml/MarkerColorTables.h"
-#include "fcpxml/NumberText.h"
 #include "fcpxml/XmlWriter.h"
 
 namespace {
@@ -58,7 +57,7 @@ void WriteMarker(const MarkerInfo& marker)
         WriteTextOrEmpty("comment", marker.comment);
         for (const ColorInfo& color : marker.colors)
             WriteXmlContainer("color", [&] { WriteColor(color); });
-        WriteXmlTextElement("in", IntToString(marker.in));
-        WriteXmlTextElement("out", IntToString(marker.out));
+        WriteXmlIntElement("in", marker.in);
+        WriteXmlIntElement("out", marker.out);
     });
 }

@@ -1,6 +1,5 @@
 #include "fcpxml/OutputGroupInfo.h"
 
-#include "fcpxml/NumberText.h"
 #include "fcpxml/XmlWriter.h"
 
 OutputGroupInfo MakeDefaultOutputGroup(int downmix) { return OutputGroupInfo{1, 2, downmix, {1, 2}}; }
@@ -10,12 +9,12 @@ void WriteOutputs(const std::vector<OutputGroupInfo>& groups)
     WriteXmlContainer("outputs", [&] {
         for (const OutputGroupInfo& group : groups) {
             WriteXmlContainer("group", [&] {
-                WriteXmlTextElement("index", IntToString(group.index));
-                WriteXmlTextElement("numchannels", IntToString(group.numchannels));
-                WriteXmlTextElement("downmix", IntToString(group.downmix));
+                WriteXmlIntElement("index", group.index);
+                WriteXmlIntElement("numchannels", group.numchannels);
+                WriteXmlIntElement("downmix", group.downmix);
                 for (int channel : group.channels)
                     WriteXmlContainer("channel",
-                                      [&] { WriteXmlTextElement("index", IntToString(channel)); });
+                                      [&] { WriteXmlIntElement("index", channel); });
             });
         }
     });

@@ -2,7 +2,6 @@
 
 #include "config/MediaSettings.h"
 #include "config/Timecode.h"
-#include "fcpxml/NumberText.h"
 #include "fcpxml/XmlWriter.h"
 
 RateInfo::RateInfo()
@@ -22,6 +21,6 @@ void WriteRate(const RateInfo& rate)
 {
     WriteXmlContainer("rate", [&] {
         WriteXmlTextElement("ntsc", BoolToText(rate.ntsc));
-        WriteXmlTextElement("timebase", IntToString(rate.timebase));
+        WriteXmlIntElement("timebase", rate.timebase);
     });
 }

@@ -1,7 +1,6 @@
 #include "fcpxml/SampleCharacteristics.h"
 
 #include "config/MediaSettings.h"
-#include "fcpxml/NumberText.h"
 #include "fcpxml/XmlWriter.h"
 
 namespace {
@@ -55,17 +54,17 @@ SampleCharacteristicsInfo InitAudioSampleCharacteristics(int depth, int samplera
 void WriteAudioSampleCharacteristics(const SampleCharacteristicsInfo& info)
 {
     WriteXmlContainerOpen("samplecharacteristics");
-    WriteXmlTextElement("depth", IntToString(info.depth));
-    WriteXmlTextElement("samplerate", IntToString(info.samplerate));
+    WriteXmlIntElement("depth", info.depth);
+    WriteXmlIntElement("samplerate", info.samplerate);
     WriteXmlContainerClose("samplecharacteristics");
 }
 
 void WriteFrameSize(const SampleCharacteristicsInfo& info)
 {
     if (info.width != -1)
-        WriteXmlTextElement("width", IntToString(info.width));
+        WriteXmlIntElement("width", info.width);
     if (info.height != -1)
-        WriteXmlTextElement("height", IntToString(info.height));
+        WriteXmlIntElement("height", info.height);
 }
 
 void WriteVideoSampleCharacteristics(const SampleCharacteristicsInfo& info)
@@ -73,7 +72,7 @@ void WriteVideoSampleCharacteristics(const SampleCharacteristicsInfo& info)
     WriteXmlTextElement("anamorphic", BoolToText(info.anamorphic));
     WriteXmlTextElement("pixelaspectratio", info.pixelaspectratio);
     WriteXmlTextElement("fielddominance", info.fielddominance);
-    WriteXmlTextElement("colordepth", IntToString(info.colordepth));
+    WriteXmlIntElement("colordepth", info.colordepth);
     for (const CodecInfo& codec : info.codecs)
         WriteCodec(codec);
 }

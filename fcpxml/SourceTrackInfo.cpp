@@ -1,6 +1,5 @@
 #include "fcpxml/SourceTrackInfo.h"
 
-#include "fcpxml/NumberText.h"
 #include "fcpxml/XmlWriter.h"
 
 void WriteSourceTrack(const SourceTrackInfo& track)
@@ -8,6 +7,6 @@ void WriteSourceTrack(const SourceTrackInfo& track)
     WriteXmlContainer("sourcetrack", [&] {
         WriteXmlTextElement("mediatype", MediaTypeName(track.mediatype));
         if (track.mediatype == 1)
-            WriteXmlTextElement("trackindex", IntToString(track.trackindex));
+            WriteXmlIntElement("trackindex", track.trackindex);
     });
 }

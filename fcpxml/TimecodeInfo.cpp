@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "fcpxml/NumberText.h"
 #include "fcpxml/XmlWriter.h"
 
 void TimecodeInfo::SetFromTimecode(const Timecode& tc)
@@ -43,7 +42,7 @@ void WriteTimecode(TimecodeInfo& tc)
         if (!tc.text.empty())
             WriteXmlTextElement("string", tc.text);
         if (tc.frame != -1)
-            WriteXmlTextElement("frame", IntToString(tc.frame));
+            WriteXmlIntElement("frame", tc.frame);
         if (!tc.source.empty())
             WriteXmlTextElement("source", tc.source);
         if (!tc.displayformat.empty())

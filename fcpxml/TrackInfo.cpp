@@ -1,7 +1,6 @@
 #include "fcpxml/TrackInfo.h"
 
 #include "fcpxml/FCPSequenceTag.h"
-#include "fcpxml/NumberText.h"
 #include "fcpxml/XmlWriter.h"
 
 namespace {
@@ -33,6 +32,6 @@ void WriteTrack(const TrackInfo& track)
         WriteXmlTextElement("enabled", BoolToText(track.enabled));
         WriteXmlTextElement("locked", BoolToText(track.locked));
         if (track.outputchannelindex != -1 && track.mediaType == 1)
-            WriteXmlTextElement("outputchannelindex", IntToString(track.outputchannelindex));
+            WriteXmlIntElement("outputchannelindex", track.outputchannelindex);
     });
 }

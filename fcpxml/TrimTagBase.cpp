@@ -1,6 +1,5 @@
 #include "fcpxml/TrimTagBase.h"
 
-#include "fcpxml/NumberText.h"
 #include "fcpxml/XmlWriter.h"
 
 namespace {
@@ -9,16 +8,16 @@ bool UnderTransition(const TransitionEdge& edge) { return edge.length != -1 && e
 
 }  // namespace
 
-void TrimTagBase::WriteDuration() const { WriteXmlTextElement("duration", IntToString(duration)); }
+void TrimTagBase::WriteDuration() const { WriteXmlIntElement("duration", duration); }
 
 void TrimTagBase::WriteInOut() const
 {
-    WriteXmlTextElement("in", IntToString(in));
-    WriteXmlTextElement("out", IntToString(out));
+    WriteXmlIntElement("in", in);
+    WriteXmlIntElement("out", out);
 }
 
 void TrimTagBase::WriteStartEnd() const
 {
-    WriteXmlTextElement("start", IntToString(UnderTransition(startTransition) ? -1 : start));
-    WriteXmlTextElement("end", IntToString(UnderTransition(endTransition) ? -1 : end));
+    WriteXmlIntElement("start", UnderTransition(startTransition) ? -1 : start);
+    WriteXmlIntElement("end", UnderTransition(endTransition) ? -1 : end);
 }

@@ -1,13 +1,12 @@
 #include "fcpxml/ValueEntryInfo.h"
 
-#include "fcpxml/NumberText.h"
 #include "fcpxml/XmlWriter.h"
 
 void WriteValueEntry(const ValueEntryInfo& entry)
 {
     WriteXmlContainer("valueentry", [&] {
         WriteXmlTextElement("name", entry.name);
-        WriteXmlTextElement("value", IntToString(entry.value));
+        WriteXmlIntElement("value", entry.value);
     });
 }
 

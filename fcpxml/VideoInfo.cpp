@@ -1,6 +1,5 @@
 #include "fcpxml/VideoInfo.h"
 
-#include "fcpxml/NumberText.h"
 #include "fcpxml/XmlWriter.h"
 
 VideoInfo::VideoInfo(const MediaSettings& settings) { formats.emplace_back(2, settings); }
@@ -13,13 +12,13 @@ void WriteVideo(const VideoInfo& video)
         for (const TrackInfo& track : video.tracks)
             WriteTrack(track);
         if (video.tracks.empty() && video.duration != -1)
-            WriteXmlTextElement("duration", IntToString(video.duration));
+            WriteXmlIntElement("duration", video.duration);
         if (video.stillframe)
             WriteXmlTextElement("stillframe", "TRUE");
         if (!video.alphatype.empty() && video.alphatype != "none")
             WriteXmlTextElement("alphatype", video.alphatype);
         if (video.stillframe)
-            WriteXmlTextElement("layerindex", IntToString(video.layerindex));
+            WriteXmlIntElement("layerindex", video.layerindex);
         for (const SampleCharacteristicsInfo& sample : video.samplecharacteristics)
             WriteXmlContainer("samplecharacteristics", [&] { WriteFrameSize(sample); });
     });

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <cstddef>
+#include <cstring>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -30,24 +32,36 @@ private:
 
 // Collects the bytes and passes them on to another sink in large blocks, so a document of many small
 // writes reaches the file in few of them. Whatever it holds goes on at Flush and when it is destroyed.
-class BufferedXmlSink : public XmlSink {
+class BufferedXmlSink final : public XmlSink {
 public:
-    explicit BufferedXmlSink(XmlSink& next) : next_(next) {}
+    explicit BufferedXmlSink(XmlSink& next) : next_(next), block_(new char[kBlockSize]) {}
     ~BufferedXmlSink() override { Flush(); }
     BufferedXmlSink(const BufferedXmlSink&) = delete;
     BufferedXmlSink& operator=(const BufferedXmlSink&) = delete;
     void Write(const char* data, std::size_t size) override
     {
-        pending_.append(data, size);
-        if (pending_.size() >= kBlockSize)
-            Flush();
+        if (size <= kBlockSize - used_) {
+            std::memcpy(block_.get() + used_, data, size);
+            used_ += size;
+        } else {
+            PassOn(data, size);
+        }
     }
     void Flush();
+    // Room for size more bytes in the block, or null when it has less; Commit(size) then takes the size
+    // bytes written there.
+    char* Room(std::size_t size) { return size <= kBlockSize - used_ ? block_.get() + used_ : nullptr; }
+    void Commit(std::size_t size) { used_ += size; }
 
 private:
+    // Sends what the block holds, then the bytes that did not fit: straight on when they would fill a
+    // block of their own, into the emptied block otherwise.
+    void PassOn(const char* data, std::size_t size);
+
     static constexpr std::size_t kBlockSize = 64 * 1024;
     XmlSink& next_;
-    std::string pending_;
+    std::unique_ptr<char[]> block_;
+    std::size_t used_ = 0;
 };
 
 // Sends the primitives' output to sink while the object lives; the previous sink comes back after.
@@ -78,32 +92,34 @@ void WriteXmlIndent();
 // A line feed.
 void WriteXmlNewline();
 // "<name>" when open is set, "</name>" otherwise; no indent, no newline.
-void WriteXmlTag(const char* name, bool open);
+void WriteXmlTag(std::string_view name, bool open);
 // The escaped text; a null pointer writes nothing.
 void WriteXmlText(const char* text);
 void WriteXmlText(const std::string& text);
 // Indent, <name id="escaped id">, newline; then one level deeper.
-void WriteXmlIdOpenTag(const char* id, const char* name);
+void WriteXmlIdOpenTag(const char* id, std::string_view name);
 // Indent, <name id="escaped id"/>, newline; the depth does not change.
-void WriteXmlIdRefTag(const char* id, const char* name);
+void WriteXmlIdRefTag(const char* id, std::string_view name);
 // Indent, <name>text</name> with the text unescaped, newline.
-void WriteXmlRawElement(const char* name, const char* text);
+void WriteXmlRawElement(std::string_view name, const char* text);
 // Indent, <name/>, newline.
-void WriteXmlEmptyElement(const char* name);
+void WriteXmlEmptyElement(std::string_view name);
 
 // A text element: indent, <name>, the escaped value, </name>, newline.
-void WriteXmlTextElement(const char* name, const char* value);
-void WriteXmlTextElement(const char* name, const std::string& value);
+void WriteXmlTextElement(std::string_view name, const char* value);
+void WriteXmlTextElement(std::string_view name, const std::string& value);
+// A text element holding the number in plain decimal, as IntToString writes it.
+void WriteXmlIntElement(std::string_view name, int value);
 
 // A container element: WriteXmlContainerOpen, the children, WriteXmlContainerClose. An element with an
 // id attribute opens with WriteXmlIdOpenTag instead and closes the same way.
 // Indent, <name>, newline; then one level deeper.
-void WriteXmlContainerOpen(const char* name);
+void WriteXmlContainerOpen(std::string_view name);
 // One level up; then indent, </name>, newline.
-void WriteXmlContainerClose(const char* name);
+void WriteXmlContainerClose(std::string_view name);
 
 template <typename Children>
-void WriteXmlContainer(const char* name, Children&& children)
+void WriteXmlContainer(std::string_view name, Children&& children)
 {
     WriteXmlContainerOpen(name);
     children();

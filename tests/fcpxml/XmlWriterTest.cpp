@@ -1,6 +1,7 @@
 #include "fcpxml/XmlWriter.h"
 
 #include <functional>
+#include <limits>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -19,6 +20,14 @@ std::string Capture(int depth, const std::function<void()>& write, int depthAfte
     EXPECT_EQ(XmlIndentDepth, depthAfter);
     XmlIndentDepth = 0;
     return sink.text();
+}
+
+std::string Repeat(const std::string& text, int times)
+{
+    std::string out;
+    for (int i = 0; i < times; ++i)
+        out += text;
+    return out;
 }
 
 struct WriteCase {
@@ -52,7 +61,25 @@ TEST(XmlWriter, PrimitivesAndCompositionsWriteExactBytes)
         {"empty element", 2, [] { WriteXmlEmptyElement("enabled"); }, "\t\t<enabled/>\n", 2},
         {"text element", 2, [] { WriteXmlTextElement("size", "a<b"); }, "\t\t<size>a&lt;b</size>\n", 2},
         {"text element empty", 1, [] { WriteXmlTextElement("name", std::string()); }, "\t<name></name>\n", 1},
+        {"text element mixed", 0, [] { WriteXmlTextElement("n", std::string("ab caf\xC3\xA9 & \xFF\x01z")); },
+         "<n>ab caf\xC3\xA9 &amp; \xEF\xBF\xBDz</n>\n", 0},
         {"text element entity", 0, [] { WriteXmlTextElement("n", std::string("&amp;")); }, "<n>&amp;amp;</n>\n", 0},
+        // A text element's value ends at a NUL; plain text drops it and goes on.
+        {"text element NUL", 0, [] { WriteXmlTextElement("n", std::string("a\xC3\0<", 4)); }, "<n>a\xEF\xBF\xBD</n>\n", 0},
+        {"text NUL", 0, [] { WriteXmlText(std::string("a\0<", 3)); }, "a&lt;", 0},
+        // Lines longer than the writer's own room reach the sink whole and in order.
+        {"long text element", 1, [] { WriteXmlTextElement("n", std::string(300, '<') + "x"); },
+         "\t<n>" + Repeat("&lt;", 300) + "x</n>\n", 1},
+        {"deep container", 600, [] { WriteXmlContainerOpen("c"); }, std::string(600, '\t') + "<c>\n", 601},
+        {"int element", 1, [] { WriteXmlIntElement("in", 1234); }, "\t<in>1234</in>\n", 1},
+        {"int element negative", 0, [] { WriteXmlIntElement("start", -1); }, "<start>-1</start>\n", 0},
+        {"int element extremes", 0,
+         [] {
+             WriteXmlIntElement("a", 0);
+             WriteXmlIntElement("b", std::numeric_limits<int>::min());
+             WriteXmlIntElement("c", std::numeric_limits<int>::max());
+         },
+         "<a>0</a>\n<b>-2147483648</b>\n<c>2147483647</c>\n", 0},
         {"container", 1,
          [] {
              WriteXmlContainer("rate", [] {
@@ -72,6 +99,40 @@ TEST(XmlWriter, PrimitivesAndCompositionsWriteExactBytes)
     };
     for (const auto& c : cases)
         EXPECT_EQ(Capture(c.depth, c.write, c.depthAfter), c.expected) << c.label;
+}
+
+// Every length of name, value and indentation around the sizes the writer copies in different ways
+// arrives whole, both through a plain sink and through a buffered one.
+TEST(XmlWriter, PiecesOfEveryLengthArriveWhole)
+{
+    std::string expected;
+    const auto writeAll = [&expected](bool record) {
+        for (int n = 1; n <= 40; ++n) {
+            std::string text;
+            for (int i = 0; i < n; ++i)
+                text += static_cast<char>('a' + i % 26);
+            XmlIndentDepth = n;
+            WriteXmlTextElement(text, text);
+            WriteXmlEmptyElement(text);
+            if (record)
+                expected += std::string(n, '\t') + "<" + text + ">" + text + "</" + text + ">\n" +
+                            std::string(n, '\t') + "<" + text + "/>\n";
+        }
+        XmlIndentDepth = 0;
+    };
+    XmlStringSink plain;
+    {
+        ScopedXmlSink redirect(plain);
+        writeAll(true);
+    }
+    EXPECT_EQ(plain.text(), expected);
+    XmlStringSink file;
+    {
+        BufferedXmlSink buffered(file);
+        ScopedXmlSink redirect(buffered);
+        writeAll(false);
+    }
+    EXPECT_EQ(file.text(), expected);
 }
 
 TEST(XmlWriter, EscapeXmlText)
@@ -127,6 +188,25 @@ TEST(XmlWriter, SinksNestAndRestore)
     EXPECT_EQ(inner.text(), "2");
 }
 
+TEST(XmlWriter, BufferedSinksNestWithOthersAndRestore)
+{
+    XmlStringSink file;
+    XmlStringSink inner;
+    {
+        BufferedXmlSink buffered(file);
+        ScopedXmlSink a(buffered);
+        WriteXmlEmptyElement("a");
+        {
+            ScopedXmlSink b(inner);
+            WriteXmlEmptyElement("b");
+        }
+        WriteXmlTextElement("c", "1");
+        EXPECT_EQ(file.text(), "");  // still held in the block
+    }
+    EXPECT_EQ(file.text(), "<a/>\n<c>1</c>\n");
+    EXPECT_EQ(inner.text(), "<b/>\n");
+}
+
 // Counts the writes that reach it.
 class CountingSink : public XmlStringSink {
 public:
@@ -164,6 +244,15 @@ TEST(XmlWriter, BufferedSinkPassesTheBytesOnInBlocksAndAtTheEnd)
         buffered.Write("", 0);
     }
     EXPECT_EQ(file.text(), expected + "ab");
+    // A write larger than a block follows what is held, in order.
+    const std::string large(100 * 1024, 'x');
+    {
+        BufferedXmlSink buffered(file);
+        buffered.Write("cd", 2);
+        buffered.Write(large.data(), large.size());
+        buffered.Write("ef", 2);
+    }
+    EXPECT_EQ(file.text(), expected + "ab" + "cd" + large + "ef");
 }
 
 TEST(XmlWriter, WithoutRedirectionTheBytesGoToTheOutputFile)
