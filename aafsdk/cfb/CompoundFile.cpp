@@ -478,6 +478,77 @@ AafResult CompoundFile::ReadStream(std::uint32_t id, std::vector<std::uint8_t>* 
     return kResultSuccess;
 }
 
+bool CompoundFile::ContiguousOffset(const Chain& chain, std::uint64_t size, std::uint64_t* offset) const
+{
+    const auto bytes = file_->bytes();
+    std::uint64_t start = 0, end = 0;  // the stretch so far, as file offsets
+    bool first = true;
+    std::uint64_t left = size;
+    auto extend = [&](std::uint64_t at, std::uint64_t length) {
+        if (first) {
+            start = end = at;
+            first = false;
+        }
+        if (at != end)
+            return false;
+        end += length;
+        return true;
+    };
+    for (std::uint32_t r = chain.runBegin; r < chain.runEnd && left > 0; ++r) {
+        const Run& run = runs_[r];
+        if (!chain.mini) {
+            const std::uint64_t length = std::min<std::uint64_t>(left, std::uint64_t{run.count} << sectorShift_);
+            if (!extend((std::uint64_t{run.first} + 1) << sectorShift_, length))
+                return false;
+            left -= length;
+            continue;
+        }
+        std::uint64_t at = std::uint64_t{run.first} << kMiniSectorShift;
+        std::uint64_t length = std::min<std::uint64_t>(left, std::uint64_t{run.count} << kMiniSectorShift);
+        while (length > 0) {
+            const std::uint64_t index = at >> sectorShift_;
+            const std::uint64_t within = at & (sectorSize_ - 1);
+            if (index >= miniStreamSectors_.size())
+                return false;
+            const std::uint64_t piece = std::min<std::uint64_t>(length, sectorSize_ - within);
+            if (!extend(((std::uint64_t{miniStreamSectors_[index]} + 1) << sectorShift_) + within, piece))
+                return false;
+            at += piece;
+            length -= piece;
+            left -= piece;
+        }
+    }
+    if (left != 0 || end > bytes.size())
+        return false;
+    *offset = start;
+    return true;
+}
+
+AafResult CompoundFile::ViewStream(std::uint32_t id, std::vector<std::uint8_t>* scratch,
+                                   std::span<const std::uint8_t>* out) const
+{
+    if (id >= entries_.size() || entries_[id].type != CfbEntryType::Stream)
+        return kResultReadFailure;
+    const CfbEntry& entry = entries_[id];
+    if (entry.size == 0) {
+        *out = {};
+        return kResultSuccess;
+    }
+    const Chain& chain = chains_[id];
+    if (!chain.ok)
+        return kResultReadFailure;
+    std::uint64_t offset = 0;
+    if (ContiguousOffset(chain, entry.size, &offset)) {
+        *out = file_->bytes().subspan(static_cast<std::size_t>(offset), static_cast<std::size_t>(entry.size));
+        return kResultSuccess;
+    }
+    const AafResult read = ReadStream(id, scratch);
+    if (!Succeeded(read))
+        return read;
+    *out = *scratch;
+    return kResultSuccess;
+}
+
 std::string Utf16ToUtf8(std::u16string_view text)
 {
     // Written in place into the longest the text can take (3 bytes a unit; a pair of 2 units takes 4),

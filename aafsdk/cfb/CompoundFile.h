@@ -60,6 +60,10 @@ public:
 
     // Reads a whole stream, bounded by the file; kResultReadFailure on a damaged chain.
     [[nodiscard]] AafResult ReadStream(std::uint32_t id, std::vector<std::uint8_t>* out) const;
+    // The same bytes without a copy where the stream lies in one stretch of the file (most small
+    // streams do); otherwise copied into scratch. The view lives as long as the file or scratch.
+    [[nodiscard]] AafResult ViewStream(std::uint32_t id, std::vector<std::uint8_t>* scratch,
+                                       std::span<const std::uint8_t>* out) const;
 
     std::span<const std::uint8_t> fileBytes() const { return file_->bytes(); }
 
@@ -90,6 +94,8 @@ private:
                 std::vector<std::uint32_t>& owner, std::uint32_t entry, std::vector<std::uint32_t>* chain) const;
     void AddRuns(const std::vector<std::uint32_t>& chain, std::size_t count, Chain* out);
     bool CopySectors(std::uint32_t sector, std::uint64_t offset, std::size_t length, std::uint8_t* out) const;
+    // Where a stream's bytes lie in the file, when in one stretch: true with its file offset.
+    bool ContiguousOffset(const Chain& chain, std::uint64_t size, std::uint64_t* offset) const;
 
     std::unique_ptr<FileBytes> file_;
     std::vector<CfbEntry> entries_;
