@@ -549,24 +549,31 @@ AafResult CompoundFile::ViewStream(std::uint32_t id, std::vector<std::uint8_t>* 
     return kResultSuccess;
 }
 
-std::string Utf16ToUtf8(std::u16string_view text)
+namespace {
+
+// Code units from unitAt(0..count), written in place into the longest the text can take (3 bytes a
+// unit; a pair of 2 units takes 4), then cut to what was written: names and strings are read by
+// the thousand.
+template <class UnitAt>
+std::string EncodeUtf8(std::size_t count, UnitAt unitAt)
 {
-    // Written in place into the longest the text can take (3 bytes a unit; a pair of 2 units takes 4),
-    // then cut to what was written: names and strings are read by the thousand.
-    std::string out(text.size() * 3, '\0');
+    std::string out(count * 3, '\0');
     char* p = out.data();
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        char32_t c = text[i];
+    for (std::size_t i = 0; i < count; ++i) {
+        char32_t c = unitAt(i);
         if (c < 0x80) {
             *p++ = static_cast<char>(c);
             continue;
         }
-        if (c >= 0xd800 && c <= 0xdbff && i + 1 < text.size() && text[i + 1] >= 0xdc00 && text[i + 1] <= 0xdfff) {
-            c = 0x10000 + ((c - 0xd800) << 10) + (text[i + 1] - 0xdc00);
-            ++i;
-        } else if (c >= 0xd800 && c <= 0xdfff) {
-            c = 0xfffd;
+        if (c >= 0xd800 && c <= 0xdbff && i + 1 < count) {
+            const char32_t next = unitAt(i + 1);
+            if (next >= 0xdc00 && next <= 0xdfff) {
+                c = 0x10000 + ((c - 0xd800) << 10) + (next - 0xdc00);
+                ++i;
+            }
         }
+        if (c >= 0xd800 && c <= 0xdfff)
+            c = 0xfffd;
         if (c < 0x800) {
             *p++ = static_cast<char>(0xc0 | c >> 6);
             *p++ = static_cast<char>(0x80 | (c & 0x3f));
@@ -583,6 +590,20 @@ std::string Utf16ToUtf8(std::u16string_view text)
     }
     out.resize(static_cast<std::size_t>(p - out.data()));
     return out;
+}
+
+}  // namespace
+
+std::string Utf16ToUtf8(std::u16string_view text)
+{
+    return EncodeUtf8(text.size(), [text](std::size_t i) { return char32_t{text[i]}; });
+}
+
+std::string Utf16LeToUtf8(std::span<const std::uint8_t> bytes)
+{
+    return EncodeUtf8(bytes.size() / 2, [bytes](std::size_t i) {
+        return static_cast<char32_t>(bytes[2 * i] | bytes[2 * i + 1] << 8);
+    });
 }
 
 std::u16string Utf8ToUtf16(std::string_view text)

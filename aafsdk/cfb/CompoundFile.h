@@ -118,6 +118,8 @@ private:
 
 // UTF-16 to UTF-8 (lone surrogates become U+FFFD).
 std::string Utf16ToUtf8(std::u16string_view text);
+// The same for UTF-16LE text as stored, two bytes a unit (a last odd byte is ignored).
+std::string Utf16LeToUtf8(std::span<const std::uint8_t> bytes);
 // UTF-8 to UTF-16, for names the model keeps as UTF-8 (malformed sequences become U+FFFD).
 std::u16string Utf8ToUtf16(std::string_view text);
 
