@@ -81,6 +81,7 @@ private:
 std::uint64_t DivideRoundingUp(std::uint64_t value, std::uint64_t by) { return value / by + (value % by != 0); }
 
 // Directory names: UTF-16LE, the byte count including the NUL, at most 32 characters in all.
+// Appended to out; false (out as it was) when malformed.
 bool DecodeEntryName(std::span<const std::uint8_t> field, std::uint16_t byteCount, std::u16string* out)
 {
     if (byteCount < 2 || byteCount > field.size() || byteCount % 2 != 0)
@@ -88,17 +89,33 @@ bool DecodeEntryName(std::span<const std::uint8_t> field, std::uint16_t byteCoun
     const std::size_t chars = byteCount / 2 - 1;
     if ((field[2 * chars] | field[2 * chars + 1]) != 0)
         return false;
-    out->resize(chars);
-    char16_t* name = out->data();
+    char16_t name[32];
     for (std::size_t i = 0; i < chars; ++i) {
         const char16_t c = static_cast<char16_t>(field[2 * i] | field[2 * i + 1] << 8);
-        if (c == 0) {
-            out->clear();
+        if (c == 0)
             return false;
-        }
         name[i] = c;
     }
+    out->append(name, chars);
     return true;
+}
+
+// Of children sharing a name, the first in the tree's order is the one found: a stable sort, by
+// insertion for the few children most storages have.
+void SortByName(std::uint32_t* first, std::uint32_t* last, const std::vector<CfbEntry>& entries)
+{
+    auto before = [&entries](std::uint32_t a, std::uint32_t b) { return NameBefore(entries[a].name, entries[b].name); };
+    if (last - first > 32) {
+        std::stable_sort(first, last, before);
+        return;
+    }
+    for (std::uint32_t* i = first + (first != last); i < last; ++i) {
+        const std::uint32_t value = *i;
+        std::uint32_t* j = i;
+        for (; j > first && before(value, *(j - 1)); --j)
+            *j = *(j - 1);
+        *j = value;
+    }
 }
 
 }  // namespace
@@ -287,12 +304,16 @@ AafResult CompoundFile::LoadDirectory(std::vector<Links>* links)
     entries_.resize(chain.size() * perSector);
     chains_.resize(entries_.size());
     links->resize(entries_.size());
-    std::vector<std::uint8_t> sector(sectorSize_);
+    // Where each name starts in names_: the views are made once it has stopped growing.
+    std::vector<std::size_t> nameStart(entries_.size() + 1, 0);
+    const auto bytes = file_->bytes();
     for (std::size_t s = 0; s < chain.size(); ++s) {
-        if (!CopySectors(chain[s], 0, sectorSize_, sector.data()))
+        const std::uint64_t at = (static_cast<std::uint64_t>(chain[s]) + 1) * sectorSize_;
+        if (at > bytes.size() || sectorSize_ > bytes.size() - at)
             return kResultReadFailure;
+        const auto sector = bytes.subspan(static_cast<std::size_t>(at), sectorSize_);
         for (std::size_t e = 0; e < perSector; ++e) {
-            ByteReader reader(std::span<const std::uint8_t>(sector).subspan(e * kEntrySize, kEntrySize));
+            ByteReader reader(sector.subspan(e * kEntrySize, kEntrySize));
             CfbEntry& entry = entries_[s * perSector + e];
             std::span<const std::uint8_t> nameField, clsid;
             std::uint16_t nameBytes = 0;
@@ -304,7 +325,8 @@ AafResult CompoundFile::LoadDirectory(std::vector<Links>* links)
                 !reader.U32(&state) || !reader.Skip(16) || !reader.U32(&start) || !reader.U64(&size))
                 return kResultReadFailure;
             const bool known = type == 1 || type == 2 || type == 5;
-            if (!known || !DecodeEntryName(nameField, nameBytes, &entry.name)) {
+            nameStart[s * perSector + e] = names_.size();
+            if (!known || !DecodeEntryName(nameField, nameBytes, &names_)) {
                 entry.type = CfbEntryType::Unused;
             } else {
                 entry.type = static_cast<CfbEntryType>(type);
@@ -315,6 +337,9 @@ AafResult CompoundFile::LoadDirectory(std::vector<Links>* links)
             (*links)[s * perSector + e] = {left, right, child};
         }
     }
+    nameStart.back() = names_.size();
+    for (std::size_t i = 0; i < entries_.size(); ++i)
+        entries_[i].name = std::u16string_view(names_).substr(nameStart[i], nameStart[i + 1] - nameStart[i]);
     if (entries_[0].type != CfbEntryType::Root)
         return kResultReadFailure;
     return kResultSuccess;
@@ -329,10 +354,13 @@ AafResult CompoundFile::WalkDirectory(const std::vector<Links>& links)
     visited[0] = true;
     std::vector<std::uint32_t> storages{0};
     std::vector<std::uint32_t> stack;
+    // Each entry is a child at most once, so the lists never outgrow this and the spans hold.
+    children_.reserve(count);
+    childrenByName_.reserve(count);
     while (!storages.empty()) {
         const std::uint32_t storage = storages.back();
         storages.pop_back();
-        std::vector<std::uint32_t> children;
+        const std::size_t first = children_.size();
         // In-order walk of the storage's tree of children, without recursion.
         std::uint32_t node = links[storage][kChild];
         stack.clear();
@@ -349,7 +377,7 @@ AafResult CompoundFile::WalkDirectory(const std::vector<Links>& links)
             CfbEntry& entry = entries_[node];
             if (entry.type == CfbEntryType::Storage || entry.type == CfbEntryType::Stream) {
                 entry.parent = storage;
-                children.push_back(node);
+                children_.push_back(node);
                 if (entry.type == CfbEntryType::Storage) {
                     entry.size = 0;
                     storages.push_back(node);
@@ -357,13 +385,11 @@ AafResult CompoundFile::WalkDirectory(const std::vector<Links>& links)
             }
             node = links[node][kRight];
         }
-        std::vector<std::uint32_t> byName = children;
-        // Of children sharing a name, the first in the tree's order is the one found.
-        std::stable_sort(byName.begin(), byName.end(), [this](std::uint32_t a, std::uint32_t b) {
-            return NameBefore(entries_[a].name, entries_[b].name);
-        });
-        entries_[storage].children = std::move(children);
-        entries_[storage].childrenByName = std::move(byName);
+        const std::size_t size = children_.size() - first;
+        childrenByName_.insert(childrenByName_.end(), children_.begin() + std::ptrdiff_t(first), children_.end());
+        SortByName(childrenByName_.data() + first, childrenByName_.data() + first + size, entries_);
+        entries_[storage].children = std::span<const std::uint32_t>(children_).subspan(first, size);
+        entries_[storage].childrenByName = std::span<const std::uint32_t>(childrenByName_).subspan(first, size);
     }
     // Entries the tree does not reach are not part of the file's contents.
     for (std::uint32_t i = 1; i < count; ++i)

@@ -6,6 +6,7 @@
 #include <memory>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "aafsdk/stored/Auid.h"
@@ -28,15 +29,16 @@ enum class CfbEntryType : std::uint8_t { Unused = 0, Storage = 1, Stream = 2, Ro
 
 inline constexpr std::uint32_t kNoEntry = 0xffffffffu;
 
+// Names and child lists are views into the compound file that holds the entry.
 struct CfbEntry {
-    std::u16string name;
+    std::u16string_view name;
     CfbEntryType type = CfbEntryType::Unused;
     Auid clsid;
     std::uint64_t size = 0;         // streams only
     std::uint32_t startSector = 0;  // streams only
     std::uint32_t parent = kNoEntry;
-    std::vector<std::uint32_t> children;  // storages: entry numbers in directory tree order
-    std::vector<std::uint32_t> childrenByName;  // the same, sorted by name, for FindChild
+    std::span<const std::uint32_t> children;  // storages: entry numbers in directory tree order
+    std::span<const std::uint32_t> childrenByName;  // the same, sorted by name, for FindChild
 };
 
 // A read-only compound file. Open checks the header, loads the FAT, mini FAT and directory, resolves
@@ -99,6 +101,9 @@ private:
 
     std::unique_ptr<FileBytes> file_;
     std::vector<CfbEntry> entries_;
+    std::u16string names_;  // every entry's name, end to end
+    std::vector<std::uint32_t> children_;  // every storage's children, end to end
+    std::vector<std::uint32_t> childrenByName_;
     std::vector<Chain> chains_;  // by entry
     std::vector<Run> runs_;
     std::vector<std::uint32_t> fat_;

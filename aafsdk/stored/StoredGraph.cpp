@@ -96,7 +96,7 @@ public:
     }
 
 private:
-    void Damage(ObjectId owner, const std::u16string& name, AafResult code, std::string what)
+    void Damage(ObjectId owner, std::u16string_view name, AafResult code, std::string what)
     {
         std::string path = graph_.Path(owner);
         if (owner != kNoObject && !name.empty()) {

@@ -111,7 +111,7 @@ TEST(Cfb, BothSectorSizesReadTheSameTree)
         EXPECT_EQ(file->entry(header).clsid.ToString(), "0d010101-0000-0000-0000-000000000000");
         std::vector<std::u16string> names;
         for (std::uint32_t child : file->entry(header).children)
-            names.push_back(file->entry(child).name);
+            names.emplace_back(file->entry(child).name);
         EXPECT_EQ(names, (std::vector<std::u16string>{u"big", u"empty", u"properties"}));
         EXPECT_EQ(Read(*file, header, u"properties"), Pattern(300, 1));
         EXPECT_EQ(Read(*file, header, u"big"), Pattern(10000, 2));
