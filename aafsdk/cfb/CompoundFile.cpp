@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <bit>
 #include <cerrno>
 #include <cstring>
 
@@ -89,14 +90,23 @@ bool DecodeEntryName(std::span<const std::uint8_t> field, std::uint16_t byteCoun
     const std::size_t chars = byteCount / 2 - 1;
     if ((field[2 * chars] | field[2 * chars + 1]) != 0)
         return false;
-    char16_t name[32];
-    for (std::size_t i = 0; i < chars; ++i) {
-        const char16_t c = static_cast<char16_t>(field[2 * i] | field[2 * i + 1] << 8);
-        if (c == 0)
-            return false;
-        name[i] = c;
+    const std::size_t at = out->size();
+    out->resize(at + chars);
+    char16_t* name = out->data() + at;
+    if constexpr (std::endian::native == std::endian::little) {
+        std::memcpy(name, field.data(), chars * 2);
+    } else {
+        for (std::size_t i = 0; i < chars; ++i)
+            name[i] = static_cast<char16_t>(field[2 * i] | field[2 * i + 1] << 8);
     }
-    out->append(name, chars);
+    // Only the terminator may be NUL: checked without a branch a unit.
+    bool nul = false;
+    for (std::size_t i = 0; i < chars; ++i)
+        nul |= name[i] == 0;
+    if (nul) {
+        out->resize(at);
+        return false;
+    }
     return true;
 }
 
