@@ -101,6 +101,10 @@ ObjectModel::ObjectModel() : ObjectModel(Unlinked{})
 
 ObjectModel::ObjectModel(Unlinked)
 {
+    // Room for the built-in rows and a file's usual additions, so the maps are not rehashed as they fill.
+    classById_.reserve(BaselineClasses().size() + 64);
+    typeById_.reserve(BaselineTypes().size() + 64);
+    propertyById_.reserve(BaselineProperties().size() + 256);
     for (const auto& row : BaselineClasses()) {
         ClassDef& c = classes_.emplace_back();
         c.id = row.auid;
