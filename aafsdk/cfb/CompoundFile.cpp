@@ -463,7 +463,8 @@ std::uint32_t CompoundFile::FindChild(std::uint32_t storage, std::u16string_view
     const auto& byName = entries_[storage].childrenByName;
     auto it = std::lower_bound(byName.begin(), byName.end(), name,
                                [this](std::uint32_t a, std::u16string_view n) { return NameBefore(entries_[a].name, n); });
-    if (it == byName.end() || entries_[*it].name != name)
+    // Not before the name, so equal exactly when the name is not before it either.
+    if (it == byName.end() || NameBefore(name, entries_[*it].name))
         return kNoEntry;
     return *it;
 }
