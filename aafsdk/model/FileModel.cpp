@@ -1,6 +1,7 @@
 #include "aafsdk/model/FileModel.h"
 
 #include <algorithm>
+#include <cstring>
 #include <optional>
 
 #include "aafsdk/cfb/CompoundFile.h"
@@ -180,11 +181,6 @@ std::optional<std::vector<std::int64_t>> ReadInt64Array(const StoredObject& o, s
         result.push_back(static_cast<std::int64_t>(v));
     }
     return result;
-}
-
-std::string KeyString(const PropertyKey& key)
-{
-    return std::string(reinterpret_cast<const char*>(key.bytes.data()), key.size);
 }
 
 std::string Hex16(std::uint16_t v)
@@ -459,8 +455,21 @@ void FileModel::IndexWeakTargets()
             continue;
         t.set = set;
         for (const auto& e : set->elements)
-            t.byKey.emplace(KeyString(e.key), e.object);
+            t.byKey.emplace(e.key, e.object);
     }
+}
+
+std::size_t FileModel::KeyHash::operator()(const PropertyKey& key) const noexcept
+{
+    // Eight bytes at a time, mixed; the bytes past the key's size do not count.
+    std::uint64_t h = key.size;
+    for (std::size_t at = 0; at < key.size; at += 8) {
+        std::uint64_t word = 0;
+        std::memcpy(&word, key.bytes.data() + at, std::min<std::size_t>(8, key.size - at));
+        h = (h ^ word) * 0x9e3779b97f4a7c15ull;
+        h ^= h >> 29;
+    }
+    return static_cast<std::size_t>(h);
 }
 
 WeakTarget FileModel::Resolve(const WeakReference& reference) const
@@ -471,7 +480,7 @@ WeakTarget FileModel::Resolve(const WeakReference& reference) const
         return target;
     const TargetSet& t = targets_[reference.tag];
     if (t.set && t.set->keyPid == reference.keyPid) {
-        const auto it = t.byKey.find(KeyString(reference.key));
+        const auto it = t.byKey.find(reference.key);
         if (it != t.byKey.end())
             target.object = it->second;
     }
