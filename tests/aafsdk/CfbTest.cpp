@@ -1,7 +1,9 @@
 // The compound-file reader: header checks, both sector sizes, FAT, DIFAT, mini stream, the
 // directory walk, and every kind of damage taking an error path.
 
+#include <algorithm>
 #include <functional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -74,12 +76,16 @@ AafResult OpenAndReadAll(const std::string& bytes)
                 pending.push_back(child);
                 continue;
             }
-            std::vector<std::uint8_t> content;
+            std::vector<std::uint8_t> content, scratch;
+            std::span<const std::uint8_t> view;
             result = file->ReadStream(child, &content);
+            // The view without a copy fails where the read does, and holds the same bytes otherwise.
+            EXPECT_EQ(file->ViewStream(child, &scratch, &view), result);
             if (!aafsdk::Succeeded(result))
                 return result;
             if (content.size() != file->entry(child).size)
                 return aafsdk::kResultReadFailure;
+            EXPECT_TRUE(std::equal(content.begin(), content.end(), view.begin(), view.end()));
         }
     }
     return aafsdk::kResultSuccess;
