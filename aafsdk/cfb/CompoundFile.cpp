@@ -408,17 +408,35 @@ AafResult CompoundFile::WalkDirectory(const std::vector<Links>& links)
     return kResultSuccess;
 }
 
-void CompoundFile::AddRuns(const std::vector<std::uint32_t>& chain, std::size_t count, Chain* out)
+bool CompoundFile::FollowRuns(const std::vector<std::uint32_t>& table, std::uint32_t start, std::uint32_t units,
+                              std::vector<std::uint32_t>& owner, std::uint32_t entry, std::uint64_t needed, Chain* out)
 {
-    out->runBegin = static_cast<std::uint32_t>(runs_.size());
-    for (std::size_t i = 0; i < count; ++i) {
-        if (runs_.size() > out->runBegin && runs_.back().first + runs_.back().count == chain[i])
-            ++runs_.back().count;
-        else
-            runs_.push_back({chain[i], 1});
+    // As Follow, but the first needed units go straight into runs; a chain that fails or falls
+    // short leaves no runs behind (its units stay claimed, as Follow leaves them).
+    const std::size_t begin = runs_.size();
+    std::uint64_t taken = 0;
+    for (std::uint32_t at = start; at != kEndOfChain; at = table[at]) {
+        if (at >= kMaxRegularSector || at >= units || at >= table.size() || owner[at] != kOwnerFree) {
+            runs_.resize(begin);
+            return false;
+        }
+        owner[at] = entry;
+        if (taken < needed) {
+            if (runs_.size() > begin && runs_.back().first + runs_.back().count == at)
+                ++runs_.back().count;
+            else
+                runs_.push_back({at, 1});
+        }
+        ++taken;
     }
+    if (taken < needed) {
+        runs_.resize(begin);
+        return false;
+    }
+    out->runBegin = static_cast<std::uint32_t>(begin);
     out->runEnd = static_cast<std::uint32_t>(runs_.size());
     out->ok = true;
+    return true;
 }
 
 void CompoundFile::ResolveStreamChains()
@@ -448,11 +466,11 @@ void CompoundFile::ResolveStreamChains()
         const std::uint64_t available = result.mini ? miniOwner.size() : sectorCount_;
         if (needed > available)
             continue;  // longer than the (mini) stream that would hold it
-        const bool followed =
-            result.mini ? Follow(miniFat_, entry.startSector, static_cast<std::uint32_t>(miniOwner.size()), miniOwner, id, &chain)
-                        : Follow(fat_, entry.startSector, sectorCount_, fatOwner_, id, &chain);
-        if (followed && chain.size() >= needed)
-            AddRuns(chain, static_cast<std::size_t>(needed), &result);
+        if (result.mini)
+            FollowRuns(miniFat_, entry.startSector, static_cast<std::uint32_t>(miniOwner.size()), miniOwner, id, needed,
+                       &result);
+        else
+            FollowRuns(fat_, entry.startSector, sectorCount_, fatOwner_, id, needed, &result);
     }
 }
 

@@ -94,7 +94,10 @@ private:
     // end of chain, a unit out of range or already claimed (a cycle or a cross-link).
     bool Follow(const std::vector<std::uint32_t>& table, std::uint32_t start, std::uint32_t units,
                 std::vector<std::uint32_t>& owner, std::uint32_t entry, std::vector<std::uint32_t>* chain) const;
-    void AddRuns(const std::vector<std::uint32_t>& chain, std::size_t count, Chain* out);
+    // Follow for a stream: its first needed units become runs in out; false (and no runs) when the
+    // chain is damaged or shorter than needed.
+    bool FollowRuns(const std::vector<std::uint32_t>& table, std::uint32_t start, std::uint32_t units,
+                    std::vector<std::uint32_t>& owner, std::uint32_t entry, std::uint64_t needed, Chain* out);
     bool CopySectors(std::uint32_t sector, std::uint64_t offset, std::size_t length, std::uint8_t* out) const;
     // Where a stream's bytes lie in the file, when in one stretch: true with its file offset.
     bool ContiguousOffset(const Chain& chain, std::uint64_t size, std::uint64_t* offset) const;
