@@ -1,6 +1,8 @@
 #pragma once
 
+#include <bit>
 #include <cstddef>
+#include <cstring>
 #include <cstdint>
 #include <span>
 
@@ -78,13 +80,40 @@ private:
         if (remaining() < n)
             return false;
         std::uint64_t v = 0;
-        for (std::size_t i = 0; i < n; ++i) {
-            const std::size_t at = bigEndian_ ? pos_ + i : pos_ + n - 1 - i;
-            v = v << 8 | bytes_[at];
+        if (n == 2 || n == 4 || n == 8) {
+            // Whole words where the host's order allows: every parse goes through here.
+            const std::uint8_t* at = bytes_.data() + pos_;
+            if (n == 2)
+                v = Load<std::uint16_t>(at);
+            else if (n == 4)
+                v = Load<std::uint32_t>(at);
+            else
+                v = Load<std::uint64_t>(at);
+        } else {
+            for (std::size_t i = 0; i < n; ++i) {
+                const std::size_t at = bigEndian_ ? pos_ + i : pos_ + n - 1 - i;
+                v = v << 8 | bytes_[at];
+            }
         }
         pos_ += n;
         *out = v;
         return true;
+    }
+
+    template <class Word>
+    Word Load(const std::uint8_t* at) const
+    {
+        Word w;
+        std::memcpy(&w, at, sizeof w);
+        if ((std::endian::native == std::endian::big) != bigEndian_) {
+            if constexpr (sizeof w == 2)
+                w = __builtin_bswap16(w);
+            else if constexpr (sizeof w == 4)
+                w = __builtin_bswap32(w);
+            else
+                w = __builtin_bswap64(w);
+        }
+        return w;
     }
 
     std::span<const std::uint8_t> bytes_;

@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <bit>
 #include <cerrno>
 #include <cstring>
 
@@ -81,6 +82,7 @@ private:
 std::uint64_t DivideRoundingUp(std::uint64_t value, std::uint64_t by) { return value / by + (value % by != 0); }
 
 // Directory names: UTF-16LE, the byte count including the NUL, at most 32 characters in all.
+// Appended to out; false (out as it was) when malformed.
 bool DecodeEntryName(std::span<const std::uint8_t> field, std::uint16_t byteCount, std::u16string* out)
 {
     if (byteCount < 2 || byteCount > field.size() || byteCount % 2 != 0)
@@ -88,17 +90,42 @@ bool DecodeEntryName(std::span<const std::uint8_t> field, std::uint16_t byteCoun
     const std::size_t chars = byteCount / 2 - 1;
     if ((field[2 * chars] | field[2 * chars + 1]) != 0)
         return false;
-    out->resize(chars);
-    char16_t* name = out->data();
-    for (std::size_t i = 0; i < chars; ++i) {
-        const char16_t c = static_cast<char16_t>(field[2 * i] | field[2 * i + 1] << 8);
-        if (c == 0) {
-            out->clear();
-            return false;
-        }
-        name[i] = c;
+    const std::size_t at = out->size();
+    out->resize(at + chars);
+    char16_t* name = out->data() + at;
+    if constexpr (std::endian::native == std::endian::little) {
+        std::memcpy(name, field.data(), chars * 2);
+    } else {
+        for (std::size_t i = 0; i < chars; ++i)
+            name[i] = static_cast<char16_t>(field[2 * i] | field[2 * i + 1] << 8);
+    }
+    // Only the terminator may be NUL: checked without a branch a unit.
+    bool nul = false;
+    for (std::size_t i = 0; i < chars; ++i)
+        nul |= name[i] == 0;
+    if (nul) {
+        out->resize(at);
+        return false;
     }
     return true;
+}
+
+// Of children sharing a name, the first in the tree's order is the one found: a stable sort, by
+// insertion for the few children most storages have.
+void SortByName(std::uint32_t* first, std::uint32_t* last, const std::vector<CfbEntry>& entries)
+{
+    auto before = [&entries](std::uint32_t a, std::uint32_t b) { return NameBefore(entries[a].name, entries[b].name); };
+    if (last - first > 32) {
+        std::stable_sort(first, last, before);
+        return;
+    }
+    for (std::uint32_t* i = first + (first != last); i < last; ++i) {
+        const std::uint32_t value = *i;
+        std::uint32_t* j = i;
+        for (; j > first && before(value, *(j - 1)); --j)
+            *j = *(j - 1);
+        *j = value;
+    }
 }
 
 }  // namespace
@@ -287,12 +314,16 @@ AafResult CompoundFile::LoadDirectory(std::vector<Links>* links)
     entries_.resize(chain.size() * perSector);
     chains_.resize(entries_.size());
     links->resize(entries_.size());
-    std::vector<std::uint8_t> sector(sectorSize_);
+    // Where each name starts in names_: the views are made once it has stopped growing.
+    std::vector<std::size_t> nameStart(entries_.size() + 1, 0);
+    const auto bytes = file_->bytes();
     for (std::size_t s = 0; s < chain.size(); ++s) {
-        if (!CopySectors(chain[s], 0, sectorSize_, sector.data()))
+        const std::uint64_t at = (static_cast<std::uint64_t>(chain[s]) + 1) * sectorSize_;
+        if (at > bytes.size() || sectorSize_ > bytes.size() - at)
             return kResultReadFailure;
+        const auto sector = bytes.subspan(static_cast<std::size_t>(at), sectorSize_);
         for (std::size_t e = 0; e < perSector; ++e) {
-            ByteReader reader(std::span<const std::uint8_t>(sector).subspan(e * kEntrySize, kEntrySize));
+            ByteReader reader(sector.subspan(e * kEntrySize, kEntrySize));
             CfbEntry& entry = entries_[s * perSector + e];
             std::span<const std::uint8_t> nameField, clsid;
             std::uint16_t nameBytes = 0;
@@ -304,7 +335,8 @@ AafResult CompoundFile::LoadDirectory(std::vector<Links>* links)
                 !reader.U32(&state) || !reader.Skip(16) || !reader.U32(&start) || !reader.U64(&size))
                 return kResultReadFailure;
             const bool known = type == 1 || type == 2 || type == 5;
-            if (!known || !DecodeEntryName(nameField, nameBytes, &entry.name)) {
+            nameStart[s * perSector + e] = names_.size();
+            if (!known || !DecodeEntryName(nameField, nameBytes, &names_)) {
                 entry.type = CfbEntryType::Unused;
             } else {
                 entry.type = static_cast<CfbEntryType>(type);
@@ -315,6 +347,9 @@ AafResult CompoundFile::LoadDirectory(std::vector<Links>* links)
             (*links)[s * perSector + e] = {left, right, child};
         }
     }
+    nameStart.back() = names_.size();
+    for (std::size_t i = 0; i < entries_.size(); ++i)
+        entries_[i].name = std::u16string_view(names_).substr(nameStart[i], nameStart[i + 1] - nameStart[i]);
     if (entries_[0].type != CfbEntryType::Root)
         return kResultReadFailure;
     return kResultSuccess;
@@ -329,10 +364,13 @@ AafResult CompoundFile::WalkDirectory(const std::vector<Links>& links)
     visited[0] = true;
     std::vector<std::uint32_t> storages{0};
     std::vector<std::uint32_t> stack;
+    // Each entry is a child at most once, so the lists never outgrow this and the spans hold.
+    children_.reserve(count);
+    childrenByName_.reserve(count);
     while (!storages.empty()) {
         const std::uint32_t storage = storages.back();
         storages.pop_back();
-        std::vector<std::uint32_t> children;
+        const std::size_t first = children_.size();
         // In-order walk of the storage's tree of children, without recursion.
         std::uint32_t node = links[storage][kChild];
         stack.clear();
@@ -349,7 +387,7 @@ AafResult CompoundFile::WalkDirectory(const std::vector<Links>& links)
             CfbEntry& entry = entries_[node];
             if (entry.type == CfbEntryType::Storage || entry.type == CfbEntryType::Stream) {
                 entry.parent = storage;
-                children.push_back(node);
+                children_.push_back(node);
                 if (entry.type == CfbEntryType::Storage) {
                     entry.size = 0;
                     storages.push_back(node);
@@ -357,13 +395,11 @@ AafResult CompoundFile::WalkDirectory(const std::vector<Links>& links)
             }
             node = links[node][kRight];
         }
-        std::vector<std::uint32_t> byName = children;
-        // Of children sharing a name, the first in the tree's order is the one found.
-        std::stable_sort(byName.begin(), byName.end(), [this](std::uint32_t a, std::uint32_t b) {
-            return NameBefore(entries_[a].name, entries_[b].name);
-        });
-        entries_[storage].children = std::move(children);
-        entries_[storage].childrenByName = std::move(byName);
+        const std::size_t size = children_.size() - first;
+        childrenByName_.insert(childrenByName_.end(), children_.begin() + std::ptrdiff_t(first), children_.end());
+        SortByName(childrenByName_.data() + first, childrenByName_.data() + first + size, entries_);
+        entries_[storage].children = std::span<const std::uint32_t>(children_).subspan(first, size);
+        entries_[storage].childrenByName = std::span<const std::uint32_t>(childrenByName_).subspan(first, size);
     }
     // Entries the tree does not reach are not part of the file's contents.
     for (std::uint32_t i = 1; i < count; ++i)
@@ -372,17 +408,35 @@ AafResult CompoundFile::WalkDirectory(const std::vector<Links>& links)
     return kResultSuccess;
 }
 
-void CompoundFile::AddRuns(const std::vector<std::uint32_t>& chain, std::size_t count, Chain* out)
+bool CompoundFile::FollowRuns(const std::vector<std::uint32_t>& table, std::uint32_t start, std::uint32_t units,
+                              std::vector<std::uint32_t>& owner, std::uint32_t entry, std::uint64_t needed, Chain* out)
 {
-    out->runBegin = static_cast<std::uint32_t>(runs_.size());
-    for (std::size_t i = 0; i < count; ++i) {
-        if (runs_.size() > out->runBegin && runs_.back().first + runs_.back().count == chain[i])
-            ++runs_.back().count;
-        else
-            runs_.push_back({chain[i], 1});
+    // As Follow, but the first needed units go straight into runs; a chain that fails or falls
+    // short leaves no runs behind (its units stay claimed, as Follow leaves them).
+    const std::size_t begin = runs_.size();
+    std::uint64_t taken = 0;
+    for (std::uint32_t at = start; at != kEndOfChain; at = table[at]) {
+        if (at >= kMaxRegularSector || at >= units || at >= table.size() || owner[at] != kOwnerFree) {
+            runs_.resize(begin);
+            return false;
+        }
+        owner[at] = entry;
+        if (taken < needed) {
+            if (runs_.size() > begin && runs_.back().first + runs_.back().count == at)
+                ++runs_.back().count;
+            else
+                runs_.push_back({at, 1});
+        }
+        ++taken;
     }
+    if (taken < needed) {
+        runs_.resize(begin);
+        return false;
+    }
+    out->runBegin = static_cast<std::uint32_t>(begin);
     out->runEnd = static_cast<std::uint32_t>(runs_.size());
     out->ok = true;
+    return true;
 }
 
 void CompoundFile::ResolveStreamChains()
@@ -412,11 +466,11 @@ void CompoundFile::ResolveStreamChains()
         const std::uint64_t available = result.mini ? miniOwner.size() : sectorCount_;
         if (needed > available)
             continue;  // longer than the (mini) stream that would hold it
-        const bool followed =
-            result.mini ? Follow(miniFat_, entry.startSector, static_cast<std::uint32_t>(miniOwner.size()), miniOwner, id, &chain)
-                        : Follow(fat_, entry.startSector, sectorCount_, fatOwner_, id, &chain);
-        if (followed && chain.size() >= needed)
-            AddRuns(chain, static_cast<std::size_t>(needed), &result);
+        if (result.mini)
+            FollowRuns(miniFat_, entry.startSector, static_cast<std::uint32_t>(miniOwner.size()), miniOwner, id, needed,
+                       &result);
+        else
+            FollowRuns(fat_, entry.startSector, sectorCount_, fatOwner_, id, needed, &result);
     }
 }
 
@@ -427,7 +481,8 @@ std::uint32_t CompoundFile::FindChild(std::uint32_t storage, std::u16string_view
     const auto& byName = entries_[storage].childrenByName;
     auto it = std::lower_bound(byName.begin(), byName.end(), name,
                                [this](std::uint32_t a, std::u16string_view n) { return NameBefore(entries_[a].name, n); });
-    if (it == byName.end() || entries_[*it].name != name)
+    // Not before the name, so equal exactly when the name is not before it either.
+    if (it == byName.end() || NameBefore(name, entries_[*it].name))
         return kNoEntry;
     return *it;
 }
@@ -478,24 +533,102 @@ AafResult CompoundFile::ReadStream(std::uint32_t id, std::vector<std::uint8_t>* 
     return kResultSuccess;
 }
 
-std::string Utf16ToUtf8(std::u16string_view text)
+bool CompoundFile::ContiguousOffset(const Chain& chain, std::uint64_t size, std::uint64_t* offset) const
 {
-    // Written in place into the longest the text can take (3 bytes a unit; a pair of 2 units takes 4),
-    // then cut to what was written: names and strings are read by the thousand.
-    std::string out(text.size() * 3, '\0');
+    const auto bytes = file_->bytes();
+    std::uint64_t start = 0, end = 0;  // the stretch so far, as file offsets
+    bool first = true;
+    std::uint64_t left = size;
+    auto extend = [&](std::uint64_t at, std::uint64_t length) {
+        if (first) {
+            start = end = at;
+            first = false;
+        }
+        if (at != end)
+            return false;
+        end += length;
+        return true;
+    };
+    for (std::uint32_t r = chain.runBegin; r < chain.runEnd && left > 0; ++r) {
+        const Run& run = runs_[r];
+        if (!chain.mini) {
+            const std::uint64_t length = std::min<std::uint64_t>(left, std::uint64_t{run.count} << sectorShift_);
+            if (!extend((std::uint64_t{run.first} + 1) << sectorShift_, length))
+                return false;
+            left -= length;
+            continue;
+        }
+        std::uint64_t at = std::uint64_t{run.first} << kMiniSectorShift;
+        std::uint64_t length = std::min<std::uint64_t>(left, std::uint64_t{run.count} << kMiniSectorShift);
+        while (length > 0) {
+            const std::uint64_t index = at >> sectorShift_;
+            const std::uint64_t within = at & (sectorSize_ - 1);
+            if (index >= miniStreamSectors_.size())
+                return false;
+            const std::uint64_t piece = std::min<std::uint64_t>(length, sectorSize_ - within);
+            if (!extend(((std::uint64_t{miniStreamSectors_[index]} + 1) << sectorShift_) + within, piece))
+                return false;
+            at += piece;
+            length -= piece;
+            left -= piece;
+        }
+    }
+    if (left != 0 || end > bytes.size())
+        return false;
+    *offset = start;
+    return true;
+}
+
+AafResult CompoundFile::ViewStream(std::uint32_t id, std::vector<std::uint8_t>* scratch,
+                                   std::span<const std::uint8_t>* out) const
+{
+    if (id >= entries_.size() || entries_[id].type != CfbEntryType::Stream)
+        return kResultReadFailure;
+    const CfbEntry& entry = entries_[id];
+    if (entry.size == 0) {
+        *out = {};
+        return kResultSuccess;
+    }
+    const Chain& chain = chains_[id];
+    if (!chain.ok)
+        return kResultReadFailure;
+    std::uint64_t offset = 0;
+    if (ContiguousOffset(chain, entry.size, &offset)) {
+        *out = file_->bytes().subspan(static_cast<std::size_t>(offset), static_cast<std::size_t>(entry.size));
+        return kResultSuccess;
+    }
+    const AafResult read = ReadStream(id, scratch);
+    if (!Succeeded(read))
+        return read;
+    *out = *scratch;
+    return kResultSuccess;
+}
+
+namespace {
+
+// Code units from unitAt(0..count), written in place into the longest the text can take (3 bytes a
+// unit; a pair of 2 units takes 4), then cut to what was written: names and strings are read by
+// the thousand.
+template <class UnitAt>
+std::string EncodeUtf8(std::size_t count, UnitAt unitAt)
+{
+    std::string out(count * 3, '\0');
     char* p = out.data();
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        char32_t c = text[i];
+    for (std::size_t i = 0; i < count; ++i) {
+        char32_t c = unitAt(i);
         if (c < 0x80) {
             *p++ = static_cast<char>(c);
             continue;
         }
-        if (c >= 0xd800 && c <= 0xdbff && i + 1 < text.size() && text[i + 1] >= 0xdc00 && text[i + 1] <= 0xdfff) {
-            c = 0x10000 + ((c - 0xd800) << 10) + (text[i + 1] - 0xdc00);
-            ++i;
-        } else if (c >= 0xd800 && c <= 0xdfff) {
-            c = 0xfffd;
+        if (c >= 0xd800 && c <= 0xdbff && i + 1 < count) {
+            const char32_t next = unitAt(i + 1);
+            if (next >= 0xdc00 && next <= 0xdfff) {
+                c = 0x10000 + ((c - 0xd800) << 10) + (next - 0xdc00);
+                ++i;
+            }
         }
+        if (c >= 0xd800 && c <= 0xdfff)
+            c = 0xfffd;
         if (c < 0x800) {
             *p++ = static_cast<char>(0xc0 | c >> 6);
             *p++ = static_cast<char>(0x80 | (c & 0x3f));
@@ -512,6 +645,20 @@ std::string Utf16ToUtf8(std::u16string_view text)
     }
     out.resize(static_cast<std::size_t>(p - out.data()));
     return out;
+}
+
+}  // namespace
+
+std::string Utf16ToUtf8(std::u16string_view text)
+{
+    return EncodeUtf8(text.size(), [text](std::size_t i) { return char32_t{text[i]}; });
+}
+
+std::string Utf16LeToUtf8(std::span<const std::uint8_t> bytes)
+{
+    return EncodeUtf8(bytes.size() / 2, [bytes](std::size_t i) {
+        return static_cast<char32_t>(bytes[2 * i] | bytes[2 * i + 1] << 8);
+    });
 }
 
 std::u16string Utf8ToUtf16(std::string_view text)

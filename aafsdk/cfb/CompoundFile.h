@@ -6,6 +6,7 @@
 #include <memory>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "aafsdk/stored/Auid.h"
@@ -28,15 +29,16 @@ enum class CfbEntryType : std::uint8_t { Unused = 0, Storage = 1, Stream = 2, Ro
 
 inline constexpr std::uint32_t kNoEntry = 0xffffffffu;
 
+// Names and child lists are views into the compound file that holds the entry.
 struct CfbEntry {
-    std::u16string name;
+    std::u16string_view name;
     CfbEntryType type = CfbEntryType::Unused;
     Auid clsid;
     std::uint64_t size = 0;         // streams only
     std::uint32_t startSector = 0;  // streams only
     std::uint32_t parent = kNoEntry;
-    std::vector<std::uint32_t> children;  // storages: entry numbers in directory tree order
-    std::vector<std::uint32_t> childrenByName;  // the same, sorted by name, for FindChild
+    std::span<const std::uint32_t> children;  // storages: entry numbers in directory tree order
+    std::span<const std::uint32_t> childrenByName;  // the same, sorted by name, for FindChild
 };
 
 // A read-only compound file. Open checks the header, loads the FAT, mini FAT and directory, resolves
@@ -60,6 +62,10 @@ public:
 
     // Reads a whole stream, bounded by the file; kResultReadFailure on a damaged chain.
     [[nodiscard]] AafResult ReadStream(std::uint32_t id, std::vector<std::uint8_t>* out) const;
+    // The same bytes without a copy where the stream lies in one stretch of the file (most small
+    // streams do); otherwise copied into scratch. The view lives as long as the file or scratch.
+    [[nodiscard]] AafResult ViewStream(std::uint32_t id, std::vector<std::uint8_t>* scratch,
+                                       std::span<const std::uint8_t>* out) const;
 
     std::span<const std::uint8_t> fileBytes() const { return file_->bytes(); }
 
@@ -88,11 +94,19 @@ private:
     // end of chain, a unit out of range or already claimed (a cycle or a cross-link).
     bool Follow(const std::vector<std::uint32_t>& table, std::uint32_t start, std::uint32_t units,
                 std::vector<std::uint32_t>& owner, std::uint32_t entry, std::vector<std::uint32_t>* chain) const;
-    void AddRuns(const std::vector<std::uint32_t>& chain, std::size_t count, Chain* out);
+    // Follow for a stream: its first needed units become runs in out; false (and no runs) when the
+    // chain is damaged or shorter than needed.
+    bool FollowRuns(const std::vector<std::uint32_t>& table, std::uint32_t start, std::uint32_t units,
+                    std::vector<std::uint32_t>& owner, std::uint32_t entry, std::uint64_t needed, Chain* out);
     bool CopySectors(std::uint32_t sector, std::uint64_t offset, std::size_t length, std::uint8_t* out) const;
+    // Where a stream's bytes lie in the file, when in one stretch: true with its file offset.
+    bool ContiguousOffset(const Chain& chain, std::uint64_t size, std::uint64_t* offset) const;
 
     std::unique_ptr<FileBytes> file_;
     std::vector<CfbEntry> entries_;
+    std::u16string names_;  // every entry's name, end to end
+    std::vector<std::uint32_t> children_;  // every storage's children, end to end
+    std::vector<std::uint32_t> childrenByName_;
     std::vector<Chain> chains_;  // by entry
     std::vector<Run> runs_;
     std::vector<std::uint32_t> fat_;
@@ -112,6 +126,8 @@ private:
 
 // UTF-16 to UTF-8 (lone surrogates become U+FFFD).
 std::string Utf16ToUtf8(std::u16string_view text);
+// The same for UTF-16LE text as stored, two bytes a unit (a last odd byte is ignored).
+std::string Utf16LeToUtf8(std::span<const std::uint8_t> bytes);
 // UTF-8 to UTF-16, for names the model keeps as UTF-8 (malformed sequences become U+FFFD).
 std::u16string Utf8ToUtf16(std::string_view text);
 

@@ -23,6 +23,7 @@ std::u16string Widen(std::string_view ascii)
 
 DefinitionDictionary::DefinitionDictionary()
 {
+    builtin_.reserve(BaselineDefinitions().size());
     for (const auto& row : BaselineDefinitions()) {
         Definition& d = definitions_.emplace_back();
         d.kind = row.kind;

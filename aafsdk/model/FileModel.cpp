@@ -1,6 +1,7 @@
 #include "aafsdk/model/FileModel.h"
 
 #include <algorithm>
+#include <cstring>
 #include <optional>
 
 #include "aafsdk/cfb/CompoundFile.h"
@@ -83,34 +84,55 @@ std::optional<Auid> ReadAuid(const StoredObject& o, std::uint16_t pid)
     return Auid::FromBytes(p->value);
 }
 
-// NUL-terminated UTF-16 strings placed end to end (one for a String).
-std::optional<std::vector<std::u16string>> ReadStrings(const StoredObject& o, std::uint16_t pid)
+// NUL-terminated UTF-16 strings placed end to end (one for a String): calls each(bytes) for each,
+// its UTF-16LE bytes without the terminator; false when the bytes do not end with a terminator.
+template <class Each>
+bool SplitStrings(const StoredProperty* p, Each each)
 {
-    const StoredProperty* p = o.Find(pid);
     if (!IsData(p) || p->value.size() % 2 != 0)
-        return std::nullopt;
-    std::vector<std::u16string> result;
-    std::u16string current;
-    for (std::size_t i = 0; i < p->value.size(); i += 2) {
-        const char16_t c = char16_t(p->value[i] | p->value[i + 1] << 8);
-        if (c == 0) {
-            result.push_back(std::move(current));
-            current.clear();
-        } else {
-            current.push_back(c);
+        return false;
+    const std::span<const std::uint8_t> bytes = p->value;
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < bytes.size(); i += 2) {
+        if ((bytes[i] | bytes[i + 1]) == 0) {
+            each(bytes.subspan(start, i - start));
+            start = i + 2;
         }
     }
-    if (!current.empty())
-        return std::nullopt;  // no terminator
+    return start == bytes.size();  // else no terminator
+}
+
+std::optional<std::vector<std::string>> ReadStrings(const StoredObject& o, std::uint16_t pid)
+{
+    std::vector<std::string> result;
+    if (!SplitStrings(o.Find(pid), [&](std::span<const std::uint8_t> text) { result.push_back(Utf16LeToUtf8(text)); }))
+        return std::nullopt;
     return result;
 }
 
-std::optional<std::u16string> ReadString(const StoredObject& o, std::uint16_t pid)
+// A single string, straight to UTF-8.
+std::optional<std::string> ReadString(const StoredObject& o, std::uint16_t pid)
 {
-    auto strings = ReadStrings(o, pid);
-    if (!strings || strings->size() != 1)
+    const StoredProperty* p = o.Find(pid);
+    std::span<const std::uint8_t> only;
+    std::size_t count = 0;
+    if (!SplitStrings(p, [&](std::span<const std::uint8_t> text) { only = text, ++count; }) || count != 1)
         return std::nullopt;
-    return std::move(strings->front());
+    return Utf16LeToUtf8(only);
+}
+
+// A single string kept as UTF-16.
+std::optional<std::u16string> ReadString16(const StoredObject& o, std::uint16_t pid)
+{
+    const StoredProperty* p = o.Find(pid);
+    std::span<const std::uint8_t> only;
+    std::size_t count = 0;
+    if (!SplitStrings(p, [&](std::span<const std::uint8_t> text) { only = text, ++count; }) || count != 1)
+        return std::nullopt;
+    std::u16string text(only.size() / 2, u'\0');
+    for (std::size_t i = 0; i < text.size(); ++i)
+        text[i] = static_cast<char16_t>(only[2 * i] | only[2 * i + 1] << 8);
+    return text;
 }
 
 std::optional<Auid> WeakKey(const StoredObject& o, std::uint16_t pid)
@@ -159,16 +181,6 @@ std::optional<std::vector<std::int64_t>> ReadInt64Array(const StoredObject& o, s
         result.push_back(static_cast<std::int64_t>(v));
     }
     return result;
-}
-
-std::string Narrow(const std::u16string& text)
-{
-    return Utf16ToUtf8(text);
-}
-
-std::string KeyString(const PropertyKey& key)
-{
-    return std::string(reinterpret_cast<const char*>(key.bytes.data()), key.size);
 }
 
 std::string Hex16(std::uint16_t v)
@@ -253,7 +265,7 @@ void FileModel::ReadMetaDictionary()
     for (ObjectId id : elements(kPidClassDefinitions)) {
         const StoredObject& o = graph_.object(id);
         const auto auid = ReadAuid(o, kPidIdentification);
-        const auto name = ReadString(o, kPidName);
+        auto name = ReadString(o, kPidName);
         const auto parent = WeakKey(o, kPidParentClass);
         if (!auid || !name || !parent) {
             notes_.push_back("a class definition without identification, name or parent is skipped: " + graph_.Path(id));
@@ -261,8 +273,8 @@ void FileModel::ReadMetaDictionary()
         }
         FileClassDefinition c;
         c.id = *auid;
-        c.name = Narrow(*name);
-        c.description = Narrow(ReadString(o, kPidDescription).value_or(u""));
+        c.name = std::move(*name);
+        c.description = ReadString(o, kPidDescription).value_or(std::string());
         c.parentId = *parent;
         c.concrete = ReadUnsigned(o, kPidIsConcrete, 1).value_or(0) != 0;
         if (const StoredProperty* props = o.Find(kPidProperties)) {
@@ -273,7 +285,7 @@ void FileModel::ReadMetaDictionary()
                 const auto pid = ReadUnsigned(po, kPidLocalIdentification, 2);
                 const auto pauid = ReadAuid(po, kPidIdentification);
                 const auto ptype = ReadAuid(po, kPidPropertyType);
-                const auto pname = ReadString(po, kPidName);
+                auto pname = ReadString(po, kPidName);
                 if (!pid || !pauid || !ptype || !pname) {
                     notes_.push_back("a property definition without pid, identification, type or name is skipped: " +
                                      graph_.Path(e.object));
@@ -281,8 +293,8 @@ void FileModel::ReadMetaDictionary()
                 }
                 FilePropertyDefinition p;
                 p.id = *pauid;
-                p.name = Narrow(*pname);
-                p.description = Narrow(ReadString(po, kPidDescription).value_or(u""));
+                p.name = std::move(*pname);
+                p.description = ReadString(po, kPidDescription).value_or(std::string());
                 p.typeId = *ptype;
                 p.pid = static_cast<std::uint16_t>(*pid);
                 p.optional = ReadUnsigned(po, kPidIsOptional, 1).value_or(1) != 0;
@@ -305,20 +317,20 @@ void FileModel::ReadMetaDictionary()
         const StoredObject& o = graph_.object(id);
         TypeDef t;
         const auto auid = ReadAuid(o, kPidIdentification);
-        const auto name = ReadString(o, kPidName);
+        auto name = ReadString(o, kPidName);
         if (!auid || !name || !TypeCategoryOfClass(o.classId, &t.category)) {
             notes_.push_back("a type definition without identification, name or known meta-class is skipped: " +
                              graph_.Path(id));
             continue;
         }
         t.id = *auid;
-        t.name = Narrow(*name);
-        t.description = Narrow(ReadString(o, kPidDescription).value_or(u""));
+        t.name = std::move(*name);
+        t.description = ReadString(o, kPidDescription).value_or(std::string());
         bool ok = true;
         auto need = [&ok](auto&& value) {
             if (!value)
                 ok = false;
-            return value ? *value : std::decay_t<decltype(*value)>{};
+            return value ? std::move(*value) : std::decay_t<decltype(*value)>{};
         };
         switch (t.category) {
         case TypeCategory::Integer:
@@ -343,19 +355,19 @@ void FileModel::ReadMetaDictionary()
             break;
         case TypeCategory::Enumeration: {
             t.elementId = need(WeakKey(o, kPidEnumElementType));
-            const auto names = need(ReadStrings(o, kPidEnumElementNames));
+            auto names = need(ReadStrings(o, kPidEnumElementNames));
             const auto values = need(ReadInt64Array(o, kPidEnumElementValues));
             ok = ok && names.size() == values.size();
             for (std::size_t i = 0; ok && i < names.size(); ++i)
-                t.enumMembers.push_back(EnumMember{Narrow(names[i]), values[i]});
+                t.enumMembers.push_back(EnumMember{std::move(names[i]), values[i]});
             break;
         }
         case TypeCategory::ExtendibleEnumeration: {
-            const auto names = need(ReadStrings(o, kPidExtEnumElementNames));
+            auto names = need(ReadStrings(o, kPidExtEnumElementNames));
             const auto values = need(ReadAuidArray(o, kPidExtEnumElementValues));
             ok = ok && names.size() == values.size();
             for (std::size_t i = 0; ok && i < names.size(); ++i)
-                t.extEnumMembers.push_back(ExtEnumMember{Narrow(names[i]), values[i]});
+                t.extEnumMembers.push_back(ExtEnumMember{std::move(names[i]), values[i]});
             break;
         }
         case TypeCategory::FixedArray:
@@ -373,10 +385,10 @@ void FileModel::ReadMetaDictionary()
             break;
         case TypeCategory::Record: {
             const auto memberTypes = need(WeakKeys(o, kPidMemberTypes));
-            const auto memberNames = need(ReadStrings(o, kPidMemberNames));
+            auto memberNames = need(ReadStrings(o, kPidMemberNames));
             ok = ok && memberTypes.size() == memberNames.size();
             for (std::size_t i = 0; ok && i < memberTypes.size(); ++i)
-                t.members.push_back(RecordMember{Narrow(memberNames[i]), memberTypes[i], nullptr});
+                t.members.push_back(RecordMember{std::move(memberNames[i]), memberTypes[i], nullptr});
             break;
         }
         case TypeCategory::Rename:
@@ -417,8 +429,8 @@ void FileModel::ReadDictionary()
             Definition d;
             d.kind = set.kind;
             d.id = *id;
-            d.name = ReadString(o, kPidDefinitionName).value_or(u"");
-            d.description = ReadString(o, kPidDefinitionDescription).value_or(u"");
+            d.name = ReadString16(o, kPidDefinitionName).value_or(u"");
+            d.description = ReadString16(o, kPidDefinitionDescription).value_or(u"");
             d.object = e.object;
             dictionary_.Add(std::move(d));
         }
@@ -443,8 +455,21 @@ void FileModel::IndexWeakTargets()
             continue;
         t.set = set;
         for (const auto& e : set->elements)
-            t.byKey.emplace(KeyString(e.key), e.object);
+            t.byKey.emplace(e.key, e.object);
     }
+}
+
+std::size_t FileModel::KeyHash::operator()(const PropertyKey& key) const noexcept
+{
+    // Eight bytes at a time, mixed; the bytes past the key's size do not count.
+    std::uint64_t h = key.size;
+    for (std::size_t at = 0; at < key.size; at += 8) {
+        std::uint64_t word = 0;
+        std::memcpy(&word, key.bytes.data() + at, std::min<std::size_t>(8, key.size - at));
+        h = (h ^ word) * 0x9e3779b97f4a7c15ull;
+        h ^= h >> 29;
+    }
+    return static_cast<std::size_t>(h);
 }
 
 WeakTarget FileModel::Resolve(const WeakReference& reference) const
@@ -455,7 +480,7 @@ WeakTarget FileModel::Resolve(const WeakReference& reference) const
         return target;
     const TargetSet& t = targets_[reference.tag];
     if (t.set && t.set->keyPid == reference.keyPid) {
-        const auto it = t.byKey.find(KeyString(reference.key));
+        const auto it = t.byKey.find(reference.key);
         if (it != t.byKey.end())
             target.object = it->second;
     }

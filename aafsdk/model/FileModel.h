@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <unordered_map>
@@ -56,10 +57,20 @@ private:
     void IndexWeakTargets();
     ObjectId StrongChild(ObjectId object, std::uint16_t pid) const;
 
+    // Keys by their significant bytes, without a string made of each.
+    struct KeyHash {
+        std::size_t operator()(const PropertyKey& key) const noexcept;
+    };
+    struct KeyEqual {
+        bool operator()(const PropertyKey& a, const PropertyKey& b) const noexcept
+        {
+            return a.size == b.size && std::equal(a.bytes.begin(), a.bytes.begin() + a.size, b.bytes.begin());
+        }
+    };
     struct TargetSet {
         std::vector<std::uint16_t> path;
         const StoredProperty* set = nullptr;  // nullptr when the path does not lead to a set
-        std::unordered_map<std::string, ObjectId> byKey;
+        std::unordered_map<PropertyKey, ObjectId, KeyHash, KeyEqual> byKey;
     };
 
     const StoredGraph& graph_;

@@ -1,7 +1,6 @@
 #include "aafsdk/model/ObjectModel.h"
 
 #include <algorithm>
-#include <unordered_set>
 
 namespace aafsdk {
 namespace {
@@ -102,6 +101,10 @@ ObjectModel::ObjectModel() : ObjectModel(Unlinked{})
 
 ObjectModel::ObjectModel(Unlinked)
 {
+    // Room for the built-in rows and a file's usual additions, so the maps are not rehashed as they fill.
+    classById_.reserve(BaselineClasses().size() + 64);
+    typeById_.reserve(BaselineTypes().size() + 64);
+    propertyById_.reserve(BaselineProperties().size() + 256);
     for (const auto& row : BaselineClasses()) {
         ClassDef& c = classes_.emplace_back();
         c.id = row.auid;
@@ -259,9 +262,14 @@ void ObjectModel::Link()
         }
     }
     for (auto& c : classes_) {
-        std::unordered_set<const ClassDef*> seen{&c};
-        for (const ClassDef* p = c.parent; p; p = p->parent) {
-            if (!seen.insert(p).second) {
+        // A chain that comes back to a class it passed runs round for ever: the hare, two steps a
+        // turn, meets the tortoise then, and never on a chain that ends.
+        const ClassDef* tortoise = &c;
+        const ClassDef* hare = &c;
+        while (hare && hare->parent) {
+            hare = hare->parent->parent;
+            tortoise = tortoise->parent;
+            if (hare && hare == tortoise) {
                 notes_.push_back("class " + c.name + " (" + c.id.ToString() + ") has a parent cycle");
                 c.parent = nullptr;
                 c.ancestryRepaired = true;
@@ -316,13 +324,14 @@ void ObjectModel::Link()
         t.complete = false;
         t.fixedSize = 0;
     }
-    enum class State : std::uint8_t { Unvisited, Visiting, Done };
-    std::unordered_map<const TypeDef*, State> state;
+    using State = TypeDef::LinkState;
+    for (auto& t : types_)
+        t.linkState_ = State::Unvisited;
     // Types nest only a few levels in practice; a deeper chain from a file is left incomplete
     // rather than followed down the stack.
     constexpr int kMaxTypeDepth = 64;
     auto finish = [&](auto& self, TypeDef& t, int depth) -> void {
-        State& s = state[&t];
+        State& s = t.linkState_;
         if (s != State::Unvisited || depth > kMaxTypeDepth)
             return;
         s = State::Visiting;

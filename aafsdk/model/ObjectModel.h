@@ -67,6 +67,12 @@ struct TypeDef {
     // The name of the enumeration member with this value, or nullptr.
     const EnumMember* FindEnumMember(std::int64_t value) const;
     const ExtEnumMember* FindExtEnumMember(const Auid& value) const;
+
+private:
+    friend class ObjectModel;
+    // Where linking has got to with this type.
+    enum class LinkState : std::uint8_t { Unvisited, Visiting, Done };
+    LinkState linkState_ = LinkState::Unvisited;
 };
 
 struct PropertyDef {

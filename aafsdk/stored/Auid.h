@@ -4,6 +4,8 @@
 #include <compare>
 #include <cstdint>
 #include <cstddef>
+#include <cstring>
+#include <type_traits>
 #include <span>
 #include <string>
 #include <string_view>
@@ -15,7 +17,19 @@ namespace aafsdk {
 struct Auid {
     std::array<std::uint8_t, 16> bytes{};
 
-    friend constexpr bool operator==(const Auid&, const Auid&) = default;
+    // As two words at run time: AUIDs are compared by the thousand, and a call to memcmp for 16
+    // bytes costs more than the comparison.
+    friend constexpr bool operator==(const Auid& a, const Auid& b)
+    {
+        if (std::is_constant_evaluated())
+            return a.bytes == b.bytes;
+        std::uint64_t a0 = 0, a1 = 0, b0 = 0, b1 = 0;
+        std::memcpy(&a0, a.bytes.data(), 8);
+        std::memcpy(&a1, a.bytes.data() + 8, 8);
+        std::memcpy(&b0, b.bytes.data(), 8);
+        std::memcpy(&b1, b.bytes.data() + 8, 8);
+        return ((a0 ^ b0) | (a1 ^ b1)) == 0;
+    }
     friend constexpr auto operator<=>(const Auid&, const Auid&) = default;
 
     // Lower-case "dddddddd-eeee-ffff-gggg-hhhhhhhhhhhh".

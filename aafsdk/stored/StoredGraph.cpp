@@ -39,7 +39,7 @@ bool DecodeName(std::span<const std::uint8_t> bytes, bool bigEndian, std::u16str
     return true;
 }
 
-std::u16string ElementName(const std::u16string& collection, std::uint32_t key)
+void ElementName(const std::u16string& collection, std::uint32_t key, std::u16string* name)
 {
     // The key in lower-case hex without leading zeros, as the storages are named; by hand, since
     // a large collection names thousands of them.
@@ -49,14 +49,11 @@ std::u16string ElementName(const std::u16string& collection, std::uint32_t key)
         hex[digits++] = u"0123456789abcdef"[key & 0xf];
         key >>= 4;
     } while (key != 0);
-    std::u16string name;
-    name.reserve(collection.size() + digits + 2);
-    name = collection;
-    name.push_back(u'{');
+    name->assign(collection);
+    name->push_back(u'{');
     while (digits > 0)
-        name.push_back(hex[--digits]);
-    name.push_back(u'}');
-    return name;
+        name->push_back(hex[--digits]);
+    name->push_back(u'}');
 }
 
 bool ReadKey(ByteReader& reader, std::size_t size, PropertyKey* key)
@@ -84,6 +81,12 @@ public:
     {
         ReadReferencedProperties();
         taken_[0] = true;
+        // Each object is a distinct storage (or the root), so this bound holds every object and
+        // properties can be resolved in place while their objects are loaded.
+        std::size_t storages = 1;
+        for (const CfbEntry& entry : file_.entries())
+            storages += entry.type == CfbEntryType::Storage;
+        graph_.objects.reserve(storages);
         const AafResult root = LoadObject(0, kNoObject);
         if (!Succeeded(root))
             return root;
@@ -93,7 +96,7 @@ public:
     }
 
 private:
-    void Damage(ObjectId owner, const std::u16string& name, AafResult code, std::string what)
+    void Damage(ObjectId owner, std::u16string_view name, AafResult code, std::string what)
     {
         std::string path = graph_.Path(owner);
         if (owner != kNoObject && !name.empty()) {
@@ -148,12 +151,12 @@ private:
         object.name = storage.name;
         object.parent = owner;
         const std::uint32_t stream = file_.FindChild(entry, kPropertiesName);
-        std::vector<std::uint8_t> bytes;
+        std::span<const std::uint8_t> bytes;
         if (stream == kNoEntry || file_.entry(stream).type != CfbEntryType::Stream) {
             Damage(owner, storage.name, kResultReadFailure, "no properties stream");
             return kResultReadFailure;
         }
-        if (!Succeeded(file_.ReadStream(stream, &bytes))) {
+        if (!Succeeded(file_.ViewStream(stream, &scratch_, &bytes))) {
             Damage(owner, storage.name, kResultReadFailure, "properties stream unreadable");
             return kResultReadFailure;
         }
@@ -161,6 +164,10 @@ private:
         if (!Succeeded(parsed)) {
             Damage(owner, storage.name, parsed, "properties stream damaged");
             return parsed;
+        }
+        if (graph_.objects.size() == graph_.objects.capacity()) {
+            Damage(owner, storage.name, kResultReadFailure, "more objects than storages");
+            return kResultReadFailure;  // cannot happen: each object takes its own storage
         }
         graph_.objects.push_back(std::move(object));
         entries_.push_back(entry);
@@ -202,18 +209,13 @@ private:
     // dropped, collection elements that are damaged are left out.
     void ResolveReferences(ObjectId id)
     {
-        const std::size_t count = graph_.objects[id].properties.size();
-        std::vector<bool> keep(count, true);
-        for (std::size_t i = 0; i < count; ++i) {
-            // Loading objects grows graph_.objects, so the property is copied out and back.
-            StoredProperty property = std::move(graph_.objects[id].properties[i]);
-            keep[i] = Resolve(id, &property);
-            graph_.objects[id].properties[i] = std::move(property);
-        }
+        // Loading objects never moves graph_.objects (its capacity was reserved), so each property
+        // is resolved where it is; kept ones close up behind a dropped one.
         auto& properties = graph_.objects[id].properties;
+        const std::size_t count = properties.size();
         std::size_t out = 0;
         for (std::size_t i = 0; i < count; ++i) {
-            if (!keep[i])
+            if (!Resolve(id, &properties[i]))
                 continue;
             if (out != i)
                 properties[out] = std::move(properties[i]);
@@ -310,15 +312,17 @@ private:
         return true;
     }
 
-    bool ReadIndex(ObjectId id, StoredProperty* property, std::vector<std::uint8_t>* bytes)
+    bool ReadIndex(ObjectId id, StoredProperty* property, std::span<const std::uint8_t>* bytes)
     {
-        const std::u16string indexName = property->name + kIndexSuffix;
+        std::u16string& indexName = indexName_;
+        indexName.assign(property->name);
+        indexName.append(kIndexSuffix);
         const std::uint32_t index = file_.FindChild(entries_[id], indexName);
         if (index == kNoEntry || file_.entry(index).type != CfbEntryType::Stream) {
             Damage(id, indexName, kResultReadFailure, "index stream missing");
             return false;
         }
-        if (!Succeeded(file_.ReadStream(index, bytes))) {
+        if (!Succeeded(file_.ViewStream(index, &indexScratch_, bytes))) {
             Damage(id, indexName, kResultReadFailure, "index stream unreadable");
             return false;
         }
@@ -327,7 +331,7 @@ private:
 
     bool ResolveStrongCollection(ObjectId id, bool bigEndian, StoredProperty* property)
     {
-        std::vector<std::uint8_t> bytes;
+        std::span<const std::uint8_t> bytes;
         if (!NameOrDamage(id, property->value, bigEndian, property) || !ReadIndex(id, property, &bytes))
             return false;
         const bool set = property->form() == StoredForm::StrongReferenceSet;
@@ -358,8 +362,9 @@ private:
             }
         }
         property->elements.reserve(count);
+        std::u16string name;
         for (const Element& element : elements) {
-            const std::u16string name = ElementName(property->name, element.localKey);
+            ElementName(property->name, element.localKey, &name);
             ObjectId loaded = kNoObject;
             if (Take(id, file_.FindChild(entries_[id], name), name, &loaded))
                 property->elements.push_back({loaded, element.localKey, element.referenceCount, element.key});
@@ -369,7 +374,7 @@ private:
 
     bool ResolveWeakCollection(ObjectId id, bool bigEndian, StoredProperty* property)
     {
-        std::vector<std::uint8_t> bytes;
+        std::span<const std::uint8_t> bytes;
         if (!NameOrDamage(id, property->value, bigEndian, property) || !ReadIndex(id, property, &bytes))
             return false;
         ByteReader reader(bytes, bigEndian);
@@ -395,6 +400,11 @@ private:
     StoredGraph& graph_;
     std::vector<bool> taken_;            // by directory entry: already an object
     std::vector<std::uint32_t> entries_;  // by object: its storage entry
+    // Reused buffers: a properties stream or an index that is not one stretch of the file is
+    // copied here, and index names are built here.
+    std::vector<std::uint8_t> scratch_;
+    std::vector<std::uint8_t> indexScratch_;
+    std::u16string indexName_;
 };
 
 StoredGraph::StoredGraph() = default;

@@ -67,6 +67,7 @@ struct StrongElement {
 struct StoredProperty {
     std::uint16_t pid = 0;
     std::uint16_t storedForm = 0;       // a StoredForm value, kept raw so unknown forms survive
+    std::uint32_t streamEntry = 0xffffffffu;  // DataStream: directory entry of the stream (file-local)
     std::vector<std::uint8_t> value;    // the entry's bytes in the "properties" stream, as stored
 
     // StrongReference: one element; StrongReferenceVector / Set: every element present, in index
@@ -77,17 +78,16 @@ struct StoredProperty {
     std::uint32_t lastFreeKey = 0xffffffffu;
     std::uint16_t keyPid = 0;
     std::uint8_t keySize = 0;
+    // DataStream: the byte-order byte and (below) the size of the named child stream. Its bytes are
+    // read only on demand (StoredGraph::ReadDataStream). The small fields sit together, unpadded.
+    std::uint8_t streamByteOrder = 0;
 
     // WeakReference: one; WeakReferenceVector / Set: the index's keys in order.
     std::vector<WeakReference> weak;
 
     // Storage or stream name the value names (strong and weak forms, data streams), decoded.
     std::u16string name;
-    // DataStream: the byte-order byte and the size of the named child stream. Its bytes are read
-    // only on demand (StoredGraph::ReadDataStream).
-    std::uint8_t streamByteOrder = 0;
     std::uint64_t streamSize = 0;
-    std::uint32_t streamEntry = 0xffffffffu;  // directory entry of the stream (file-local)
 
     StoredForm form() const { return static_cast<StoredForm>(storedForm); }
     // Equal in content; the file-local directory entry is not compared.

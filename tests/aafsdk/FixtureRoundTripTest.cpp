@@ -208,8 +208,8 @@ TEST(FixtureRoundTrip, StorageWithAHundredThousandChildren)
     const CfbEntry& storage = graph->file()->entry(graph->file()->FindChild(0, u"Header-2"));
     EXPECT_EQ(storage.children.size(), kChildren + 2);  // elements, index, properties
     for (std::size_t i = 1; i < storage.children.size(); ++i) {
-        const std::u16string& a = graph->file()->entry(storage.children[i - 1]).name;
-        const std::u16string& c = graph->file()->entry(storage.children[i]).name;
+        const std::u16string_view a = graph->file()->entry(storage.children[i - 1]).name;
+        const std::u16string_view c = graph->file()->entry(storage.children[i]).name;
         ASSERT_TRUE(a.size() < c.size() || (a.size() == c.size() && a < c)) << i;
     }
 }

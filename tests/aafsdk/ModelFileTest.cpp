@@ -465,5 +465,42 @@ TEST(ModelFileTest, ConflictingAndDamagedDefinitionsAreNotedAndTheBuiltInModelSt
     EXPECT_EQ(v.kind, ValueKind::WeakReference);
 }
 
+TEST(ModelFileTest, AClassWhoseChainRunsIntoACycleIsCutAsTheCycleIs)
+{
+    constexpr Auid tail = "33333333-0000-0000-0000-000000000001"_auid;
+    constexpr Auid a = "33333333-0000-0000-0000-00000000000a"_auid;
+    constexpr Auid b = "33333333-0000-0000-0000-00000000000b"_auid;
+    constexpr Auid c3 = "33333333-0000-0000-0000-00000000000c"_auid;
+    AafFileBuilder f;
+    MetaDictionaryWriter meta(f.builder());
+    // Tail leads into the cycle A -> B -> C -> A without being part of it.
+    meta.AddClass(tail, "Tail", a);
+    meta.AddClass(a, "A", b);
+    meta.AddClass(b, "B", c3);
+    meta.AddClass(c3, "C", a);
+
+    const auto file = FileModel::Build(f.graph());
+    const ClassDef* io = &file->model().InterchangeObject();
+    struct Case {
+        Auid id;
+        bool repaired;
+        const ClassDef* parent;
+    };
+    const Case cases[] = {{tail, true, io},
+                          {a, true, io},
+                          {b, false, file->model().FindClass(c3)},
+                          {c3, false, file->model().FindClass(a)}};
+    for (const auto& c : cases) {
+        const ClassDef* k = file->model().FindClass(c.id);
+        ASSERT_NE(k, nullptr);
+        EXPECT_EQ(k->ancestryRepaired, c.repaired) << k->name;
+        EXPECT_EQ(k->parent, c.parent) << k->name;
+        EXPECT_TRUE(k->IsA(ids::kClassInterchangeObject)) << k->name;
+    }
+    ASSERT_EQ(file->notes().size(), 2u);
+    EXPECT_NE(file->notes()[0].find("class Tail"), std::string::npos);
+    EXPECT_NE(file->notes()[1].find("class A"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace aafsdk
