@@ -8,6 +8,7 @@
 #include <string_view>
 #include <type_traits>
 #include <unordered_map>
+#include <utility>
 
 namespace {
 
@@ -366,9 +367,9 @@ std::string Lay(const std::vector<Placed<Unit>>& placed, std::size_t bytes)
 
 }  // namespace
 
-void IniDocument::Set(const QString& key, const QString& value)
+void IniDocument::Set(QString key, QString value)
 {
-    values_.push_back({key, value});
+    values_.push_back({std::move(key), std::move(value)});
 }
 
 std::string IniDocument::Bytes() const
