@@ -282,6 +282,26 @@ Placed<Unit> Place(std::basic_string_view<Unit> key, const QString& text)
     return {key.substr(0, slash), key.substr(slash + 1), &text};
 }
 
+// Sorts indices stably. A section holds a few keys as a rule, which an insertion sort orders with
+// no buffer to take.
+template <typename Iterator, typename Less>
+void SortStably(Iterator first, Iterator last, Less less)
+{
+    if (last - first > 24) {
+        std::stable_sort(first, last, less);
+        return;
+    }
+    if (first == last)
+        return;
+    for (Iterator it = first + 1; it != last; ++it) {
+        const auto moving = *it;
+        Iterator hole = it;
+        for (; hole != first && less(moving, *(hole - 1)); --hole)
+            *hole = *(hole - 1);
+        *hole = moving;
+    }
+}
+
 // Qt puts sections, and keys within one, in the order of their UTF-16 units; the unnamed
 // section is "[General]". Sections are numbered as they come (a run of values in one section
 // is the common case), put in order once each, and their values then sorted key by key, keeping
@@ -338,7 +358,7 @@ std::string Lay(const std::vector<Placed<Unit>>& placed, std::size_t bytes)
     for (std::size_t r = 0; r < sections.size(); ++r) {
         const auto first = ordered.begin() + static_cast<std::ptrdiff_t>(starts[r]);
         const auto last = ordered.begin() + static_cast<std::ptrdiff_t>(starts[r + 1]);
-        std::stable_sort(first, last, [&placed, &keyKeys](std::size_t a, std::size_t b) {
+        SortStably(first, last, [&placed, &keyKeys](std::size_t a, std::size_t b) {
             return keyKeys.Less(a, b, placed[a].key, placed[b].key);
         });
         if (r != 0)
