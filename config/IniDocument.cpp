@@ -19,6 +19,8 @@ enum : unsigned char {
     kPlainKey = 1,      // stands in a key as it is
     kPlainValue = 2,    // stands in a value as it is
     kQuotesValue = 4,   // puts quotes around the value it is in
+    kKeyUnit = 8,       // plain in a key, or '/'
+    kSlash = 16,        // '/'
 };
 constexpr auto kUnitClasses = [] {
     std::array<unsigned char, 128> classes{};
@@ -30,6 +32,10 @@ constexpr auto kUnitClasses = [] {
             classes[ch] |= kPlainValue;
         if (ch == ';' || ch == ',' || ch == '=')
             classes[ch] |= kQuotesValue;
+        if ((classes[ch] & kPlainKey) || ch == '/')
+            classes[ch] |= kKeyUnit;
+        if (ch == '/')
+            classes[ch] |= kSlash;
     }
     return classes;
 }();
@@ -415,18 +421,17 @@ std::string IniDocument::Bytes() const
             if (key.empty())
                 continue;  // QSettings refuses an empty key
             char* const to = keys.data() + at;
-            unsigned all = kPlainKey;
-            bool slash = true;  // a slash in front folds away as one after another does
+            unsigned all = kKeyUnit;
+            unsigned slash = kSlash;  // a slash in front folds away as one after another does
+            unsigned doubled = 0;
             for (std::size_t i = 0; i < key.size(); ++i) {
-                const char16_t ch = key[i];
-                const bool isSlash = ch == u'/';
-                if (isSlash && slash)
-                    all = 0;
-                slash = isSlash;
-                all &= isSlash ? unsigned{kPlainKey} : UnitClass(ch);
-                to[i] = static_cast<char>(ch);
+                const unsigned unitClass = UnitClass(key[i]);
+                all &= unitClass;
+                doubled |= slash & unitClass;
+                slash = unitClass & kSlash;
+                to[i] = static_cast<char>(key[i]);
             }
-            if (!(all & kPlainKey) || slash) {
+            if (!(all & kKeyUnit) || doubled != 0 || slash != 0) {
                 narrow = false;
                 break;
             }
