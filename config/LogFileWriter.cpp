@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringBuilder>
 
+#include <algorithm>
 #include <stdexcept>
 
 #include "config/IniFile.h"
@@ -11,9 +12,13 @@
 
 namespace {
 
+// Most log texts are ASCII, which Latin-1 decoding takes the short way.
 QString Utf8(const std::string& text)
 {
-    return QString::fromStdString(text);
+    const int size = static_cast<int>(text.size());
+    if (std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
+        return QString::fromLatin1(text.data(), size);
+    return QString::fromUtf8(text.data(), size);
 }
 
 }  // namespace
