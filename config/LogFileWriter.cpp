@@ -4,6 +4,8 @@
 #include <QStringBuilder>
 
 #include <algorithm>
+#include <array>
+#include <charconv>
 #include <stdexcept>
 
 #include "config/IniFile.h"
@@ -19,6 +21,14 @@ QString Utf8(const std::string& text)
     if (std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
         return QString::fromLatin1(text.data(), size);
     return QString::fromUtf8(text.data(), size);
+}
+
+// A count in decimal, written into buffer, for joining into a key.
+QLatin1String Decimal(std::size_t value, std::array<char, 24>& buffer)
+{
+    const auto [end, error] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
+    static_cast<void>(error);  // 24 places hold any 64-bit count
+    return QLatin1String(buffer.data(), static_cast<int>(end - buffer.data()));
 }
 
 }  // namespace
@@ -48,7 +58,8 @@ void LogFileWriter::Fill(const std::vector<TranslationLogEntry>& entries)
     IniDocument& text = file_->text();
     for (std::size_t i = 0; i < entries.size(); ++i) {
         const TranslationLogEntry& entry = entries[i];
-        const QString section = QStringLiteral("Log_") % QString::number(i) % QLatin1Char('/');
+        std::array<char, 24> digits;
+        const QString section = QStringLiteral("Log_") % Decimal(i, digits) % QLatin1Char('/');
         text.Set(section % QStringLiteral("Timecode"), Utf8(entry.TimecodeText()));
         text.Set(section % QStringLiteral("Sequence"), Utf8(entry.sequenceName));
         text.Set(section % QStringLiteral("Track"), Utf8(entry.trackName));
@@ -57,7 +68,7 @@ void LogFileWriter::Fill(const std::vector<TranslationLogEntry>& entries)
         const QString array = section % QStringLiteral("Translations/");
         for (std::size_t j = 0; j < entry.translations.size(); ++j) {
             const TranslationRecord& record = entry.translations[j];
-            const QString item = array % QString::number(j + 1) % QLatin1Char('/');
+            const QString item = array % Decimal(j + 1, digits) % QLatin1Char('/');
             text.Set(item % QStringLiteral("AppliedCase"), Utf8(record.StatusText()));
             text.Set(item % QStringLiteral("Action"), Utf8(record.action));
             text.Set(item % QStringLiteral("FCP"), Utf8(record.fcpName));
