@@ -223,7 +223,7 @@ void AppendEscapedValue(const QString& value, std::string& out)
 }
 
 // Qt's own word for the unnamed section, in any case, which a named section must not be read as.
-bool IsGeneral(const std::string& header)
+bool IsGeneral(std::string_view header)
 {
     constexpr char kGeneral[] = "general";
     if (header.size() != sizeof kGeneral - 1)
@@ -369,15 +369,17 @@ std::string Lay(const std::vector<Placed<Unit>>& placed, std::size_t bytes)
         });
         if (r != 0)
             out += '\n';
-        std::string header;
-        AppendEscapedKey(sections[sectionOrder[r]], header);
-        if (header.empty())
-            out += "[General]";
-        else if (IsGeneral(header))
-            out += "[%General]";
-        else
-            out += '[' + header + ']';
-        out += '\n';
+        // The header is escaped in place, after its '['.
+        out += '[';
+        const std::size_t header = out.size();
+        AppendEscapedKey(sections[sectionOrder[r]], out);
+        if (out.size() == header) {
+            out += "General";
+        } else if (IsGeneral(std::string_view(out).substr(header))) {
+            out.resize(header);
+            out += "%General";
+        }
+        out += "]\n";
         for (auto it = first; it != last; ++it) {
             const Placed<Unit>& entry = placed[*it];
             if (it + 1 != last && placed[*(it + 1)].key == entry.key)
