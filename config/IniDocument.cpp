@@ -1,13 +1,49 @@
 #include "config/IniDocument.h"
 
 #include <algorithm>
+#include <array>
+#include <cstdint>
+#include <cstring>
 #include <numeric>
 #include <string_view>
+#include <type_traits>
 #include <unordered_map>
+#include <utility>
 
 namespace {
 
 constexpr char kHexDigits[] = "0123456789ABCDEF";
+
+// What an ASCII unit is to the writer, looked up rather than tested unit by unit.
+enum : unsigned char {
+    kPlainKey = 1,      // stands in a key as it is
+    kPlainValue = 2,    // stands in a value as it is
+    kQuotesValue = 4,   // puts quotes around the value it is in
+    kKeyUnit = 8,       // plain in a key, or '/'
+    kSlash = 16,        // '/'
+};
+constexpr auto kUnitClasses = [] {
+    std::array<unsigned char, 128> classes{};
+    for (unsigned ch = 0; ch < 128; ++ch) {
+        if ((ch >= 'a' && ch <= 'z') || (ch >= 'A' && ch <= 'Z') || (ch >= '0' && ch <= '9') || ch == '_' ||
+            ch == '-' || ch == '.')
+            classes[ch] |= kPlainKey;
+        if (ch >= 0x20 && ch < 0x7F && ch != '"' && ch != '\\')
+            classes[ch] |= kPlainValue;
+        if (ch == ';' || ch == ',' || ch == '=')
+            classes[ch] |= kQuotesValue;
+        if ((classes[ch] & kPlainKey) || ch == '/')
+            classes[ch] |= kKeyUnit;
+        if (ch == '/')
+            classes[ch] |= kSlash;
+    }
+    return classes;
+}();
+
+unsigned UnitClass(char16_t ch)
+{
+    return ch < 128 ? kUnitClasses[ch] : 0;
+}
 
 std::u16string_view Units(const QString& text)
 {
@@ -35,8 +71,7 @@ QString NormalizedKey(const QString& key)
 
 bool IsPlainKeyUnit(char16_t ch)
 {
-    return (ch >= u'a' && ch <= u'z') || (ch >= u'A' && ch <= u'Z') || (ch >= u'0' && ch <= u'9') || ch == u'_' ||
-           ch == u'-' || ch == u'.';
+    return (UnitClass(ch) & kPlainKey) != 0;
 }
 
 // Letters, digits, '_', '-' and '.' stand; '/' becomes '\'; any other unit is "%XX" or "%UXXXX".
@@ -68,6 +103,16 @@ void AppendEscapedKey(std::u16string_view key, std::string& out)
     }
 }
 
+// A key already narrowed, every unit a plain one or '/'.
+void AppendEscapedKey(std::string_view key, std::string& out)
+{
+    const std::size_t at = out.size();
+    out += key;
+    for (std::size_t i = at; i < out.size(); ++i)
+        if (out[i] == '/')
+            out[i] = '\\';
+}
+
 void AppendLowerHex(unsigned value, std::string& out)
 {
     char digits[8];
@@ -91,19 +136,40 @@ bool IsHexDigit(unsigned ch)
 // space at either end.
 void AppendEscapedValue(const QString& value, std::string& out)
 {
-    // The common value, printable ASCII that needs neither escapes nor quotes, is copied in one go.
+    // The common value, printable ASCII with nothing to escape, is copied as it is checked, then
+    // quoted and its '@' doubled as the general path below would; anything else is taken back.
     const std::u16string_view units = Units(value);
-    const auto plain = [](char16_t ch) {
-        return ch >= 0x20 && ch < 0x7F && ch != u'"' && ch != u'\\' && ch != u';' && ch != u',' && ch != u'=';
-    };
-    if (std::all_of(units.begin(), units.end(), plain) &&
-        (units.empty() || (units.front() != u'@' && units.front() != u' ' && units.back() != u' '))) {
-        const std::size_t at = out.size();
-        out.resize(at + units.size());
-        for (std::size_t i = 0; i < units.size(); ++i)
-            out[at + i] = static_cast<char>(units[i]);
+    const std::size_t from = out.size();
+    out.resize(from + units.size() + 3);
+    char* const begin = out.data() + from;
+    char* to = begin;
+    unsigned all = kPlainValue;
+    unsigned any = 0;
+    for (const char16_t ch : units) {
+        const unsigned unitClass = UnitClass(ch);
+        all &= unitClass;
+        any |= unitClass;
+        *to++ = static_cast<char>(ch);
+    }
+    if (all & kPlainValue) {
+        const bool at = !units.empty() && units.front() == u'@';
+        const bool quotes =
+            (any & kQuotesValue) || (!units.empty() && (units.front() == u' ' || units.back() == u' '));
+        const std::size_t lead = (at ? 1 : 0) + (quotes ? 1 : 0);
+        if (lead != 0) {
+            std::memmove(begin + lead, begin, units.size());
+            to += lead;
+            if (quotes) {
+                begin[0] = '"';
+                *to++ = '"';
+            }
+            if (at)
+                begin[lead - 1] = '@';
+        }
+        out.resize(static_cast<std::size_t>(to - out.data()));
         return;
     }
+    out.resize(from);
     QString text = value;
     if (text.contains(QChar(0)))
         text = QStringLiteral("@String(") + text + QLatin1Char(')');
@@ -157,7 +223,7 @@ void AppendEscapedValue(const QString& value, std::string& out)
 }
 
 // Qt's own word for the unnamed section, in any case, which a named section must not be read as.
-bool IsGeneral(const std::string& header)
+bool IsGeneral(std::string_view header)
 {
     constexpr char kGeneral[] = "general";
     if (header.size() != sizeof kGeneral - 1)
@@ -180,49 +246,79 @@ bool NeedsNormalizing(std::u16string_view key)
     return key.find(u"//") != std::u16string_view::npos;
 }
 
-// One value under its folded key: the section before the first slash, the rest after it.
+// One value under its folded key: the section before the first slash, the rest after it. Unit is
+// char16_t, or char where every key is plain ASCII, which orders as its UTF-16 units do.
+template <typename Unit>
 struct Placed {
-    std::u16string_view section;
-    std::u16string_view key;
+    std::basic_string_view<Unit> section;
+    std::basic_string_view<Unit> key;
     const QString* text;
 };
 
-}  // namespace
-
-void IniDocument::Set(const QString& key, const QString& value)
+// The first eight bytes of a narrowed key (zeros past its end: a plain key holds no NUL) as a
+// number that orders as they do, so that most comparisons take one step.
+std::uint64_t Head(std::string_view key)
 {
-    values_.push_back({key, value});
+    std::uint64_t head = 0;
+    for (std::size_t i = 0; i < 8; ++i)
+        head = head << 8 | (i < key.size() ? static_cast<unsigned char>(key[i]) : 0u);
+    return head;
 }
 
-std::string IniDocument::Bytes() const
-{
-    // Keys QSettings would fold, folded (the rest are used as they are). A QString keeps its units
-    // where they are when the vector moves it, so views into them stay good.
-    std::vector<QString> folded;
-    std::vector<Placed> placed;
-    placed.reserve(values_.size());
-    for (const Value& value : values_) {
-        std::u16string_view key = Units(value.key);
-        if (NeedsNormalizing(key)) {
-            folded.push_back(NormalizedKey(value.key));
-            key = Units(folded.back());
+// Views of keys, in order; narrowed ones go by their heads first.
+template <typename Unit>
+struct KeyOrder {
+    std::vector<std::uint64_t> heads;
+    bool Less(std::size_t a, std::size_t b, std::basic_string_view<Unit> x, std::basic_string_view<Unit> y) const
+    {
+        if constexpr (std::is_same_v<Unit, char>) {
+            if (heads[a] != heads[b])
+                return heads[a] < heads[b];
         }
-        if (key.empty())
-            continue;  // QSettings refuses an empty key
-        const std::size_t slash = key.find(u'/');
-        if (slash == std::u16string_view::npos)
-            placed.push_back({{}, key, &value.text});
-        else
-            placed.push_back({key.substr(0, slash), key.substr(slash + 1), &value.text});
+        return x < y;
     }
+};
 
-    // Qt puts sections, and keys within one, in the order of their UTF-16 units; the unnamed
-    // section is "[General]". Sections are numbered as they come (a run of values in one section
-    // is the common case), put in order once each, and their values then sorted key by key, keeping
-    // the order they were set in so that a key set twice keeps its last value.
+template <typename Unit>
+Placed<Unit> Place(std::basic_string_view<Unit> key, const QString& text)
+{
+    const std::size_t slash = key.find(Unit('/'));
+    if (slash == std::basic_string_view<Unit>::npos)
+        return {{}, key, &text};
+    return {key.substr(0, slash), key.substr(slash + 1), &text};
+}
+
+// Sorts indices stably. A section holds a few keys as a rule, which an insertion sort orders with
+// no buffer to take.
+template <typename Iterator, typename Less>
+void SortStably(Iterator first, Iterator last, Less less)
+{
+    if (last - first > 24) {
+        std::stable_sort(first, last, less);
+        return;
+    }
+    if (first == last)
+        return;
+    for (Iterator it = first + 1; it != last; ++it) {
+        const auto moving = *it;
+        Iterator hole = it;
+        for (; hole != first && less(moving, *(hole - 1)); --hole)
+            *hole = *(hole - 1);
+        *hole = moving;
+    }
+}
+
+// Qt puts sections, and keys within one, in the order of their UTF-16 units; the unnamed
+// section is "[General]". Sections are numbered as they come (a run of values in one section
+// is the common case), put in order once each, and their values then sorted key by key, keeping
+// the order they were set in so that a key set twice keeps its last value.
+template <typename Unit>
+std::string Lay(const std::vector<Placed<Unit>>& placed, std::size_t bytes)
+{
+    using View = std::basic_string_view<Unit>;
     std::vector<std::size_t> sectionOf(placed.size());
-    std::vector<std::u16string_view> sections;
-    std::unordered_map<std::u16string_view, std::size_t> sectionNumbers;
+    std::vector<View> sections;
+    std::unordered_map<View, std::size_t> sectionNumbers;
     for (std::size_t i = 0; i < placed.size(); ++i) {
         if (i > 0 && placed[i].section == placed[i - 1].section) {
             sectionOf[i] = sectionOf[i - 1];
@@ -235,8 +331,19 @@ std::string IniDocument::Bytes() const
     }
     std::vector<std::size_t> sectionOrder(sections.size());
     std::iota(sectionOrder.begin(), sectionOrder.end(), std::size_t{0});
-    std::sort(sectionOrder.begin(), sectionOrder.end(),
-              [&sections](std::size_t a, std::size_t b) { return sections[a] < sections[b]; });
+    KeyOrder<Unit> sectionKeys;
+    KeyOrder<Unit> keyKeys;
+    if constexpr (std::is_same_v<Unit, char>) {
+        sectionKeys.heads.reserve(sections.size());
+        for (const View section : sections)
+            sectionKeys.heads.push_back(Head(section));
+        keyKeys.heads.reserve(placed.size());
+        for (const Placed<Unit>& entry : placed)
+            keyKeys.heads.push_back(Head(entry.key));
+    }
+    std::sort(sectionOrder.begin(), sectionOrder.end(), [&sections, &sectionKeys](std::size_t a, std::size_t b) {
+        return sectionKeys.Less(a, b, sections[a], sections[b]);
+    });
     std::vector<std::size_t> rank(sections.size());
     for (std::size_t r = 0; r < sectionOrder.size(); ++r)
         rank[sectionOrder[r]] = r;
@@ -253,27 +360,28 @@ std::string IniDocument::Bytes() const
     }
 
     std::string out;
-    std::size_t bytes = 0;
-    for (const Value& value : values_)
-        bytes += static_cast<std::size_t>(value.key.size() + value.text.size()) + 2;
     out.reserve(bytes + bytes / 8);
     for (std::size_t r = 0; r < sections.size(); ++r) {
         const auto first = ordered.begin() + static_cast<std::ptrdiff_t>(starts[r]);
         const auto last = ordered.begin() + static_cast<std::ptrdiff_t>(starts[r + 1]);
-        std::stable_sort(first, last, [&placed](std::size_t a, std::size_t b) { return placed[a].key < placed[b].key; });
+        SortStably(first, last, [&placed, &keyKeys](std::size_t a, std::size_t b) {
+            return keyKeys.Less(a, b, placed[a].key, placed[b].key);
+        });
         if (r != 0)
             out += '\n';
-        std::string header;
-        AppendEscapedKey(sections[sectionOrder[r]], header);
-        if (header.empty())
-            out += "[General]";
-        else if (IsGeneral(header))
-            out += "[%General]";
-        else
-            out += '[' + header + ']';
-        out += '\n';
+        // The header is escaped in place, after its '['.
+        out += '[';
+        const std::size_t header = out.size();
+        AppendEscapedKey(sections[sectionOrder[r]], out);
+        if (out.size() == header) {
+            out += "General";
+        } else if (IsGeneral(std::string_view(out).substr(header))) {
+            out.resize(header);
+            out += "%General";
+        }
+        out += "]\n";
         for (auto it = first; it != last; ++it) {
-            const Placed& entry = placed[*it];
+            const Placed<Unit>& entry = placed[*it];
             if (it + 1 != last && placed[*(it + 1)].key == entry.key)
                 continue;
             AppendEscapedKey(entry.key, out);
@@ -283,4 +391,73 @@ std::string IniDocument::Bytes() const
         }
     }
     return out;
+}
+
+}  // namespace
+
+void IniDocument::Set(QString key, QString value)
+{
+    values_.push_back({std::move(key), std::move(value)});
+}
+
+std::string IniDocument::Bytes() const
+{
+    std::size_t bytes = 0;
+    std::size_t keyUnits = 0;
+    for (const Value& value : values_) {
+        bytes += static_cast<std::size_t>(value.key.size() + value.text.size()) + 2;
+        keyUnits += static_cast<std::size_t>(value.key.size());
+    }
+
+    // The common document, every key plain ASCII with single slashes inside it and none to fold,
+    // is narrowed as it is checked and ordered on its keys' bytes. The buffer is sized first, so
+    // views into it stay good.
+    {
+        std::string keys(keyUnits, '\0');
+        std::vector<Placed<char>> placed;
+        placed.reserve(values_.size());
+        std::size_t at = 0;
+        bool narrow = true;
+        for (const Value& value : values_) {
+            const std::u16string_view key = Units(value.key);
+            if (key.empty())
+                continue;  // QSettings refuses an empty key
+            char* const to = keys.data() + at;
+            unsigned all = kKeyUnit;
+            unsigned slash = kSlash;  // a slash in front folds away as one after another does
+            unsigned doubled = 0;
+            for (std::size_t i = 0; i < key.size(); ++i) {
+                const unsigned unitClass = UnitClass(key[i]);
+                all &= unitClass;
+                doubled |= slash & unitClass;
+                slash = unitClass & kSlash;
+                to[i] = static_cast<char>(key[i]);
+            }
+            if (!(all & kKeyUnit) || doubled != 0 || slash != 0) {
+                narrow = false;
+                break;
+            }
+            placed.push_back(Place(std::string_view(to, key.size()), value.text));
+            at += key.size();
+        }
+        if (narrow)
+            return Lay(placed, bytes);
+    }
+
+    // Keys QSettings would fold, folded (the rest are used as they are). A QString keeps its units
+    // where they are when the vector moves it, so views into them stay good.
+    std::vector<QString> folded;
+    std::vector<Placed<char16_t>> placed;
+    placed.reserve(values_.size());
+    for (const Value& value : values_) {
+        std::u16string_view key = Units(value.key);
+        if (NeedsNormalizing(key)) {
+            folded.push_back(NormalizedKey(value.key));
+            key = Units(folded.back());
+        }
+        if (key.empty())
+            continue;  // QSettings refuses an empty key
+        placed.push_back(Place(key, value.text));
+    }
+    return Lay(placed, bytes);
 }

@@ -12,7 +12,7 @@
 // Keys use '/' between the section and the rest, as QSettings keys do.
 class IniDocument {
 public:
-    void Set(const QString& key, const QString& value);
+    void Set(QString key, QString value);
     void Set(const QString& key, long long number) { Set(key, QString::number(number)); }
     // What was set, in the order it was set.
     struct Value {

@@ -63,10 +63,19 @@ int ReadField(const std::string& text, std::size_t at)
     return value;
 }
 
-std::string TwoDigits(std::int64_t value)
+// The value in decimal, padded with a zero to two digits; the fields of a timecode are 0 to 99 as
+// a rule, written without a library call.
+void AppendTwoDigits(std::int64_t value, std::string& text)
 {
-    std::string digits = std::to_string(value);
-    return digits.size() < 2 ? "0" + digits : digits;
+    if (value >= 0 && value < 100) {
+        text += static_cast<char>('0' + value / 10);
+        text += static_cast<char>('0' + value % 10);
+        return;
+    }
+    const std::string digits = std::to_string(value);
+    if (digits.size() < 2)
+        text += '0';
+    text += digits;
 }
 
 char FlipSeparator(char separator)
@@ -178,15 +187,16 @@ std::string TimecodeToText(const Timecode& timecode)
     const char last = fields.oddFrame ? FlipSeparator(separator) : separator;
 
     std::string text;
+    text.reserve(12);
     if (timecode.startFrame < 0)
         text += '-';
-    text += TwoDigits(fields.hours);
+    AppendTwoDigits(fields.hours, text);
     text += separator;
-    text += TwoDigits(fields.minutes);
+    AppendTwoDigits(fields.minutes, text);
     text += separator;
-    text += TwoDigits(fields.seconds);
+    AppendTwoDigits(fields.seconds, text);
     text += last;
-    text += TwoDigits(fields.frames);
+    AppendTwoDigits(fields.frames, text);
     return text;
 }
 

@@ -7,7 +7,7 @@
 #include "fcpxml/XmlWriter.h"
 #include "records/MobSourceInfo.h"
 
-std::map<std::string, bool> WrittenFileIds;
+IdRegistry WrittenFileIds;
 
 FCPFileTag::FCPFileTag(const std::string& fileName)
     : ItemTagBase(fileName), width(OutputMediaSettings.width), height(OutputMediaSettings.height)

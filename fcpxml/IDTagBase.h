@@ -1,12 +1,15 @@
 #pragma once
 
-#include <map>
 #include <string>
+#include <unordered_map>
+
+// A set of ids, looked up by hash: nothing walks one in order.
+using IdRegistry = std::unordered_map<std::string, bool>;
 
 // Per run: every name handed out as an id, with the highest suffix appended to it so far.
-extern std::map<std::string, int> UsedNameCounts;
+extern std::unordered_map<std::string, int> UsedNameCounts;
 // Per run: the ids given out by SetUniqueId.
-extern std::map<std::string, bool> UsedItemIds;
+extern IdRegistry UsedItemIds;
 
 // The id attribute of an element. Ids are unique for the whole run: a name X handed out again
 // becomes X 1, X 2 and so on.
@@ -29,7 +32,7 @@ public:
 
     static std::string MakeUniqueName(const std::string& text);
     // True when id is in the registry already; otherwise records it and returns false.
-    static bool TestAndMarkId(std::map<std::string, bool>& registry, const std::string& id);
+    static bool TestAndMarkId(IdRegistry& registry, const std::string& id);
 
     std::string id;
 };

@@ -107,6 +107,12 @@ TEST(IniDocument, ValuesEscapeAsQtEscapesThem)
         QStringLiteral(";;;"),
         QStringLiteral("Motion Effects/Timewarp"),
         QStringLiteral("%41 not a key"),
+        QStringLiteral("@Error: a, b"),
+        QStringLiteral("@ "),
+        QStringLiteral("@"),
+        QStringLiteral(" @,"),
+        QStringLiteral("a,b "),
+        QStringLiteral("@x\ty"),
     };
     std::vector<Setting> settings;
     for (int i = 0; i < static_cast<int>(std::size(values)); ++i)
@@ -140,6 +146,14 @@ TEST(IniDocument, KeysSectionsAndNumbersLayOutAsQtLaysThem)
         {{QStringLiteral("//a//b//"), QStringLiteral("folded")},
          {QStringLiteral("/lead"), QStringLiteral("l")},
          {QStringLiteral("a/b/c/d"), QStringLiteral("deep")}},
+        {{QStringLiteral("Log_1/Translations/1/Avid"), QStringLiteral("x")},
+         {QStringLiteral("Log_1/Translations/1/AppliedCase"), QStringLiteral("y")},
+         {QStringLiteral("Log_1/Translations/10/AppliedCase"), QStringLiteral("z")},
+         {QStringLiteral("Log_1/Translations/1"), QStringLiteral("w")},
+         {QStringLiteral("Log_12345678/a"), QStringLiteral("1")},
+         {QStringLiteral("Log_1234567/a"), QStringLiteral("2")},
+         {QStringLiteral("Log_12345678-/a"), QStringLiteral("3")},
+         {QStringLiteral("Log_12345678/a"), QStringLiteral("4")}},
         {{QStringLiteral("Case/Key"), QStringLiteral("upper")},
          {QStringLiteral("case/key"), QStringLiteral("lower")},
          {QStringLiteral("Case/key"), QStringLiteral("mixed")}},

@@ -41,7 +41,7 @@ TEST_F(IDTagBaseTest, IdsFollowTheRunWideSequences)
 
 TEST_F(IDTagBaseTest, TestAndMarkId)
 {
-    std::map<std::string, bool> registry;
+    IdRegistry registry;
     EXPECT_FALSE(IDTagBase::TestAndMarkId(registry, "a"));
     EXPECT_TRUE(IDTagBase::TestAndMarkId(registry, "a"));
     EXPECT_FALSE(IDTagBase::TestAndMarkId(registry, "b"));
