@@ -8,7 +8,7 @@
 #include "fcpxml/XmlWriter.h"
 #include "records/MobSourceInfo.h"
 
-std::map<std::string, bool> WrittenFileIds;
+std::unordered_map<std::string, bool> WrittenFileIds;
 
 FCPFileTag::FCPFileTag(const std::string& fileName)
     : ItemTagBase(fileName), width(OutputMediaSettings.width), height(OutputMediaSettings.height)

@@ -2,6 +2,7 @@
 
 #include <map>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "fcpxml/IDTagBase.h"
@@ -13,7 +14,7 @@ struct MobSourceInfo;
 
 // The ids of the <file> elements already written in full in this run: a file is written whole the
 // first time and as a reference after that. Emptied by the per-run reset.
-extern std::map<std::string, bool> WrittenFileIds;
+extern std::unordered_map<std::string, bool> WrittenFileIds;
 
 // The fixed length of a slug's stand-in file.
 inline constexpr int kSlugFileDuration = 3600;

@@ -4,8 +4,8 @@
 #include "fcpxml/NumberText.h"
 #include "fcpxml/XmlWriter.h"
 
-std::map<std::string, int> UsedNameCounts;
-std::map<std::string, bool> UsedItemIds;
+std::unordered_map<std::string, int> UsedNameCounts;
+std::unordered_map<std::string, bool> UsedItemIds;
 
 namespace {
 
@@ -14,11 +14,9 @@ namespace {
 std::string UniquifyName(std::string text)
 {
     for (;;) {
-        auto found = UsedNameCounts.find(text);
-        if (found == UsedNameCounts.end()) {
-            UsedNameCounts.emplace(text, 0);
+        const auto [found, added] = UsedNameCounts.try_emplace(text, 0);
+        if (added)
             return text;
-        }
         // Appended in two steps: GCC 12 at -O3 warns falsely (-Wrestrict) on " " + std::string.
         text += ' ';
         text += IntToString(++found->second);
@@ -28,11 +26,6 @@ std::string UniquifyName(std::string text)
 }  // namespace
 
 std::string IDTagBase::MakeUniqueName(const std::string& text) { return UniquifyName(text); }
-
-bool IDTagBase::TestAndMarkId(std::map<std::string, bool>& registry, const std::string& itemId)
-{
-    return !registry.emplace(itemId, true).second;
-}
 
 std::string IDTagBase::SetUniqueId(const std::string& text)
 {

@@ -1,12 +1,13 @@
 #pragma once
 
-#include <map>
 #include <string>
+#include <unordered_map>
 
-// Per run: every name handed out as an id, with the highest suffix appended to it so far.
-extern std::map<std::string, int> UsedNameCounts;
+// Per run: every name handed out as an id, with the highest suffix appended to it so far. Looked up
+// once or twice per item and never walked in order, hence hashed.
+extern std::unordered_map<std::string, int> UsedNameCounts;
 // Per run: the ids given out by SetUniqueId.
-extern std::map<std::string, bool> UsedItemIds;
+extern std::unordered_map<std::string, bool> UsedItemIds;
 
 // The id attribute of an element. Ids are unique for the whole run: a name X handed out again
 // becomes X 1, X 2 and so on.
@@ -29,7 +30,11 @@ public:
 
     static std::string MakeUniqueName(const std::string& text);
     // True when id is in the registry already; otherwise records it and returns false.
-    static bool TestAndMarkId(std::map<std::string, bool>& registry, const std::string& id);
+    template <class Registry>
+    static bool TestAndMarkId(Registry& registry, const std::string& id)
+    {
+        return !registry.emplace(id, true).second;
+    }
 
     std::string id;
 };
