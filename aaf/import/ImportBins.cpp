@@ -36,8 +36,9 @@ void AddMasterClipsToBin()
 
 void AddReferencedClipsToBin(BinInfo& bin)
 {
-    for (const auto& [id, clip] : MasterClipMap) {
+    // The map is not read after the clips are filed, so they move rather than being copied.
+    for (auto& [id, clip] : MasterClipMap) {
         if (clip.referenced && bin.children && clip.ismasterclip)
-            bin.children->clips.push_back(clip);
+            bin.children->clips.push_back(std::move(clip));
     }
 }
