@@ -27,7 +27,7 @@ std::string UniquifyName(std::string text)
 
 std::string IDTagBase::MakeUniqueName(const std::string& text) { return UniquifyName(text); }
 
-std::string IDTagBase::SetUniqueId(const std::string& text)
+const std::string& IDTagBase::SetUniqueId(const std::string& text)
 {
     id = MakeUniqueName(text);
     if (TestAndMarkId(UsedItemIds, id))
