@@ -32,7 +32,7 @@ bool IDTagBase::TestAndMarkId(IdRegistry& registry, const std::string& itemId)
     return !registry.emplace(itemId, true).second;
 }
 
-std::string IDTagBase::SetUniqueId(const std::string& text)
+const std::string& IDTagBase::SetUniqueId(const std::string& text)
 {
     id = MakeUniqueName(text);
     if (TestAndMarkId(UsedItemIds, id))

@@ -22,8 +22,8 @@ public:
     IDTagBase& operator=(IDTagBase&&) = default;
     virtual ~IDTagBase() = default;
 
-    // id := a unique name made from text; returns a copy of the id.
-    std::string SetUniqueId(const std::string& text);
+    // id := a unique name made from text; answers the id.
+    const std::string& SetUniqueId(const std::string& text);
 
     // Indented <element id="...">, one level deeper.
     void WriteOpenTag(const char* element) const;

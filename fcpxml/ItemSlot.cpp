@@ -1,5 +1,7 @@
 #include "fcpxml/ItemSlot.h"
 
+#include <typeinfo>
+
 #include "fcpxml/CommentsInfo.h"
 #include "fcpxml/FCPClipItemTag.h"
 #include "fcpxml/FCPFillerTag.h"
@@ -14,6 +16,19 @@ template <typename Clip, typename Generator, typename Transition, typename Fille
 auto Dispatch(ItemTagBase* item, Clip clip, Generator generator, Transition transition,
               Filler filler, Other other)
 {
+    // The four classes are unrelated, so an item of exactly one of them takes the cheap type test;
+    // a subclass falls through to the casts, in order.
+    if (item == nullptr)
+        return other();
+    const std::type_info& type = typeid(*item);
+    if (type == typeid(FCPClipItemTag))
+        return clip(*static_cast<FCPClipItemTag*>(item));
+    if (type == typeid(FCPGeneratorItemTag))
+        return generator(*static_cast<FCPGeneratorItemTag*>(item));
+    if (type == typeid(FCPTransitionItemTag))
+        return transition(*static_cast<FCPTransitionItemTag*>(item));
+    if (type == typeid(FCPFillerTag))
+        return filler(*static_cast<FCPFillerTag*>(item));
     if (auto p = dynamic_cast<FCPClipItemTag*>(item))
         return clip(*p);
     if (auto p = dynamic_cast<FCPGeneratorItemTag*>(item))
@@ -81,6 +96,13 @@ int GetItemKind(const ItemSlot& slot)
 int GetItemMediaType(const ItemSlot& slot)
 {
     return DispatchAll(slot.get(), [](const auto& item) { return item.mediaType; }, [] { return 2; });
+}
+
+TrimTagBase* GetItemTrim(const ItemSlot& slot)
+{
+    return DispatchAll(
+        slot.get(), [](auto& item) -> TrimTagBase* { return &item; },
+        [&slot] { return dynamic_cast<TrimTagBase*>(slot.get()); });
 }
 
 void GetItemTrimValues(const ItemSlot& slot, TrimValues& values)

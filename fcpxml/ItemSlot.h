@@ -42,6 +42,8 @@ int GetItemKind(const ItemSlot& slot);
 int GetItemMediaType(const ItemSlot& slot);
 // The item's five times; all 0 for any other object.
 void GetItemTrimValues(const ItemSlot& slot, TrimValues& values);
+// The item's times for changing in place; any other object's own, when it has them, else null.
+TrimTagBase* GetItemTrim(const ItemSlot& slot);
 // <clipitem>, <generatoritem> or <transitionitem>; a filler and any other object write nothing.
 void WriteItem(const ItemSlot& slot);
 // target := a new copy of source's item of the same class; empty for any other object.

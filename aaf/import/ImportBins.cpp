@@ -1,5 +1,7 @@
 #include "aaf/import/ImportBins.h"
 
+#include <utility>
+
 #include "aaf/import/MasterClipMap.h"
 #include "config/ImportPreferences.h"
 #include "fcpxml/ChildrenInfo.h"
@@ -26,7 +28,7 @@ void AddMasterClipsToBin()
         BinInfo media = MakeBin("Media");
         AddReferencedClipsToBin(media);
         if (!XmemlDocument.bins.empty() && FirstBin().children)
-            FirstBin().children->bins.push_back(media);
+            FirstBin().children->bins.push_back(std::move(media));
     } else if (!XmemlDocument.bins.empty()) {
         AddReferencedClipsToBin(FirstBin());
     }
@@ -34,8 +36,9 @@ void AddMasterClipsToBin()
 
 void AddReferencedClipsToBin(BinInfo& bin)
 {
-    for (const auto& [id, clip] : MasterClipMap) {
+    // The map is not read after the clips are filed, so they move rather than being copied.
+    for (auto& [id, clip] : MasterClipMap) {
         if (clip.referenced && bin.children && clip.ismasterclip)
-            bin.children->clips.push_back(clip);
+            bin.children->clips.push_back(std::move(clip));
     }
 }

@@ -14,5 +14,6 @@ BinInfo& FirstBin();
 // The master clips that some timeline item used, in clip id order, into the child bin "Media" of
 // the first bin, or into the first bin itself when the preferences do not ask for "Media".
 void AddMasterClipsToBin();
-// Appends a copy of every referenced master clip of MasterClipMap to the bin's children.
+// Moves every referenced master clip of MasterClipMap to the end of the bin's children: the map
+// keeps its entries and their flags, but their contents are gone, and the import reads them no more.
 void AddReferencedClipsToBin(BinInfo& bin);

@@ -1,5 +1,8 @@
 #include "aaf/import/MasterClip.h"
 
+#include <string>
+#include <utility>
+
 #include "aaf/import/MasterClipMap.h"
 #include "aaf/import/MasterMobT.h"
 #include "aaf/MobId.h"
@@ -16,9 +19,10 @@ void MasterMobT::BuildMasterClip()
     if (status < 0)
         return;
     const FCPFileTag file = MakeMasterFile(*this);
-    const FCPClipTag clip = MakeMasterClip(*this, file);
+    FCPClipTag clip = MakeMasterClip(*this, file);
     MasterClipIdByMob[MobIdToText(info.mobId)] = clip.id;
-    MasterClipMap[clip.id] = clip;
+    const std::string id = clip.id;
+    MasterClipMap[id] = std::move(clip);
 }
 
 FCPFileTag MakeMasterFile(MasterMobT& master)
@@ -53,11 +57,11 @@ void AddSlotClipItems(MasterMobT& master, FCPClipTag& clip, const FCPFileTag& fi
 {
     int n = 1;
     for (const MobSourceInfo& source : sources) {
-        const FCPClipItemTag item = MakeSlotClipItem(master, mediaType, clip, file, source, n++);
+        FCPClipItemTag item = MakeSlotClipItem(master, mediaType, clip, file, source, n++);
         if (item.mediaType == 2)
-            clip.videoSlots[source.slotId] = item;
+            clip.videoSlots[source.slotId] = std::move(item);
         else if (item.mediaType == 1)
-            clip.audioSlots[source.slotId] = item;
+            clip.audioSlots[source.slotId] = std::move(item);
     }
 }
 

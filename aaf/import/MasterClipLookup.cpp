@@ -29,18 +29,30 @@ bool FindSlotItem(const std::map<int, FCPClipItemTag>& slots, FCPClipItemTag& ou
     return true;
 }
 
-bool FindMasterClipItem(SourceReference& reference, FCPClipItemTag& out)
+const FCPClipItemTag* FindMasterSlotItem(SourceReference& reference)
 {
     const auto clip = MasterClipMap.find(LookupMasterClipId(reference));
     if (clip == MasterClipMap.end())
-        return false;
+        return nullptr;
     clip->second.referenced = true;
     RemapAlphaSlot(clip->second, reference);
+    const std::map<int, FCPClipItemTag>* slots = nullptr;
     switch (reference.dataKind) {
-    case 2: return FindSlotItem(clip->second.videoSlots, out, reference.sourceSlotId);
-    case 1: return FindSlotItem(clip->second.audioSlots, out, reference.sourceSlotId);
-    default: return false;
+    case 2: slots = &clip->second.videoSlots; break;
+    case 1: slots = &clip->second.audioSlots; break;
+    default: return nullptr;
     }
+    const auto found = slots->find(reference.sourceSlotId);
+    return found == slots->end() ? nullptr : &found->second;
+}
+
+bool FindMasterClipItem(SourceReference& reference, FCPClipItemTag& out)
+{
+    const FCPClipItemTag* item = FindMasterSlotItem(reference);
+    if (item == nullptr)
+        return false;
+    out = *item;
+    return true;
 }
 
 void UnmarkLowerLevelClip(const SourceReference& reference)

@@ -19,6 +19,9 @@ std::string LookupMasterClipId(const SourceReference& reference);
 // once it is found, whether or not it has the slot. A reference to the clip's alpha slot is turned
 // to its first picture slot.
 bool FindMasterClipItem(SourceReference& reference, FCPClipItemTag& out);
+// The same lookup answering the slot item itself (null when none), for a caller that builds its
+// copy in place.
+const FCPClipItemTag* FindMasterSlotItem(SourceReference& reference);
 
 // The reference names the alpha slot of a clip with picture slots: it names the lowest of them
 // instead.

@@ -137,8 +137,10 @@ void SourceT::ImportClip()
 
 FCPClipItemTag SourceT::MakeClipItem()
 {
-    FCPClipItemTag item;
-    if (FindMasterClipItem(reference, item)) {
+    // Copied straight from the master clip's slot item: most clips have one.
+    const FCPClipItemTag* slotItem = FindMasterSlotItem(reference);
+    FCPClipItemTag item = slotItem != nullptr ? FCPClipItemTag(*slotItem) : FCPClipItemTag();
+    if (slotItem != nullptr) {
         item.AssignIdFromName();
         PlayRange(item, reference);
     } else {

@@ -1,5 +1,7 @@
 #include "aaf/import/SubclipMobT.h"
 
+#include <utility>
+
 #include "aaf/MobId.h"
 #include "aaf/import/DataT.h"
 #include "aaf/import/MasterClipLookup.h"
@@ -53,9 +55,9 @@ void AddSubclipItems(SubclipMobT& subclip, const std::map<std::int32_t, SourceRe
         if (!MakeSubclipItem(subclip, reference, slotId, item))
             continue;
         if (item.mediaType == kDataKindPicture)
-            subclip.clip.videoSlots[slotId] = item;
+            subclip.clip.videoSlots[slotId] = std::move(item);
         else if (item.mediaType == kDataKindSound)
-            subclip.clip.audioSlots[slotId] = item;
+            subclip.clip.audioSlots[slotId] = std::move(item);
     }
 }
 

@@ -34,7 +34,9 @@ struct LayoutState {
 
 FCPTransitionItemTag* TransitionAt(TrackInfo& track, std::size_t i)
 {
-    return dynamic_cast<FCPTransitionItemTag*>(track.items[i].get());
+    if (GetItemKind(track.items[i]) != ItemKindTransitionItem)
+        return nullptr;
+    return static_cast<FCPTransitionItemTag*>(track.items[i].get());
 }
 
 // A transition with its cut at its end lies wholly before the cut; before a clip or generator it
@@ -54,7 +56,7 @@ void ApplyHeadTrims(TrackInfo& track)
     for (const auto& [index, frames] : track.headTrims) {
         if (index < 0 || static_cast<std::size_t>(index) >= track.items.size() || frames <= 0)
             continue;
-        auto* trim = dynamic_cast<TrimTagBase*>(track.items[index].get());
+        TrimTagBase* trim = GetItemTrim(track.items[index]);
         if (!trim || GetItemKind(track.items[index]) == ItemKindTransitionItem)
             continue;
         trim->in += std::min(frames, std::max(trim->out - trim->in, 0));
@@ -68,7 +70,7 @@ TrimTagBase* TimedItemAt(TrackInfo& track, std::size_t i)
     const int kind = GetItemKind(track.items[i]);
     if (kind != ItemKindClipItem && kind != ItemKindGeneratorItem)
         return nullptr;
-    return dynamic_cast<TrimTagBase*>(track.items[i].get());
+    return GetItemTrim(track.items[i]);
 }
 
 // A transition cut at its start lies wholly after the cut, so the clip or generator before it must
@@ -244,14 +246,15 @@ void PlaceItems(LayoutState& state)
     const std::size_t count = state.track.items.size();
     for (std::size_t i = 0; i < count; ++i) {
         ItemTagBase* item = state.track.items[i].get();
-        if (auto* clip = dynamic_cast<FCPClipItemTag*>(item))
-            PlaceClipItem(*clip, state, i, count);
-        else if (auto* generator = dynamic_cast<FCPGeneratorItemTag*>(item))
-            PlaceGeneratorItem(*generator, state, i, count);
-        else if (auto* transition = dynamic_cast<FCPTransitionItemTag*>(item))
-            PlaceTransition(*transition, state);
-        else if (auto* filler = dynamic_cast<FCPFillerTag*>(item))
-            PlaceFiller(*filler, state);
+        switch (GetItemKind(state.track.items[i])) {
+        case ItemKindClipItem: PlaceClipItem(*static_cast<FCPClipItemTag*>(item), state, i, count); break;
+        case ItemKindGeneratorItem:
+            PlaceGeneratorItem(*static_cast<FCPGeneratorItemTag*>(item), state, i, count);
+            break;
+        case ItemKindTransitionItem: PlaceTransition(*static_cast<FCPTransitionItemTag*>(item), state); break;
+        case ItemKindFiller: PlaceFiller(*static_cast<FCPFillerTag*>(item), state); break;
+        default: break;
+        }
     }
 }
 

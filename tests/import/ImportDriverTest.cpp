@@ -200,11 +200,12 @@ TEST_F(ImportDriver, OnlyReferencedMasterClipsAreFiledInClipIdOrder)
         tag.ismasterclip = master;
         MasterClipMap[id] = tag;
     };
-    clip("MASTER_MOB_2", true, true);
-    clip("MASTER_MOB_10", true, true);
-    clip("MASTER_MOB_3", false, true);
-    clip("SUBCLIP", true, false);
     for (const bool mediaBin : {true, false}) {
+        // Filing moves the clips out of the map: each round files fresh ones.
+        clip("MASTER_MOB_2", true, true);
+        clip("MASTER_MOB_10", true, true);
+        clip("MASTER_MOB_3", false, true);
+        clip("SUBCLIP", true, false);
         ClearXmemlDocument();
         ImportPrefs.addMediaToBin = mediaBin;
         AddBin("AAF Import");
