@@ -81,6 +81,21 @@ private:
 
 std::uint64_t DivideRoundingUp(std::uint64_t value, std::uint64_t by) { return value / by + (value % by != 0); }
 
+// A little-endian word at a fixed offset of a span that holds it (callers pass constant offsets
+// within a whole directory entry).
+template <typename T>
+T LittleEndian(std::span<const std::uint8_t> bytes, std::size_t at)
+{
+    T v = 0;
+    if constexpr (std::endian::native == std::endian::little) {
+        std::memcpy(&v, bytes.subspan(at, sizeof(T)).data(), sizeof(T));
+    } else {
+        for (std::size_t i = sizeof(T); i-- > 0;)
+            v = static_cast<T>(v << 8 | bytes[at + i]);
+    }
+    return v;
+}
+
 // Directory names: UTF-16LE, the byte count including the NUL, at most 32 characters in all.
 // Appended to out; false (out as it was) when malformed.
 bool DecodeEntryName(std::span<const std::uint8_t> field, std::uint16_t byteCount, std::u16string* out)
@@ -316,6 +331,8 @@ AafResult CompoundFile::LoadDirectory(std::vector<Links>* links)
     links->resize(entries_.size());
     // Where each name starts in names_: the views are made once it has stopped growing.
     std::vector<std::size_t> nameStart(entries_.size() + 1, 0);
+    // At most 31 units a name, so names_ grows once.
+    names_.reserve(entries_.size() * 31);
     const auto bytes = file_->bytes();
     for (std::size_t s = 0; s < chain.size(); ++s) {
         const std::uint64_t at = (static_cast<std::uint64_t>(chain[s]) + 1) * sectorSize_;
@@ -323,17 +340,17 @@ AafResult CompoundFile::LoadDirectory(std::vector<Links>* links)
             return kResultReadFailure;
         const auto sector = bytes.subspan(static_cast<std::size_t>(at), sectorSize_);
         for (std::size_t e = 0; e < perSector; ++e) {
-            ByteReader reader(sector.subspan(e * kEntrySize, kEntrySize));
+            // Fields at fixed offsets of the 128 bytes, which the sector holds whole.
+            const std::span<const std::uint8_t> raw = sector.subspan(e * kEntrySize, kEntrySize);
             CfbEntry& entry = entries_[s * perSector + e];
-            std::span<const std::uint8_t> nameField, clsid;
-            std::uint16_t nameBytes = 0;
-            std::uint8_t type = 0, colour = 0;
-            std::uint32_t left = 0, right = 0, child = 0, state = 0, start = 0;
-            std::uint64_t size = 0;
-            if (!reader.Bytes(64, &nameField) || !reader.U16(&nameBytes) || !reader.U8(&type) || !reader.U8(&colour) ||
-                !reader.U32(&left) || !reader.U32(&right) || !reader.U32(&child) || !reader.Bytes(16, &clsid) ||
-                !reader.U32(&state) || !reader.Skip(16) || !reader.U32(&start) || !reader.U64(&size))
-                return kResultReadFailure;
+            const std::span<const std::uint8_t> nameField = raw.first(64), clsid = raw.subspan(80, 16);
+            const auto nameBytes = LittleEndian<std::uint16_t>(raw, 64);
+            const std::uint8_t type = raw[66];
+            const auto left = LittleEndian<std::uint32_t>(raw, 68);
+            const auto right = LittleEndian<std::uint32_t>(raw, 72);
+            const auto child = LittleEndian<std::uint32_t>(raw, 76);
+            const auto start = LittleEndian<std::uint32_t>(raw, 116);
+            const auto size = LittleEndian<std::uint64_t>(raw, 120);
             const bool known = type == 1 || type == 2 || type == 5;
             nameStart[s * perSector + e] = names_.size();
             if (!known || !DecodeEntryName(nameField, nameBytes, &names_)) {
