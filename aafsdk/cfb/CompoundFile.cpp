@@ -105,22 +105,28 @@ bool DecodeEntryName(std::span<const std::uint8_t> field, std::uint16_t byteCoun
     const std::size_t chars = byteCount / 2 - 1;
     if ((field[2 * chars] | field[2 * chars + 1]) != 0)
         return false;
+    // Only the terminator may be NUL: checked four units to a word (a word has a zero unit exactly
+    // when this bit trick leaves a bit set), then the units left over.
+    const std::uint8_t* units = field.data();
+    bool nul = false;
+    std::size_t i = 0;
+    for (; i + 4 <= chars; i += 4) {
+        std::uint64_t word = 0;
+        std::memcpy(&word, units + 2 * i, sizeof word);
+        nul |= ((word - 0x0001000100010001u) & ~word & 0x8000800080008000u) != 0;
+    }
+    for (; i < chars; ++i)
+        nul |= (units[2 * i] | units[2 * i + 1]) == 0;
+    if (nul)
+        return false;
     const std::size_t at = out->size();
     out->resize(at + chars);
     char16_t* name = out->data() + at;
     if constexpr (std::endian::native == std::endian::little) {
-        std::memcpy(name, field.data(), chars * 2);
+        std::memcpy(name, units, chars * 2);
     } else {
-        for (std::size_t i = 0; i < chars; ++i)
-            name[i] = static_cast<char16_t>(field[2 * i] | field[2 * i + 1] << 8);
-    }
-    // Only the terminator may be NUL: checked without a branch a unit.
-    bool nul = false;
-    for (std::size_t i = 0; i < chars; ++i)
-        nul |= name[i] == 0;
-    if (nul) {
-        out->resize(at);
-        return false;
+        for (std::size_t u = 0; u < chars; ++u)
+            name[u] = static_cast<char16_t>(units[2 * u] | units[2 * u + 1] << 8);
     }
     return true;
 }

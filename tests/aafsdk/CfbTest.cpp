@@ -282,6 +282,32 @@ TEST(Cfb, EntryWithABadNameIsLeftOut)
     }
 }
 
+// Only the counted terminator may be NUL: a NUL unit anywhere before it (first, in a whole group of
+// four units, in the units left over, last) leaves the entry out; the names around it stay.
+TEST(Cfb, EntryWithANulInItsNameIsLeftOut)
+{
+    const std::u16string names[] = {u"a-long-stream-name", u"thirty-one-units-in-this-name--"};
+    for (const std::u16string& name : names) {
+        CfbNode root = SampleTree();
+        root.children.front().add(CfbNode::Stream(aafsdk::Utf16ToUtf8(name), Pattern(20, 4)));
+        const CfbImage good = Write(root);
+        const std::string path = "/Header-2/" + aafsdk::Utf16ToUtf8(name);
+        for (const std::size_t at : {std::size_t{0}, std::size_t{3}, std::size_t{4}, std::size_t{7}, name.size() - 2,
+                                     name.size() - 1, name.size()}) {
+            SCOPED_TRACE(aafsdk::Utf16ToUtf8(name) + " " + std::to_string(at));
+            CfbImage image = good;
+            if (at < name.size())
+                image.setU16(image.entryOffset(image.layout.find(path)) + 2 * at, 0);
+            AafResult result = 0;
+            const auto file = Open(image.bytes, &result);
+            ASSERT_EQ(result, aafsdk::kResultSuccess);
+            const std::uint32_t header = file->FindChild(0, u"Header-2");
+            EXPECT_EQ(file->FindChild(header, name) == aafsdk::kNoEntry, at < name.size());
+            EXPECT_EQ(Read(*file, header, u"big"), Pattern(10000, 2));
+        }
+    }
+}
+
 TEST(Cfb, MappedFileAndMissingFile)
 {
     testsupport::TempDir dir;
