@@ -510,6 +510,27 @@ std::uint32_t CompoundFile::FindChild(std::uint32_t storage, std::u16string_view
     return *it;
 }
 
+std::uint32_t CompoundFile::FindChild(std::uint32_t storage, std::u16string_view name, std::size_t* hint) const
+{
+    if (storage >= entries_.size())
+        return kNoEntry;
+    const auto& byName = entries_[storage].childrenByName;
+    // The found place is the first child not before the name: the hinted one is, when the one
+    // before it is before the name.
+    const std::size_t at = *hint < byName.size() ? *hint + 1 : 0;
+    if (at != 0 && at < byName.size() && NameBefore(entries_[byName[at - 1]].name, name) &&
+        !NameBefore(entries_[byName[at]].name, name)) {
+        *hint = at;
+        return NameBefore(name, entries_[byName[at]].name) ? kNoEntry : byName[at];
+    }
+    auto it = std::lower_bound(byName.begin(), byName.end(), name,
+                               [this](std::uint32_t a, std::u16string_view n) { return NameBefore(entries_[a].name, n); });
+    *hint = static_cast<std::size_t>(it - byName.begin());
+    if (it == byName.end() || NameBefore(name, entries_[*it].name))
+        return kNoEntry;
+    return *it;
+}
+
 AafResult CompoundFile::ReadStream(std::uint32_t id, std::vector<std::uint8_t>* out) const
 {
     if (id >= entries_.size() || entries_[id].type != CfbEntryType::Stream)

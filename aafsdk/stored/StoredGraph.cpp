@@ -352,6 +352,7 @@ private:
         // as it is read, without a list of them first.
         property->elements.reserve(count);
         std::u16string& name = elementName_;
+        std::size_t place = 0;
         for (std::uint32_t i = 0; i < count; ++i) {
             std::uint32_t localKey = 0, referenceCount = 1;
             PropertyKey key;
@@ -362,7 +363,7 @@ private:
             }
             ElementName(property->name, localKey, &name);
             ObjectId loaded = kNoObject;
-            if (Take(id, file_.FindChild(entries_[id], name), name, &loaded))
+            if (Take(id, file_.FindChild(entries_[id], name, &place), name, &loaded))
                 property->elements.push_back({loaded, localKey, referenceCount, key});
         }
         return true;
