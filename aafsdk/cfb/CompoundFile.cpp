@@ -81,6 +81,21 @@ private:
 
 std::uint64_t DivideRoundingUp(std::uint64_t value, std::uint64_t by) { return value / by + (value % by != 0); }
 
+// A little-endian word at a fixed offset of a span that holds it (callers pass constant offsets
+// within a whole directory entry).
+template <typename T>
+T LittleEndian(std::span<const std::uint8_t> bytes, std::size_t at)
+{
+    T v = 0;
+    if constexpr (std::endian::native == std::endian::little) {
+        std::memcpy(&v, bytes.subspan(at, sizeof(T)).data(), sizeof(T));
+    } else {
+        for (std::size_t i = sizeof(T); i-- > 0;)
+            v = static_cast<T>(v << 8 | bytes[at + i]);
+    }
+    return v;
+}
+
 // Directory names: UTF-16LE, the byte count including the NUL, at most 32 characters in all.
 // Appended to out; false (out as it was) when malformed.
 bool DecodeEntryName(std::span<const std::uint8_t> field, std::uint16_t byteCount, std::u16string* out)
@@ -90,22 +105,28 @@ bool DecodeEntryName(std::span<const std::uint8_t> field, std::uint16_t byteCoun
     const std::size_t chars = byteCount / 2 - 1;
     if ((field[2 * chars] | field[2 * chars + 1]) != 0)
         return false;
+    // Only the terminator may be NUL: checked four units to a word (a word has a zero unit exactly
+    // when this bit trick leaves a bit set), then the units left over.
+    const std::uint8_t* units = field.data();
+    bool nul = false;
+    std::size_t i = 0;
+    for (; i + 4 <= chars; i += 4) {
+        std::uint64_t word = 0;
+        std::memcpy(&word, units + 2 * i, sizeof word);
+        nul |= ((word - 0x0001000100010001u) & ~word & 0x8000800080008000u) != 0;
+    }
+    for (; i < chars; ++i)
+        nul |= (units[2 * i] | units[2 * i + 1]) == 0;
+    if (nul)
+        return false;
     const std::size_t at = out->size();
     out->resize(at + chars);
     char16_t* name = out->data() + at;
     if constexpr (std::endian::native == std::endian::little) {
-        std::memcpy(name, field.data(), chars * 2);
+        std::memcpy(name, units, chars * 2);
     } else {
-        for (std::size_t i = 0; i < chars; ++i)
-            name[i] = static_cast<char16_t>(field[2 * i] | field[2 * i + 1] << 8);
-    }
-    // Only the terminator may be NUL: checked without a branch a unit.
-    bool nul = false;
-    for (std::size_t i = 0; i < chars; ++i)
-        nul |= name[i] == 0;
-    if (nul) {
-        out->resize(at);
-        return false;
+        for (std::size_t u = 0; u < chars; ++u)
+            name[u] = static_cast<char16_t>(units[2 * u] | units[2 * u + 1] << 8);
     }
     return true;
 }
@@ -316,6 +337,8 @@ AafResult CompoundFile::LoadDirectory(std::vector<Links>* links)
     links->resize(entries_.size());
     // Where each name starts in names_: the views are made once it has stopped growing.
     std::vector<std::size_t> nameStart(entries_.size() + 1, 0);
+    // At most 31 units a name, so names_ grows once.
+    names_.reserve(entries_.size() * 31);
     const auto bytes = file_->bytes();
     for (std::size_t s = 0; s < chain.size(); ++s) {
         const std::uint64_t at = (static_cast<std::uint64_t>(chain[s]) + 1) * sectorSize_;
@@ -323,17 +346,17 @@ AafResult CompoundFile::LoadDirectory(std::vector<Links>* links)
             return kResultReadFailure;
         const auto sector = bytes.subspan(static_cast<std::size_t>(at), sectorSize_);
         for (std::size_t e = 0; e < perSector; ++e) {
-            ByteReader reader(sector.subspan(e * kEntrySize, kEntrySize));
+            // Fields at fixed offsets of the 128 bytes, which the sector holds whole.
+            const std::span<const std::uint8_t> raw = sector.subspan(e * kEntrySize, kEntrySize);
             CfbEntry& entry = entries_[s * perSector + e];
-            std::span<const std::uint8_t> nameField, clsid;
-            std::uint16_t nameBytes = 0;
-            std::uint8_t type = 0, colour = 0;
-            std::uint32_t left = 0, right = 0, child = 0, state = 0, start = 0;
-            std::uint64_t size = 0;
-            if (!reader.Bytes(64, &nameField) || !reader.U16(&nameBytes) || !reader.U8(&type) || !reader.U8(&colour) ||
-                !reader.U32(&left) || !reader.U32(&right) || !reader.U32(&child) || !reader.Bytes(16, &clsid) ||
-                !reader.U32(&state) || !reader.Skip(16) || !reader.U32(&start) || !reader.U64(&size))
-                return kResultReadFailure;
+            const std::span<const std::uint8_t> nameField = raw.first(64), clsid = raw.subspan(80, 16);
+            const auto nameBytes = LittleEndian<std::uint16_t>(raw, 64);
+            const std::uint8_t type = raw[66];
+            const auto left = LittleEndian<std::uint32_t>(raw, 68);
+            const auto right = LittleEndian<std::uint32_t>(raw, 72);
+            const auto child = LittleEndian<std::uint32_t>(raw, 76);
+            const auto start = LittleEndian<std::uint32_t>(raw, 116);
+            const auto size = LittleEndian<std::uint64_t>(raw, 120);
             const bool known = type == 1 || type == 2 || type == 5;
             nameStart[s * perSector + e] = names_.size();
             if (!known || !DecodeEntryName(nameField, nameBytes, &names_)) {
@@ -482,6 +505,27 @@ std::uint32_t CompoundFile::FindChild(std::uint32_t storage, std::u16string_view
     auto it = std::lower_bound(byName.begin(), byName.end(), name,
                                [this](std::uint32_t a, std::u16string_view n) { return NameBefore(entries_[a].name, n); });
     // Not before the name, so equal exactly when the name is not before it either.
+    if (it == byName.end() || NameBefore(name, entries_[*it].name))
+        return kNoEntry;
+    return *it;
+}
+
+std::uint32_t CompoundFile::FindChild(std::uint32_t storage, std::u16string_view name, std::size_t* hint) const
+{
+    if (storage >= entries_.size())
+        return kNoEntry;
+    const auto& byName = entries_[storage].childrenByName;
+    // The found place is the first child not before the name: the hinted one is, when the one
+    // before it is before the name.
+    const std::size_t at = *hint < byName.size() ? *hint + 1 : 0;
+    if (at != 0 && at < byName.size() && NameBefore(entries_[byName[at - 1]].name, name) &&
+        !NameBefore(entries_[byName[at]].name, name)) {
+        *hint = at;
+        return NameBefore(name, entries_[byName[at]].name) ? kNoEntry : byName[at];
+    }
+    auto it = std::lower_bound(byName.begin(), byName.end(), name,
+                               [this](std::uint32_t a, std::u16string_view n) { return NameBefore(entries_[a].name, n); });
+    *hint = static_cast<std::size_t>(it - byName.begin());
     if (it == byName.end() || NameBefore(name, entries_[*it].name))
         return kNoEntry;
     return *it;

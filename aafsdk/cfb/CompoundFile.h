@@ -54,6 +54,10 @@ public:
     const CfbEntry& entry(std::uint32_t id) const { return entries_[id]; }
     // The child of a storage with exactly this name, or kNoEntry.
     std::uint32_t FindChild(std::uint32_t storage, std::u16string_view name) const;
+    // The same, trying first the place after *hint (where the previous name was found): a
+    // collection's elements are named in their sorted order. *hint becomes the place found (start
+    // from 0; any value is safe).
+    std::uint32_t FindChild(std::uint32_t storage, std::u16string_view name, std::size_t* hint) const;
 
     std::uint32_t sectorSize() const { return sectorSize_; }
     std::uint16_t majorVersion() const { return majorVersion_; }

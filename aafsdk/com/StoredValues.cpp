@@ -103,14 +103,17 @@ HRESULT ReadText(const StoredObject& object, std::uint16_t pid, std::u16string* 
         return AAFRESULT_PROP_NOT_PRESENT;
     if (p->form() != StoredForm::Data || p->value.size() % 2 != 0)
         return AAFRESULT_BAD_PROP;
-    std::u16string text;
-    text.reserve(p->value.size() / 2);
-    for (std::size_t i = 0; i < p->value.size(); i += 2) {
-        const auto c = static_cast<char16_t>(Load(std::span(p->value).subspan(i, 2), Big(object)));
-        if (c == 0)
-            break;  // the terminator; writers that pad after it are read the same
-        text.push_back(c);
-    }
+    // Up to the terminator (writers that pad after it are read the same), then decoded in one pass:
+    // names and comments are read for every object.
+    const std::uint8_t* at = p->value.data();
+    const std::size_t units = p->value.size() / 2;
+    std::size_t length = 0;
+    while (length < units && (at[2 * length] | at[2 * length + 1]) != 0)
+        ++length;
+    const int high = Big(object) ? 0 : 1;
+    std::u16string text(length, u'\0');
+    for (std::size_t i = 0; i < length; ++i)
+        text[i] = static_cast<char16_t>((at[2 * i + high] << 8) | at[2 * i + 1 - high]);
     *out = std::move(text);
     return AAFRESULT_SUCCESS;
 }

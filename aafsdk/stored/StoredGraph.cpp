@@ -18,23 +18,24 @@ const std::u16string kPropertiesName = u"properties";
 const std::u16string kReferencedPropertiesName = u"referenced properties";
 const std::u16string kIndexSuffix = u" index";
 
-// A stored name: UTF-16 code units in the given byte order, the last one the only NUL.
+// A stored name: UTF-16 code units in the given byte order, the last one the only NUL. Decoded in
+// one pass straight into the result (thousands of names per file); *out is left alone on failure.
 bool DecodeName(std::span<const std::uint8_t> bytes, bool bigEndian, std::u16string* out)
 {
     if (bytes.size() < 2 || bytes.size() % 2 != 0)
         return false;
-    ByteReader reader(bytes, bigEndian);
-    std::u16string name;
-    name.reserve(bytes.size() / 2 - 1);
-    for (std::size_t i = 0; i + 1 < bytes.size() / 2; ++i) {
-        std::uint16_t c = 0;
-        if (!reader.U16(&c) || c == 0)
-            return false;
-        name.push_back(static_cast<char16_t>(c));
-    }
-    std::uint16_t terminator = 1;
-    if (!reader.U16(&terminator) || terminator != 0)
+    const std::size_t units = bytes.size() / 2 - 1;
+    const std::uint8_t* at = bytes.data();
+    if (at[2 * units] != 0 || at[2 * units + 1] != 0)
         return false;
+    const int high = bigEndian ? 0 : 1;
+    std::u16string name(units, u'\0');
+    for (std::size_t i = 0; i < units; ++i) {
+        const auto c = static_cast<char16_t>((at[2 * i + high] << 8) | at[2 * i + 1 - high]);
+        if (c == 0)
+            return false;
+        name[i] = c;
+    }
     *out = std::move(name);
     return true;
 }
@@ -347,27 +348,23 @@ private:
             DamageProperty(id, property, "collection index damaged");
             return false;
         }
-        struct Element {
-            std::uint32_t localKey;
-            std::uint32_t referenceCount;
-            PropertyKey key;
-        };
-        std::vector<Element> elements(count);
-        for (Element& element : elements) {
-            element.referenceCount = 1;
-            if (!reader.U32(&element.localKey) ||
-                (set && (!reader.U32(&element.referenceCount) || !ReadKey(reader, property->keySize, &element.key)))) {
-                DamageProperty(id, property, "collection index damaged");
-                return false;
-            }
-        }
+        // The count was checked against the index's bytes, so every element reads; each is loaded
+        // as it is read, without a list of them first.
         property->elements.reserve(count);
-        std::u16string name;
-        for (const Element& element : elements) {
-            ElementName(property->name, element.localKey, &name);
+        std::u16string& name = elementName_;
+        std::size_t place = 0;
+        for (std::uint32_t i = 0; i < count; ++i) {
+            std::uint32_t localKey = 0, referenceCount = 1;
+            PropertyKey key;
+            if (!reader.U32(&localKey) ||
+                (set && (!reader.U32(&referenceCount) || !ReadKey(reader, property->keySize, &key)))) {
+                DamageProperty(id, property, "collection index damaged");
+                return false;  // cannot happen: the count was checked against the bytes
+            }
+            ElementName(property->name, localKey, &name);
             ObjectId loaded = kNoObject;
-            if (Take(id, file_.FindChild(entries_[id], name), name, &loaded))
-                property->elements.push_back({loaded, element.localKey, element.referenceCount, element.key});
+            if (Take(id, file_.FindChild(entries_[id], name, &place), name, &loaded))
+                property->elements.push_back({loaded, localKey, referenceCount, key});
         }
         return true;
     }
@@ -405,6 +402,7 @@ private:
     std::vector<std::uint8_t> scratch_;
     std::vector<std::uint8_t> indexScratch_;
     std::u16string indexName_;
+    std::u16string elementName_;
 };
 
 StoredGraph::StoredGraph() = default;

@@ -2,6 +2,9 @@
 // directory walk, and every kind of damage taking an error path.
 
 #include <algorithm>
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
 #include <functional>
 #include <span>
 #include <string>
@@ -280,6 +283,69 @@ TEST(Cfb, EntryWithABadNameIsLeftOut)
         EXPECT_EQ(file->FindChild(header, u"big"), aafsdk::kNoEntry);
         EXPECT_EQ(Read(*file, header, u"properties"), Pattern(300, 1));  // its siblings remain
     }
+}
+
+// Only the counted terminator may be NUL: a NUL unit anywhere before it (first, in a whole group of
+// four units, in the units left over, last) leaves the entry out; the names around it stay.
+TEST(Cfb, EntryWithANulInItsNameIsLeftOut)
+{
+    const std::u16string names[] = {u"a-long-stream-name", u"thirty-one-units-in-this-name--"};
+    for (const std::u16string& name : names) {
+        CfbNode root = SampleTree();
+        root.children.front().add(CfbNode::Stream(aafsdk::Utf16ToUtf8(name), Pattern(20, 4)));
+        const CfbImage good = Write(root);
+        const std::string path = "/Header-2/" + aafsdk::Utf16ToUtf8(name);
+        for (const std::size_t at : {std::size_t{0}, std::size_t{3}, std::size_t{4}, std::size_t{7}, name.size() - 2,
+                                     name.size() - 1, name.size()}) {
+            SCOPED_TRACE(aafsdk::Utf16ToUtf8(name) + " " + std::to_string(at));
+            CfbImage image = good;
+            if (at < name.size())
+                image.setU16(image.entryOffset(image.layout.find(path)) + 2 * at, 0);
+            AafResult result = 0;
+            const auto file = Open(image.bytes, &result);
+            ASSERT_EQ(result, aafsdk::kResultSuccess);
+            const std::uint32_t header = file->FindChild(0, u"Header-2");
+            EXPECT_EQ(file->FindChild(header, name) == aafsdk::kNoEntry, at < name.size());
+            EXPECT_EQ(Read(*file, header, u"big"), Pattern(10000, 2));
+        }
+    }
+}
+
+// A hinted look-up finds what the plain one does, whatever the order of the names and the hint.
+TEST(Cfb, HintedChildLookUpFindsWhatThePlainOneDoes)
+{
+    CfbNode root = SampleTree();
+    CfbNode& storage = root.children.front();
+    std::vector<std::u16string> names;
+    for (unsigned key = 0; key < 40; key += key % 7 == 3 ? 2 : 1) {  // some keys missing
+        char name[16];
+        std::snprintf(name, sizeof name, "E{%x}", key);
+        storage.add(CfbNode::Stream(name, Pattern(8, 5)));
+    }
+    for (unsigned key = 0; key < 42; ++key) {
+        char name[16];
+        std::snprintf(name, sizeof name, "E{%x}", key);
+        names.push_back(std::u16string(name, name + std::strlen(name)));
+    }
+    storage.add(CfbNode::Stream("E index", Pattern(8, 6)));
+    AafResult result = 0;
+    const auto file = Open(Write(root).bytes, &result);
+    ASSERT_EQ(result, aafsdk::kResultSuccess);
+    const std::uint32_t header = file->FindChild(0, u"Header-2");
+    std::vector<std::u16string> reversed(names.rbegin(), names.rend());
+    std::vector<std::u16string> mixed = names;
+    mixed.insert(mixed.begin() + 10, {u"big", u"nothing", u"E index", u"E{3}"});
+    for (const auto* order : {&names, &reversed, &mixed}) {
+        for (const std::size_t start : {std::size_t{0}, std::size_t{5}, std::size_t{1000}, SIZE_MAX}) {
+            std::size_t hint = start;
+            for (const std::u16string& name : *order) {
+                SCOPED_TRACE(aafsdk::Utf16ToUtf8(name) + " from " + std::to_string(start));
+                EXPECT_EQ(file->FindChild(header, name, &hint), file->FindChild(header, name));
+            }
+        }
+    }
+    std::size_t hint = 0;
+    EXPECT_EQ(file->FindChild(0xffffu, u"big", &hint), aafsdk::kNoEntry);
 }
 
 TEST(Cfb, MappedFileAndMissingFile)

@@ -1087,3 +1087,39 @@ TEST(ComNativeValues, EachTypeInItsMemoryForm)
 }
 
 }  // namespace
+
+// Text as stored: UTF-16 in the object's byte order, up to the first NUL (padding after it is read
+// the same), or to the end when there is none; an odd size is refused.
+TEST(ComStoredText, ReadsInEitherByteOrderUpToTheTerminator)
+{
+    const struct {
+        const char* what;
+        std::uint8_t order;
+        std::uint16_t form;
+        std::vector<std::uint8_t> value;
+        HRESULT result;
+        std::u16string text;
+    } cases[] = {
+        {"little-endian", 'L', 0x82, {'a', 0, 0xac, 0x20, 0, 0}, AAFRESULT_SUCCESS, u"a\u20ac"},
+        {"big-endian", 'B', 0x82, {0, 'a', 0x20, 0xac, 0, 0}, AAFRESULT_SUCCESS, u"a\u20ac"},
+        {"padding after the terminator", 'L', 0x82, {'a', 0, 0, 0, 'x', 0, 'y', 0}, AAFRESULT_SUCCESS, u"a"},
+        {"no terminator", 'B', 0x82, {0, 'a', 0, 'b'}, AAFRESULT_SUCCESS, u"ab"},
+        {"empty", 'L', 0x82, {}, AAFRESULT_SUCCESS, u""},
+        {"odd size", 'L', 0x82, {'a', 0, 0}, AAFRESULT_BAD_PROP, u"unchanged"},
+        {"not data", 'L', 0x42, {'a', 0, 0, 0}, AAFRESULT_BAD_PROP, u"unchanged"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        aafsdk::StoredObject object;
+        object.byteOrder = c.order;
+        object.properties.resize(1);
+        object.properties[0].pid = 0x4402;
+        object.properties[0].storedForm = c.form;
+        object.properties[0].value = c.value;
+        std::u16string text = u"unchanged";
+        EXPECT_EQ(aafsdk::com::ReadText(object, 0x4402, &text), c.result);
+        EXPECT_EQ(text, c.text);
+    }
+    std::u16string text;
+    EXPECT_EQ(aafsdk::com::ReadText(aafsdk::StoredObject{}, 0x4402, &text), AAFRESULT_PROP_NOT_PRESENT);
+}
