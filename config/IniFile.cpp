@@ -97,6 +97,25 @@ IniOutput::IniOutput(const std::string& target)
 
 IniOutput::~IniOutput() = default;
 
+namespace {
+
+// Saves into a new OutputFile on target and commits it; false on any failure, the target unchanged.
+template <typename Save>
+bool SaveAndCommitTo(const std::string& target, Save save)
+{
+    try {
+        OutputFile out(target);
+        if (!save(out))
+            return false;
+        out.Commit();
+        return true;
+    } catch (const std::exception&) {
+        return false;
+    }
+}
+
+}  // namespace
+
 bool IniOutput::SaveInto(OutputFile& out)
 {
     if (!SyncIniFile(*settings_))
@@ -106,15 +125,7 @@ bool IniOutput::SaveInto(OutputFile& out)
 
 bool IniOutput::SaveAndCommit()
 {
-    try {
-        OutputFile out(target_);
-        if (!SaveInto(out))
-            return false;
-        out.Commit();
-        return true;
-    } catch (const std::exception&) {
-        return false;
-    }
+    return SaveAndCommitTo(target_, [this](OutputFile& out) { return SaveInto(out); });
 }
 
 bool IniTextOutput::SaveInto(OutputFile& out)
@@ -148,13 +159,5 @@ bool IniTextOutput::SaveThroughSettings(OutputFile& out)
 
 bool IniTextOutput::SaveAndCommit()
 {
-    try {
-        OutputFile out(target_);
-        if (!SaveInto(out))
-            return false;
-        out.Commit();
-        return true;
-    } catch (const std::exception&) {
-        return false;
-    }
+    return SaveAndCommitTo(target_, [this](OutputFile& out) { return SaveInto(out); });
 }
