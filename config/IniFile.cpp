@@ -36,6 +36,21 @@ private:
     std::unique_ptr<QTemporaryFile> scratch_;
 };
 
+// Saves into a new OutputFile on target and commits it; false on any failure, the target unchanged.
+template <typename Save>
+bool SaveAndCommitTo(const std::string& target, Save save)
+{
+    try {
+        OutputFile out(target);
+        if (!save(out))
+            return false;
+        out.Commit();
+        return true;
+    } catch (const std::exception&) {
+        return false;
+    }
+}
+
 }  // namespace
 
 std::unique_ptr<QSettings> OpenIniFile(const std::string& path, IniAccess access)
@@ -96,25 +111,6 @@ IniOutput::IniOutput(const std::string& target)
 }
 
 IniOutput::~IniOutput() = default;
-
-namespace {
-
-// Saves into a new OutputFile on target and commits it; false on any failure, the target unchanged.
-template <typename Save>
-bool SaveAndCommitTo(const std::string& target, Save save)
-{
-    try {
-        OutputFile out(target);
-        if (!save(out))
-            return false;
-        out.Commit();
-        return true;
-    } catch (const std::exception&) {
-        return false;
-    }
-}
-
-}  // namespace
 
 bool IniOutput::SaveInto(OutputFile& out)
 {
