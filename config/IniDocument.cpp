@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
+#include <charconv>
 #include <cstdint>
 #include <cstring>
 #include <numeric>
@@ -43,6 +45,19 @@ constexpr auto kUnitClasses = [] {
 unsigned UnitClass(char16_t ch)
 {
     return ch < 128 ? kUnitClasses[ch] : 0;
+}
+
+// The same for a byte of UTF-8, which is nothing past ASCII, looked up without a test.
+constexpr auto kByteClasses = [] {
+    std::array<unsigned char, 256> classes{};
+    for (unsigned byte = 0; byte < 128; ++byte)
+        classes[byte] = kUnitClasses[byte];
+    return classes;
+}();
+
+unsigned ByteClass(char byte)
+{
+    return kByteClasses[static_cast<unsigned char>(byte)];
 }
 
 std::u16string_view Units(const QString& text)
@@ -103,14 +118,15 @@ void AppendEscapedKey(std::u16string_view key, std::string& out)
     }
 }
 
-// A key already narrowed, every unit a plain one or '/'.
+// A key already narrowed, every unit a plain one or '/'; a key holds few slashes.
 void AppendEscapedKey(std::string_view key, std::string& out)
 {
     const std::size_t at = out.size();
     out += key;
-    for (std::size_t i = at; i < out.size(); ++i)
-        if (out[i] == '/')
-            out[i] = '\\';
+    char* const begin = out.data() + at;
+    char* const end = begin + key.size();
+    for (char* slash = begin; (slash = static_cast<char*>(std::memchr(slash, '/', static_cast<std::size_t>(end - slash)))) != nullptr;)
+        *slash++ = '\\';
 }
 
 void AppendLowerHex(unsigned value, std::string& out)
@@ -222,6 +238,53 @@ void AppendEscapedValue(const QString& value, std::string& out)
     }
 }
 
+// A value kept in UTF-8: printable ASCII takes the same short way as above, straight from its
+// bytes; anything else is read as QString::fromUtf8 reads it and escaped from its units.
+void AppendEscapedValue(std::string_view value, std::string& out)
+{
+    const std::size_t from = out.size();
+    out.resize(from + value.size() + 3);
+    char* const begin = out.data() + from;
+    unsigned all = kPlainValue;
+    unsigned any = 0;
+    for (const char ch : value) {
+        const unsigned unitClass = ByteClass(ch);
+        all &= unitClass;
+        any |= unitClass;
+    }
+    if (!(all & kPlainValue)) {
+        out.resize(from);
+        AppendEscapedValue(QString::fromUtf8(value.data(), static_cast<int>(value.size())), out);
+        return;
+    }
+    const bool at = !value.empty() && value.front() == '@';
+    const bool quotes = (any & kQuotesValue) || (!value.empty() && (value.front() == ' ' || value.back() == ' '));
+    char* to = begin;
+    if (quotes)
+        *to++ = '"';
+    if (at)
+        *to++ = '@';
+    std::memcpy(to, value.data(), value.size());
+    to += value.size();
+    if (quotes)
+        *to++ = '"';
+    out.resize(static_cast<std::size_t>(to - out.data()));
+}
+
+// A value as it was set: QString units, or UTF-8 bytes.
+struct TextRef {
+    const QString* wide;
+    std::string_view utf8;
+};
+
+void AppendEscapedValue(const TextRef& text, std::string& out)
+{
+    if (text.wide != nullptr)
+        AppendEscapedValue(*text.wide, out);
+    else
+        AppendEscapedValue(text.utf8, out);
+}
+
 // Qt's own word for the unnamed section, in any case, which a named section must not be read as.
 bool IsGeneral(std::string_view header)
 {
@@ -252,13 +315,20 @@ template <typename Unit>
 struct Placed {
     std::basic_string_view<Unit> section;
     std::basic_string_view<Unit> key;
-    const QString* text;
+    TextRef text;
 };
 
 // The first eight bytes of a narrowed key (zeros past its end: a plain key holds no NUL) as a
 // number that orders as they do, so that most comparisons take one step.
 std::uint64_t Head(std::string_view key)
 {
+    if (key.size() >= 8) {
+        std::uint64_t head;
+        std::memcpy(&head, key.data(), 8);
+        if constexpr (std::endian::native == std::endian::little)
+            head = __builtin_bswap64(head);
+        return head;
+    }
     std::uint64_t head = 0;
     for (std::size_t i = 0; i < 8; ++i)
         head = head << 8 | (i < key.size() ? static_cast<unsigned char>(key[i]) : 0u);
@@ -280,12 +350,12 @@ struct KeyOrder {
 };
 
 template <typename Unit>
-Placed<Unit> Place(std::basic_string_view<Unit> key, const QString& text)
+Placed<Unit> Place(std::basic_string_view<Unit> key, TextRef text)
 {
     const std::size_t slash = key.find(Unit('/'));
     if (slash == std::basic_string_view<Unit>::npos)
-        return {{}, key, &text};
-    return {key.substr(0, slash), key.substr(slash + 1), &text};
+        return {{}, key, text};
+    return {key.substr(0, slash), key.substr(slash + 1), text};
 }
 
 // Sorts indices stably. A section holds a few keys as a rule, which an insertion sort orders with
@@ -386,58 +456,124 @@ std::string Lay(const std::vector<Placed<Unit>>& placed, std::size_t bytes)
                 continue;
             AppendEscapedKey(entry.key, out);
             out += '=';
-            AppendEscapedValue(*entry.text, out);
+            AppendEscapedValue(entry.text, out);
             out += '\n';
         }
     }
     return out;
 }
 
+// Whether the key's units are all plain or '/', with no slash at either end or two in a row: such a
+// key is laid out from its bytes.
+bool IsNarrowKey(std::string_view key)
+{
+    unsigned all = kKeyUnit;
+    for (const char byte : key)
+        all &= ByteClass(byte);
+    return (all & kKeyUnit) && (key.empty() || (key.front() != '/' && key.back() != '/')) &&
+           key.find("//") == std::string_view::npos;
+}
+
+bool IsNarrowKey(std::u16string_view key)
+{
+    unsigned all = kKeyUnit;
+    unsigned slash = kSlash;  // a slash in front folds away as one after another does
+    unsigned doubled = 0;
+    for (const char16_t unit : key) {
+        const unsigned unitClass = UnitClass(unit);
+        all &= unitClass;
+        doubled |= slash & unitClass;
+        slash = unitClass & kSlash;
+    }
+    return (all & kKeyUnit) && doubled == 0 && slash == 0;
+}
+
 }  // namespace
 
 void IniDocument::Set(QString key, QString value)
 {
-    values_.push_back({std::move(key), std::move(value)});
+    entries_.push_back({wide_.size(), 0, 0, 0, true});
+    wide_.push_back({std::move(key), std::move(value)});
+}
+
+void IniDocument::SetUtf8(std::string_view key, std::string_view value)
+{
+    const std::size_t keyAt = bytes_.size();
+    bytes_ += key;
+    bytes_ += value;
+    entries_.push_back({keyAt, key.size(), keyAt + key.size(), value.size(), false});
+}
+
+void IniDocument::SetUtf8(std::string_view key, long long number)
+{
+    char digits[24];
+    const auto [end, error] = std::to_chars(digits, digits + sizeof digits, number);
+    static_cast<void>(error);  // 24 places hold any 64-bit number
+    SetUtf8(key, std::string_view(digits, static_cast<std::size_t>(end - digits)));
+}
+
+std::vector<IniDocument::Value> IniDocument::Values() const
+{
+    std::vector<Value> values;
+    values.reserve(entries_.size());
+    for (const Entry& entry : entries_) {
+        if (entry.wide) {
+            values.push_back(wide_[entry.keyAt]);
+            continue;
+        }
+        values.push_back({QString::fromUtf8(bytes_.data() + entry.keyAt, static_cast<int>(entry.keySize)),
+                          QString::fromUtf8(bytes_.data() + entry.textAt, static_cast<int>(entry.textSize))});
+    }
+    return values;
 }
 
 std::string IniDocument::Bytes() const
 {
     std::size_t bytes = 0;
     std::size_t keyUnits = 0;
-    for (const Value& value : values_) {
-        bytes += static_cast<std::size_t>(value.key.size() + value.text.size()) + 2;
-        keyUnits += static_cast<std::size_t>(value.key.size());
+    for (const Entry& entry : entries_) {
+        if (entry.wide) {
+            const Value& value = wide_[entry.keyAt];
+            bytes += static_cast<std::size_t>(value.key.size() + value.text.size()) + 2;
+            keyUnits += static_cast<std::size_t>(value.key.size());
+        } else {
+            bytes += entry.keySize + entry.textSize + 2;
+        }
     }
 
     // The common document, every key plain ASCII with single slashes inside it and none to fold,
-    // is narrowed as it is checked and ordered on its keys' bytes. The buffer is sized first, so
-    // views into it stay good.
+    // is ordered on its keys' bytes: those kept in UTF-8 as they stand, the others narrowed into a
+    // buffer sized first, so views into it stay good.
     {
         std::string keys(keyUnits, '\0');
         std::vector<Placed<char>> placed;
-        placed.reserve(values_.size());
+        placed.reserve(entries_.size());
         std::size_t at = 0;
         bool narrow = true;
-        for (const Value& value : values_) {
+        for (const Entry& entry : entries_) {
+            if (!entry.wide) {
+                const std::string_view key(bytes_.data() + entry.keyAt, entry.keySize);
+                if (key.empty())
+                    continue;  // QSettings refuses an empty key
+                if (!IsNarrowKey(key)) {
+                    narrow = false;
+                    break;
+                }
+                placed.push_back(Place(key, TextRef{nullptr, {bytes_.data() + entry.textAt, entry.textSize}}));
+                continue;
+            }
+            const Value& value = wide_[entry.keyAt];
             const std::u16string_view key = Units(value.key);
             if (key.empty())
-                continue;  // QSettings refuses an empty key
-            char* const to = keys.data() + at;
-            unsigned all = kKeyUnit;
-            unsigned slash = kSlash;  // a slash in front folds away as one after another does
-            unsigned doubled = 0;
-            for (std::size_t i = 0; i < key.size(); ++i) {
-                const unsigned unitClass = UnitClass(key[i]);
-                all &= unitClass;
-                doubled |= slash & unitClass;
-                slash = unitClass & kSlash;
-                to[i] = static_cast<char>(key[i]);
-            }
-            if (!(all & kKeyUnit) || doubled != 0 || slash != 0) {
+                continue;
+            if (!IsNarrowKey(key)) {
                 narrow = false;
                 break;
             }
-            placed.push_back(Place(std::string_view(to, key.size()), value.text));
+            char* const to = keys.data() + at;
+            for (std::size_t i = 0; i < key.size(); ++i)
+                to[i] = static_cast<char>(key[i]);
+            placed.push_back(Place(std::string_view(to, key.size()), TextRef{&value.text, {}}));
             at += key.size();
         }
         if (narrow)
@@ -446,10 +582,12 @@ std::string IniDocument::Bytes() const
 
     // Keys QSettings would fold, folded (the rest are used as they are). A QString keeps its units
     // where they are when the vector moves it, so views into them stay good.
+    const std::vector<Value> values = Values();
     std::vector<QString> folded;
+    folded.reserve(values.size());
     std::vector<Placed<char16_t>> placed;
-    placed.reserve(values_.size());
-    for (const Value& value : values_) {
+    placed.reserve(values.size());
+    for (const Value& value : values) {
         std::u16string_view key = Units(value.key);
         if (NeedsNormalizing(key)) {
             folded.push_back(NormalizedKey(value.key));
@@ -457,7 +595,7 @@ std::string IniDocument::Bytes() const
         }
         if (key.empty())
             continue;  // QSettings refuses an empty key
-        placed.push_back(Place(key, value.text));
+        placed.push_back(Place(key, TextRef{&value.text, {}}));
     }
     return Lay(placed, bytes);
 }

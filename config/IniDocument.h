@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include <QString>
@@ -14,14 +15,28 @@ class IniDocument {
 public:
     void Set(QString key, QString value);
     void Set(const QString& key, long long number) { Set(key, QString::number(number)); }
+    // The same for a key and a value in UTF-8, as QString::fromUtf8 reads them. They are kept as
+    // bytes, which is what a log of thousands of values is cheap to write from.
+    void SetUtf8(std::string_view key, std::string_view value);
+    void SetUtf8(std::string_view key, long long number);
     // What was set, in the order it was set.
     struct Value {
         QString key;
         QString text;
     };
-    const std::vector<Value>& values() const { return values_; }
+    std::vector<Value> Values() const;
     std::string Bytes() const;
 
 private:
-    std::vector<Value> values_;
+    // One value set: its key and text in bytes_, or, for one set as QStrings, the place in wide_.
+    struct Entry {
+        std::size_t keyAt;
+        std::size_t keySize;
+        std::size_t textAt;
+        std::size_t textSize;
+        bool wide;
+    };
+    std::string bytes_;
+    std::vector<Value> wide_;
+    std::vector<Entry> entries_;
 };

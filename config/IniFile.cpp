@@ -140,7 +140,7 @@ bool IniTextOutput::SaveInto(OutputFile& out)
             merged.Set(key, value.toString());
         }
     }
-    for (const IniDocument::Value& value : text_.values())
+    for (const IniDocument::Value& value : text_.Values())
         merged.Set(value.key, value.text);
     return out.Write(merged.Bytes());
 }
@@ -148,7 +148,7 @@ bool IniTextOutput::SaveInto(OutputFile& out)
 bool IniTextOutput::SaveThroughSettings(OutputFile& out)
 {
     IniOutput file(target_);
-    for (const IniDocument::Value& value : text_.values())
+    for (const IniDocument::Value& value : text_.Values())
         file.settings().setValue(value.key, value.text);
     return file.SaveInto(out);
 }

@@ -1,37 +1,12 @@
 #include "config/LogFileWriter.h"
 
-#include <QString>
-#include <QStringBuilder>
-
-#include <algorithm>
-#include <array>
 #include <charconv>
 #include <stdexcept>
+#include <string_view>
 
 #include "config/IniFile.h"
 #include "config/NamedParameters.h"
 #include "config/OutputFile.h"
-
-namespace {
-
-// Most log texts are ASCII, which Latin-1 decoding takes the short way.
-QString Utf8(const std::string& text)
-{
-    const int size = static_cast<int>(text.size());
-    if (std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
-        return QString::fromLatin1(text.data(), size);
-    return QString::fromUtf8(text.data(), size);
-}
-
-// A count in decimal, written into buffer, for joining into a key.
-QLatin1String Decimal(std::size_t value, std::array<char, 24>& buffer)
-{
-    const auto [end, error] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
-    static_cast<void>(error);  // 24 places hold any 64-bit count
-    return QLatin1String(buffer.data(), static_cast<int>(end - buffer.data()));
-}
-
-}  // namespace
 
 // The log's keys are taken now, which is the copy the writer keeps.
 LogFileWriter::LogFileWriter(const std::string& logFilePath) : file_(std::make_unique<IniTextOutput>(logFilePath))
@@ -52,31 +27,51 @@ bool LogFileWriter::Write()
 }
 
 // Each entry is the section "Log_<i>", its records the array "Translations" (numbered from 1, with
-// its "size"), as QSettings' arrays store them. Keys are joined with '%', which sizes each once.
+// its "size"), as QSettings' arrays store them. Keys are built in one buffer, cut back to the
+// section or the record before each name.
 void LogFileWriter::Fill(const std::vector<TranslationLogEntry>& entries)
 {
     IniDocument& text = file_->text();
+    std::string key;
+    const auto appendDecimal = [&key](std::size_t value) {
+        char digits[24];
+        const auto [end, error] = std::to_chars(digits, digits + sizeof digits, value);
+        static_cast<void>(error);  // 24 places hold any 64-bit count
+        key.append(digits, end);
+    };
+    const auto set = [&key, &text](std::size_t prefix, std::string_view name, const auto& value) {
+        key.resize(prefix);
+        key += name;
+        text.SetUtf8(key, value);
+    };
     for (std::size_t i = 0; i < entries.size(); ++i) {
         const TranslationLogEntry& entry = entries[i];
-        std::array<char, 24> digits;
-        const QString section = QStringLiteral("Log_") % Decimal(i, digits) % QLatin1Char('/');
-        text.Set(section % QStringLiteral("Timecode"), Utf8(entry.TimecodeText()));
-        text.Set(section % QStringLiteral("Sequence"), Utf8(entry.sequenceName));
-        text.Set(section % QStringLiteral("Track"), Utf8(entry.trackName));
-        text.Set(section % QStringLiteral("Clip"), Utf8(entry.clipName));
-        text.Set(section % QStringLiteral("ItemID"), Utf8(entry.itemId));
-        const QString array = section % QStringLiteral("Translations/");
+        key.assign("Log_");
+        appendDecimal(i);
+        key += '/';
+        const std::size_t section = key.size();
+        set(section, "Timecode", entry.TimecodeText());
+        set(section, "Sequence", entry.sequenceName);
+        set(section, "Track", entry.trackName);
+        set(section, "Clip", entry.clipName);
+        set(section, "ItemID", entry.itemId);
+        key.resize(section);
+        key += "Translations/";
+        const std::size_t array = key.size();
         for (std::size_t j = 0; j < entry.translations.size(); ++j) {
             const TranslationRecord& record = entry.translations[j];
-            const QString item = array % Decimal(j + 1, digits) % QLatin1Char('/');
-            text.Set(item % QStringLiteral("AppliedCase"), Utf8(record.StatusText()));
-            text.Set(item % QStringLiteral("Action"), Utf8(record.action));
-            text.Set(item % QStringLiteral("FCP"), Utf8(record.fcpName));
-            text.Set(item % QStringLiteral("Avid"), Utf8(record.avidName));
+            key.resize(array);
+            appendDecimal(j + 1);
+            key += '/';
+            const std::size_t item = key.size();
+            set(item, "AppliedCase", record.StatusText());
+            set(item, "Action", record.action);
+            set(item, "FCP", record.fcpName);
+            set(item, "Avid", record.avidName);
         }
-        text.Set(array % QStringLiteral("size"), static_cast<long long>(entry.translations.size()));
+        set(array, "size", static_cast<long long>(entry.translations.size()));
     }
-    text.Set(QStringLiteral("Log_Num"), static_cast<long long>(entries.size()));
+    text.SetUtf8("Log_Num", static_cast<long long>(entries.size()));
 }
 
 bool WriteTranslationLog()

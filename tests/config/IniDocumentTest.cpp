@@ -1,4 +1,5 @@
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -41,14 +42,32 @@ std::string QtBytes(const testsupport::TempDir& dir, const std::vector<Setting>&
     return file.readAll().toStdString();
 }
 
-std::string OwnBytes(const std::vector<Setting>& settings)
+// How a document is given its values: as QStrings, or in UTF-8 wherever the key and the text come
+// back from UTF-8 unchanged (the rest as QStrings, so that one document holds both).
+enum class Given { AsQStrings, InUtf8 };
+
+bool SurvivesUtf8(const QString& text)
+{
+    return QString::fromUtf8(text.toUtf8()) == text;
+}
+
+std::string OwnBytes(const std::vector<Setting>& settings, Given given = Given::AsQStrings)
 {
     IniDocument text;
     for (const Setting& setting : settings) {
-        if (setting.value.userType() == QMetaType::QString)
-            text.Set(setting.key, setting.value.toString());
-        else
+        const bool number = setting.value.userType() != QMetaType::QString;
+        const QString value = setting.value.toString();
+        if (given == Given::InUtf8 && SurvivesUtf8(setting.key) && (number || SurvivesUtf8(value))) {
+            const std::string key = setting.key.toStdString();
+            if (number)
+                text.SetUtf8(key, setting.value.toLongLong());
+            else
+                text.SetUtf8(key, value.toStdString());
+        } else if (number) {
             text.Set(setting.key, setting.value.toLongLong());
+        } else {
+            text.Set(setting.key, value);
+        }
     }
     return text.Bytes();
 }
@@ -118,7 +137,9 @@ TEST(IniDocument, ValuesEscapeAsQtEscapesThem)
     for (int i = 0; i < static_cast<int>(std::size(values)); ++i)
         settings.push_back({QStringLiteral("Log_0/Value") + QString::number(i), values[i]});
     const testsupport::TempDir dir;
-    EXPECT_TRUE(SameBytes(OwnBytes(settings), QtBytes(dir, settings)));
+    const std::string qt = QtBytes(dir, settings);
+    EXPECT_TRUE(SameBytes(OwnBytes(settings), qt));
+    EXPECT_TRUE(SameBytes(OwnBytes(settings, Given::InUtf8), qt));
 }
 
 TEST(IniDocument, KeysSectionsAndNumbersLayOutAsQtLaysThem)
@@ -165,8 +186,29 @@ TEST(IniDocument, KeysSectionsAndNumbersLayOutAsQtLaysThem)
          {QStringLiteral("Big"), QVariant(4294967295u)}},
     };
     const testsupport::TempDir dir;
-    for (const auto& settings : cases)
-        EXPECT_TRUE(SameBytes(OwnBytes(settings), QtBytes(dir, settings))) << settings.size();
+    for (const auto& settings : cases) {
+        const std::string qt = QtBytes(dir, settings);
+        EXPECT_TRUE(SameBytes(OwnBytes(settings), qt)) << settings.size();
+        EXPECT_TRUE(SameBytes(OwnBytes(settings, Given::InUtf8), qt)) << settings.size();
+    }
+}
+
+// Values set in UTF-8 come back as QString::fromUtf8 reads them, in the order they were set among
+// those set as QStrings: the form in which a rewrite merges them into what the file held.
+TEST(IniDocument, ValuesSetInUtf8ComeBackAsTheirTexts)
+{
+    IniDocument text;
+    text.SetUtf8("Log_0/Clip", "caf\xc3\xa9");
+    text.Set(QStringLiteral("Log_0/Track"), QStringLiteral("V1"));
+    text.SetUtf8("Log_Num", 12);
+    text.SetUtf8("Log_0/Bad", std::string_view("a\0\xff", 3));
+    const std::vector<IniDocument::Value> values = text.Values();
+    ASSERT_EQ(values.size(), 4u);
+    EXPECT_EQ(values[0].key, QStringLiteral("Log_0/Clip"));
+    EXPECT_EQ(values[0].text, QString::fromUtf8("caf\xc3\xa9"));
+    EXPECT_EQ(values[1].text, QStringLiteral("V1"));
+    EXPECT_EQ(values[2].text, QStringLiteral("12"));
+    EXPECT_EQ(values[3].text, QString::fromUtf8("a\0\xff", 3));
 }
 
 // Every UTF-16 unit, alone, before a hex digit, after NUL and amid letters, as a value and inside a key.
@@ -183,7 +225,9 @@ TEST(IniDocument, EveryUnitEscapesAsQtEscapesIt)
             settings.push_back({QStringLiteral("k") + ch + QStringLiteral("/x") + ch, QStringLiteral("v")});
     }
     const testsupport::TempDir dir;
-    EXPECT_TRUE(SameBytes(OwnBytes(settings), QtBytes(dir, settings)));
+    const std::string qt = QtBytes(dir, settings);
+    EXPECT_TRUE(SameBytes(OwnBytes(settings), qt));
+    EXPECT_TRUE(SameBytes(OwnBytes(settings, Given::InUtf8), qt));
 }
 
 }  // namespace
