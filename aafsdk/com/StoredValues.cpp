@@ -157,7 +157,7 @@ HRESULT ReadStrongElements(const StoredObject& object, std::uint16_t pid, std::v
 namespace {
 
 // The elements of a strong-reference vector or set, in place.
-HRESULT StrongCollection(const StoredObject& object, std::uint16_t pid, const std::vector<StrongElement>** out)
+HRESULT StrongCollection(const StoredObject& object, std::uint16_t pid, const StoredList<StrongElement>** out)
 {
     const StoredProperty* p = object.Find(pid);
     if (!p)
@@ -172,7 +172,7 @@ HRESULT StrongCollection(const StoredObject& object, std::uint16_t pid, const st
 
 HRESULT ReadStrongElementAt(const StoredObject& object, std::uint16_t pid, aafUInt32 index, ObjectId* out)
 {
-    const std::vector<StrongElement>* elements = nullptr;
+    const StoredList<StrongElement>* elements = nullptr;
     const HRESULT hr = StrongCollection(object, pid, &elements);
     if (hr != AAFRESULT_SUCCESS)
         return hr;
@@ -188,7 +188,7 @@ HRESULT CountOptionalElements(const StoredObject& object, std::uint16_t pid, aaf
 {
     if (!out)
         return AAFRESULT_NULL_PARAM;
-    const std::vector<StrongElement>* elements = nullptr;
+    const StoredList<StrongElement>* elements = nullptr;
     const HRESULT hr = StrongCollection(object, pid, &elements);
     if (hr == AAFRESULT_PROP_NOT_PRESENT) {
         *out = 0;

@@ -620,7 +620,7 @@ bool FileModel::Decode(ObjectId object, const StoredProperty& property, Value* o
             return false;
         }
         out->kind = ValueKind::Stream;
-        out->text = property.name;
+        out->text = StoredName(graph_.object(object), property);
         out->bits = property.streamByteOrder;
         out->count = static_cast<std::size_t>(property.streamSize);
         return true;

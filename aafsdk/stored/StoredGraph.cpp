@@ -19,7 +19,8 @@ const std::u16string kReferencedPropertiesName = u"referenced properties";
 const std::u16string kIndexSuffix = u" index";
 
 // A stored name: UTF-16 code units in the given byte order, the last one the only NUL. Decoded in
-// one pass straight into the result (thousands of names per file); *out is left alone on failure.
+// one pass straight into *out, a buffer the reader reuses (thousands of names per file); *out is
+// not a name on failure.
 bool DecodeName(std::span<const std::uint8_t> bytes, bool bigEndian, std::u16string* out)
 {
     if (bytes.size() < 2 || bytes.size() % 2 != 0)
@@ -29,15 +30,15 @@ bool DecodeName(std::span<const std::uint8_t> bytes, bool bigEndian, std::u16str
     if (at[2 * units] != 0 || at[2 * units + 1] != 0)
         return false;
     const int high = bigEndian ? 0 : 1;
-    std::u16string name(units, u'\0');
+    out->resize(units);
+    char16_t* name = out->data();
+    char16_t nul = 1;
     for (std::size_t i = 0; i < units; ++i) {
         const auto c = static_cast<char16_t>((at[2 * i + high] << 8) | at[2 * i + 1 - high]);
-        if (c == 0)
-            return false;
+        nul = std::min(nul, c);
         name[i] = c;
     }
-    *out = std::move(name);
-    return true;
+    return nul != 0;
 }
 
 void ElementName(const std::u16string& collection, std::uint32_t key, std::u16string* name)
@@ -161,6 +162,10 @@ private:
             Damage(owner, storage.name, kResultReadFailure, "properties stream unreadable");
             return kResultReadFailure;
         }
+        // The values are views into the bytes: a stream copied out of its scattered sectors is kept
+        // by the graph, like the file.
+        if (!scratch_.empty() && bytes.data() == scratch_.data())
+            bytes = graph_.Hold(std::move(scratch_));
         const AafResult parsed = ParseProperties(bytes, &object);
         if (!Succeeded(parsed)) {
             Damage(owner, storage.name, parsed, "properties stream damaged");
@@ -201,7 +206,7 @@ private:
             std::span<const std::uint8_t> value;
             if (!reader.Bytes(length, &value))
                 return kResultReadFailure;  // the entries claim more than the stream holds
-            property.value.assign(value.begin(), value.end());
+            property.value = StoredBytes::View(value);
         }
         return kResultSuccess;
     }
@@ -234,9 +239,9 @@ private:
         case StoredForm::StrongReference: {
             if (!NameOrDamage(id, value, bigEndian, property))
                 return false;
-            const std::uint32_t child = file_.FindChild(storage, property->name);
+            const std::uint32_t child = file_.FindChild(storage, name_);
             ObjectId loaded = kNoObject;
-            if (!Take(id, child, property->name, &loaded))
+            if (!Take(id, child, name_, &loaded))
                 return false;
             property->elements.push_back({loaded, 0, 1, {}});
             return true;
@@ -260,14 +265,14 @@ private:
         case StoredForm::WeakReferenceSet:
             return ResolveWeakCollection(id, bigEndian, property);
         case StoredForm::DataStream: {
-            if (value.empty() || !DecodeName(value.subspan(1), bigEndian, &property->name)) {
+            if (value.empty() || !DecodeName(value.subspan(1), bigEndian, &name_)) {
                 DamageProperty(id, property, "data stream name damaged");
                 return false;
             }
             property->streamByteOrder = value[0];
-            const std::uint32_t stream = file_.FindChild(storage, property->name);
+            const std::uint32_t stream = file_.FindChild(storage, name_);
             if (stream == kNoEntry || file_.entry(stream).type != CfbEntryType::Stream) {
-                Damage(id, property->name, kResultReadFailure, "data stream missing");
+                Damage(id, name_, kResultReadFailure, "data stream missing");
                 return false;
             }
             property->streamEntry = stream;
@@ -286,9 +291,10 @@ private:
         Damage(id, {}, kResultReadFailure, pid + what);
     }
 
-    bool NameOrDamage(ObjectId id, std::span<const std::uint8_t> value, bool bigEndian, StoredProperty* property)
+    // Decodes the name the value holds into name_.
+    bool NameOrDamage(ObjectId id, std::span<const std::uint8_t> value, bool bigEndian, const StoredProperty* property)
     {
-        if (DecodeName(value, bigEndian, &property->name))
+        if (DecodeName(value, bigEndian, &name_))
             return true;
         DamageProperty(id, property, "reference name damaged");
         return false;
@@ -313,10 +319,10 @@ private:
         return true;
     }
 
-    bool ReadIndex(ObjectId id, StoredProperty* property, std::span<const std::uint8_t>* bytes)
+    bool ReadIndex(ObjectId id, std::span<const std::uint8_t>* bytes)
     {
         std::u16string& indexName = indexName_;
-        indexName.assign(property->name);
+        indexName.assign(name_);
         indexName.append(kIndexSuffix);
         const std::uint32_t index = file_.FindChild(entries_[id], indexName);
         if (index == kNoEntry || file_.entry(index).type != CfbEntryType::Stream) {
@@ -333,7 +339,7 @@ private:
     bool ResolveStrongCollection(ObjectId id, bool bigEndian, StoredProperty* property)
     {
         std::span<const std::uint8_t> bytes;
-        if (!NameOrDamage(id, property->value, bigEndian, property) || !ReadIndex(id, property, &bytes))
+        if (!NameOrDamage(id, property->value, bigEndian, property) || !ReadIndex(id, &bytes))
             return false;
         const bool set = property->form() == StoredForm::StrongReferenceSet;
         ByteReader reader(bytes, bigEndian);
@@ -361,7 +367,7 @@ private:
                 DamageProperty(id, property, "collection index damaged");
                 return false;  // cannot happen: the count was checked against the bytes
             }
-            ElementName(property->name, localKey, &name);
+            ElementName(name_, localKey, &name);
             ObjectId loaded = kNoObject;
             if (Take(id, file_.FindChild(entries_[id], name, &place), name, &loaded))
                 property->elements.push_back({loaded, localKey, referenceCount, key});
@@ -372,7 +378,7 @@ private:
     bool ResolveWeakCollection(ObjectId id, bool bigEndian, StoredProperty* property)
     {
         std::span<const std::uint8_t> bytes;
-        if (!NameOrDamage(id, property->value, bigEndian, property) || !ReadIndex(id, property, &bytes))
+        if (!NameOrDamage(id, property->value, bigEndian, property) || !ReadIndex(id, &bytes))
             return false;
         ByteReader reader(bytes, bigEndian);
         std::uint32_t count = 0;
@@ -401,6 +407,7 @@ private:
     // copied here, and index names are built here.
     std::vector<std::uint8_t> scratch_;
     std::vector<std::uint8_t> indexScratch_;
+    std::u16string name_;  // the name the property being resolved holds
     std::u16string indexName_;
     std::u16string elementName_;
 };
@@ -486,6 +493,13 @@ AafResult ReadFromBytes(std::unique_ptr<FileBytes> bytes, std::unique_ptr<Stored
 
 void StoredGraph::AdoptFile(std::unique_ptr<CompoundFile> file) { file_ = std::move(file); }
 
+std::span<const std::uint8_t> StoredGraph::Hold(std::vector<std::uint8_t> bytes)
+{
+    // Moving a vector keeps its bytes where they are, so the views stay good as the list grows.
+    held_.push_back(std::move(bytes));
+    return held_.back();
+}
+
 AafResult ReadStoredGraph(const std::filesystem::path& path, std::unique_ptr<StoredGraph>* out)
 {
     std::unique_ptr<FileBytes> bytes;
@@ -504,8 +518,19 @@ bool operator==(const StoredProperty& a, const StoredProperty& b)
 {
     return a.pid == b.pid && a.storedForm == b.storedForm && a.value == b.value && a.elements == b.elements &&
            a.firstFreeKey == b.firstFreeKey && a.lastFreeKey == b.lastFreeKey && a.keyPid == b.keyPid &&
-           a.keySize == b.keySize && a.weak == b.weak && a.name == b.name && a.streamByteOrder == b.streamByteOrder &&
+           a.keySize == b.keySize && a.weak == b.weak && a.streamByteOrder == b.streamByteOrder &&
            a.streamSize == b.streamSize;
+}
+
+std::u16string StoredName(const StoredObject& object, const StoredProperty& property)
+{
+    std::span<const std::uint8_t> value = property.value;
+    if (property.form() == StoredForm::DataStream)
+        value = value.empty() ? value : value.subspan(1);
+    std::u16string name;
+    if (!DecodeName(value, object.byteOrder == kBigEndian, &name))
+        name.clear();
+    return name;
 }
 
 const StoredProperty* StoredObject::Find(std::uint16_t pid) const

@@ -9,6 +9,8 @@
 #include <vector>
 
 #include "aafsdk/stored/Auid.h"
+#include "aafsdk/stored/StoredBytes.h"
+#include "aafsdk/stored/StoredList.h"
 #include "aafsdk/stored/StoredResult.h"
 
 namespace aafsdk {
@@ -64,30 +66,29 @@ struct StrongElement {
     friend bool operator==(const StrongElement&, const StrongElement&) = default;
 };
 
+// One entry of a "properties" stream, 64 bytes: its value is a view into the file, and the lists
+// of what it references hold no block when empty (as they are for most properties).
 struct StoredProperty {
     std::uint16_t pid = 0;
-    std::uint16_t storedForm = 0;       // a StoredForm value, kept raw so unknown forms survive
-    std::uint32_t streamEntry = 0xffffffffu;  // DataStream: directory entry of the stream (file-local)
-    std::vector<std::uint8_t> value;    // the entry's bytes in the "properties" stream, as stored
-
-    // StrongReference: one element; StrongReferenceVector / Set: every element present, in index
-    // order. Elements whose storage is missing or unreadable are left out (and recorded as damage).
-    std::vector<StrongElement> elements;
-    // First free / last free keys of a strong collection's index, and a set's key pid and size.
-    std::uint32_t firstFreeKey = 0;
-    std::uint32_t lastFreeKey = 0xffffffffu;
+    std::uint16_t storedForm = 0;  // a StoredForm value, kept raw so unknown forms survive
+    // A strong set's key pid and size.
     std::uint16_t keyPid = 0;
     std::uint8_t keySize = 0;
     // DataStream: the byte-order byte and (below) the size of the named child stream. Its bytes are
-    // read only on demand (StoredGraph::ReadDataStream). The small fields sit together, unpadded.
+    // read only on demand (StoredGraph::ReadDataStream).
     std::uint8_t streamByteOrder = 0;
+    StoredBytes value;  // the entry's bytes in the "properties" stream, as stored
 
+    // StrongReference: one element; StrongReferenceVector / Set: every element present, in index
+    // order. Elements whose storage is missing or unreadable are left out (and recorded as damage).
+    StoredList<StrongElement> elements;
     // WeakReference: one; WeakReferenceVector / Set: the index's keys in order.
-    std::vector<WeakReference> weak;
-
-    // Storage or stream name the value names (strong and weak forms, data streams), decoded.
-    std::u16string name;
+    StoredList<WeakReference> weak;
+    // First free / last free keys of a strong collection's index.
+    std::uint32_t firstFreeKey = 0;
+    std::uint32_t lastFreeKey = 0xffffffffu;
     std::uint64_t streamSize = 0;
+    std::uint32_t streamEntry = 0xffffffffu;  // DataStream: directory entry of the stream (file-local)
 
     StoredForm form() const { return static_cast<StoredForm>(storedForm); }
     // Equal in content; the file-local directory entry is not compared.
@@ -105,6 +106,10 @@ struct StoredObject {
     const StoredProperty* Find(std::uint16_t pid) const;
     friend bool operator==(const StoredObject&, const StoredObject&) = default;
 };
+
+// The storage or stream name a reference or data-stream property's value names, decoded in the
+// object's byte order; empty when the value is not a well-formed name.
+std::u16string StoredName(const StoredObject& object, const StoredProperty& property);
 
 // Damage that the reader worked around: the object at path (or the part of it) was skipped.
 struct StoredDamage {
@@ -149,11 +154,14 @@ public:
         return a.objects == b.objects && a.referencedProperties == b.referencedProperties;
     }
 
-    // Keeps the file a graph was read from, for ReadDataStream.
+    // Keeps the file a graph was read from, for ReadDataStream and the values that view its bytes.
     void AdoptFile(std::unique_ptr<CompoundFile> file);
+    // Keeps bytes for the life of the graph, for values to view; gives where they are.
+    std::span<const std::uint8_t> Hold(std::vector<std::uint8_t> bytes);
 
 private:
     std::unique_ptr<CompoundFile> file_;
+    std::vector<std::vector<std::uint8_t>> held_;
 };
 
 // Reads the whole object graph of an AAF file at open. kResultFileNotFound / kResultNotReadable

@@ -253,7 +253,7 @@ TEST(ComDamagedValues, EveryValueCutShortGrownOrAlteredReadsSafely)
                 continue;
             for (int variant = 0; variant < 3; ++variant) {
                 testsupport::generic::GenericPropertyFile damaged;
-                std::vector<std::uint8_t>& v = damaged.f.graph().objects[id].properties[p].value;
+                std::vector<std::uint8_t>& v = damaged.f.graph().objects[id].properties[p].value.Edit();
                 if (variant == 0 && !v.empty())
                     v.pop_back();
                 else if (variant == 1)

@@ -888,7 +888,7 @@ TEST_F(ComGenericFixture, EffectValuesMissingOrDamagedInTheFile)
     };
     // The weak reference's key, after its tag, key pid and key size.
     const Damage unknownInterpolation = [](G& g) {
-        auto& value = g.f.builder().property(g.level, 0x4e01).value;
+        auto& value = g.f.builder().property(g.level, 0x4e01).value.Edit();
         std::copy(generic::kUnknown.bytes.begin(), generic::kUnknown.bytes.end(), value.begin() + 5);
     };
     const Damage builtInParameter = [](G& g) {

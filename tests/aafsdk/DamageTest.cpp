@@ -291,7 +291,7 @@ TEST(DamageProperties, EachDamageSkipsTheObjectAndIsListed)
         {"referenced properties truncated", {}, [](CfbNode& r) { Stream(r, "referenced properties").resize(9); }},
         {"name without terminator",
          [](GraphBuilder& b) {
-             auto& v = b.property(b.graph().object(0).properties[1].elements[0].object, 0x3b03).value;
+             auto& v = b.property(b.graph().object(0).properties[1].elements[0].object, 0x3b03).value.Edit();
              v[v.size() - 2] = 'x';
          },
          {}},

@@ -119,7 +119,7 @@ TEST_F(DamagedConversion, EveryValueCutShortGrownOrAlteredConvertsOrFailsCleanly
                     continue;
                 for (int variant = 0; variant < kDamageKinds; ++variant) {
                     aafsdk::StoredGraph damaged = file.build();
-                    Damage(damaged.objects[id].properties[p].value, variant);
+                    Damage(damaged.objects[id].properties[p].value.Edit(), variant);
                     SCOPED_TRACE(base.Path(id) + " property " + std::to_string(p) + " variant " + std::to_string(variant));
                     bool whole = false;
                     ConvertWholeOrNothing(damaged, whole);
@@ -164,7 +164,7 @@ TEST_F(DamagedConversion, SpreadOfSampleValuesDamagedConvertsOrFailsCleanly)
         std::size_t variants = 0, converted = 0;
         for (std::size_t i = every / 2; i < values.size(); i += every) {
             const auto [id, p] = values[i];
-            std::vector<std::uint8_t>& value = graph->objects[id].properties[p].value;
+            std::vector<std::uint8_t>& value = graph->objects[id].properties[p].value.Edit();
             const std::vector<std::uint8_t> original = value;
             for (int variant = 0; variant < kDamageKinds; ++variant) {
                 Damage(value, variant);

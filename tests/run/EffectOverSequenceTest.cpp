@@ -74,7 +74,7 @@ const Element* VideoTrack(const Element& document, const std::string& compositio
 
 void SetLength(EffectFile& file, aafsdk::ObjectId segment, std::int64_t length)
 {
-    std::vector<std::uint8_t>& stored = file.f.builder().property(segment, 0x0202).value;
+    std::vector<std::uint8_t>& stored = file.f.builder().property(segment, 0x0202).value.Edit();
     for (size_t i = 0; i < stored.size(); ++i)
         stored[i] = static_cast<std::uint8_t>(length >> (8 * i));
 }

@@ -77,7 +77,7 @@ std::string WeakText(const StoredGraph& graph, const aafsdk::WeakReference& weak
            (target == aafsdk::kNoObject ? std::string("(unresolved)") : graph.Path(target));
 }
 
-std::string PropertyLine(const StoredGraph& graph, const StoredProperty& property)
+std::string PropertyLine(const StoredGraph& graph, const aafsdk::StoredObject& object, const StoredProperty& property)
 {
     std::string line = Hex(property.pid, 4) + " " + FormText(property.storedForm) + " " +
                        std::to_string(property.value.size());
@@ -88,7 +88,7 @@ std::string PropertyLine(const StoredGraph& graph, const StoredProperty& propert
         break;
     case StoredForm::StrongReferenceVector:
     case StoredForm::StrongReferenceSet:
-        line.append(" ").append(aafsdk::Utf16ToUtf8(property.name) + " [" + std::to_string(property.elements.size()) + "]");
+        line.append(" ").append(aafsdk::Utf16ToUtf8(aafsdk::StoredName(object, property)) + " [" + std::to_string(property.elements.size()) + "]");
         break;
     case StoredForm::WeakReference:
         if (!property.weak.empty())
@@ -96,10 +96,10 @@ std::string PropertyLine(const StoredGraph& graph, const StoredProperty& propert
         break;
     case StoredForm::WeakReferenceVector:
     case StoredForm::WeakReferenceSet:
-        line.append(" ").append(aafsdk::Utf16ToUtf8(property.name) + " [" + std::to_string(property.weak.size()) + "]");
+        line.append(" ").append(aafsdk::Utf16ToUtf8(aafsdk::StoredName(object, property)) + " [" + std::to_string(property.weak.size()) + "]");
         break;
     case StoredForm::DataStream:
-        line += " -> " + aafsdk::Utf16ToUtf8(property.name) + " (" + std::to_string(property.streamSize) + " bytes)";
+        line += " -> " + aafsdk::Utf16ToUtf8(aafsdk::StoredName(object, property)) + " (" + std::to_string(property.streamSize) + " bytes)";
         break;
     default:
         break;
@@ -118,7 +118,7 @@ void PrintTree(const StoredGraph& graph)
         std::printf("%s%s %s\n", indent.c_str(), graph.Path(id).c_str(), object.classId.ToString().c_str());
         std::vector<ObjectId> children;
         for (const StoredProperty& property : object.properties) {
-            std::printf("%s  %s\n", indent.c_str(), PropertyLine(graph, property).c_str());
+            std::printf("%s  %s\n", indent.c_str(), PropertyLine(graph, object, property).c_str());
             if (property.form() == StoredForm::WeakReferenceVector || property.form() == StoredForm::WeakReferenceSet)
                 for (const auto& weak : property.weak)
                     std::printf("%s    %s\n", indent.c_str(), WeakText(graph, weak).c_str());
