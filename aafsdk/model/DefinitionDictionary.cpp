@@ -1,5 +1,7 @@
 #include "aafsdk/model/DefinitionDictionary.h"
 
+#include <array>
+
 namespace aafsdk {
 namespace {
 
@@ -19,38 +21,97 @@ std::u16string Widen(std::string_view ascii)
     return std::u16string(ascii.begin(), ascii.end());
 }
 
-}  // namespace
-
-DefinitionDictionary::DefinitionDictionary()
+std::size_t RowHash(DefinitionKind kind, const Auid& id)
 {
-    builtin_.reserve(BaselineDefinitions().size());
-    for (const auto& row : BaselineDefinitions()) {
-        Definition& d = definitions_.emplace_back();
-        d.kind = row.kind;
-        d.id = row.auid;
-        d.name = Widen(row.name);
-        d.row = &row;
-        builtin_.emplace(Key{d.kind, d.id}, &d);
-    }
+    return AuidHash{}(id) * 31 + static_cast<std::size_t>(kind);
 }
+
+// The built-in rows by kind and AUID, built once: open addressing over row numbers (0: free) in
+// static storage, at most half full.
+class RowIndex {
+public:
+    RowIndex()
+    {
+        const auto rows = BaselineDefinitions();
+        static_assert(kSlots <= 0x10000);
+        if (rows.size() * 2 > kSlots)
+            return;  // the tables outgrew the index: ModelTablesTest says so
+        for (std::size_t r = 0; r < rows.size(); ++r) {
+            std::size_t i = RowHash(rows[r].kind, rows[r].auid) & (kSlots - 1);
+            while (slots_[i] != 0)
+                i = (i + 1) & (kSlots - 1);
+            slots_[i] = static_cast<std::uint16_t>(r + 1);
+        }
+        ready_ = true;
+    }
+
+    const DefinitionRow* Find(DefinitionKind kind, const Auid& id) const
+    {
+        const auto rows = BaselineDefinitions();
+        if (!ready_) {
+            for (const auto& row : rows)
+                if (row.kind == kind && row.auid == id)
+                    return &row;
+            return nullptr;
+        }
+        for (std::size_t i = RowHash(kind, id) & (kSlots - 1); slots_[i] != 0; i = (i + 1) & (kSlots - 1)) {
+            const DefinitionRow& row = rows[slots_[i] - 1];
+            if (row.kind == kind && row.auid == id)
+                return &row;
+        }
+        return nullptr;
+    }
+
+    bool ready() const { return ready_; }
+
+private:
+    static constexpr std::size_t kSlots = 2048;
+    std::array<std::uint16_t, kSlots> slots_{};
+    bool ready_ = false;
+};
+
+const RowIndex& BuiltinRows()
+{
+    static const RowIndex index;
+    return index;
+}
+
+}  // namespace
 
 void DefinitionDictionary::Add(Definition definition)
 {
     const Key key{definition.kind, definition.id};
     if (file_.count(key))
         return;
-    if (const auto it = builtin_.find(key); it != builtin_.end())
-        definition.row = it->second->row;
+    definition.row = FindRow(definition.kind, definition.id);
     Definition& d = definitions_.emplace_back(std::move(definition));
     file_.emplace(key, &d);
     fileOrder_.push_back(&d);
 }
 
-const Definition* DefinitionDictionary::FindExact(const std::unordered_map<Key, const Definition*, KeyHash>& map,
-                                                  DefinitionKind kind, const Auid& id) const
+const Definition* DefinitionDictionary::FindFile(DefinitionKind kind, const Auid& id) const
 {
-    const auto it = map.find(Key{kind, id});
-    return it == map.end() ? nullptr : it->second;
+    if (file_.empty())
+        return nullptr;
+    const auto it = file_.find(Key{kind, id});
+    return it == file_.end() ? nullptr : it->second;
+}
+
+const Definition* DefinitionDictionary::FindBuiltin(DefinitionKind kind, const Auid& id) const
+{
+    const DefinitionRow* row = FindRow(kind, id);
+    if (!row)
+        return nullptr;
+    const auto [it, added] = builtin_.emplace(row, nullptr);
+    if (added) {
+        Definition& d = builtinMade_.emplace_back();
+        d.kind = row->kind;
+        d.id = row->auid;
+        d.name = Widen(row->name);
+        d.row = row;
+        it->second = &d;
+    }
+    return it->second;
 }
 
 const Definition* DefinitionDictionary::Find(DefinitionKind kind, const Auid& id) const
@@ -61,13 +122,15 @@ const Definition* DefinitionDictionary::Find(DefinitionKind kind, const Auid& id
         if (other == id)
             other = LegacyDataDefinition(id);
     }
-    for (const auto* map : {&file_, &builtin_}) {
-        if (const Definition* d = FindExact(*map, kind, id))
+    if (const Definition* d = FindFile(kind, id))
+        return d;
+    if (other != id)
+        if (const Definition* d = FindFile(kind, other))
             return d;
-        if (other != id)
-            if (const Definition* d = FindExact(*map, kind, other))
-                return d;
-    }
+    if (const Definition* d = FindBuiltin(kind, id))
+        return d;
+    if (other != id)
+        return FindBuiltin(kind, other);
     return nullptr;
 }
 
@@ -78,6 +141,16 @@ std::vector<const Definition*> DefinitionDictionary::FileDefinitions(DefinitionK
         if (d->kind == kind)
             result.push_back(d);
     return result;
+}
+
+const DefinitionRow* DefinitionDictionary::FindRow(DefinitionKind kind, const Auid& id)
+{
+    return BuiltinRows().Find(kind, id);
+}
+
+bool DefinitionDictionary::BuiltinIndexReady()
+{
+    return BuiltinRows().ready();
 }
 
 Auid DefinitionDictionary::CurrentDataDefinition(const Auid& id)

@@ -27,7 +27,7 @@ struct Definition {
 // behind them. Data definitions answer to their current and their legacy AUID alike.
 class DefinitionDictionary {
 public:
-    DefinitionDictionary();  // the built-in definitions only
+    DefinitionDictionary() = default;  // the built-in definitions only
     DefinitionDictionary(const DefinitionDictionary&) = delete;
     DefinitionDictionary& operator=(const DefinitionDictionary&) = delete;
 
@@ -37,6 +37,11 @@ public:
     const Definition* Find(DefinitionKind kind, const Auid& id) const;
     // The file's definitions of a kind, in the order they were added.
     std::vector<const Definition*> FileDefinitions(DefinitionKind kind) const;
+
+    // The built-in row of this kind and AUID, or nullptr.
+    static const DefinitionRow* FindRow(DefinitionKind kind, const Auid& id);
+    // Whether the built-in rows fit their index (else they are searched one by one).
+    static bool BuiltinIndexReady();
 
     // The current AUID of a legacy data definition (Picture, Sound, Timecode); other AUIDs unchanged.
     static Auid CurrentDataDefinition(const Auid& id);
@@ -55,13 +60,15 @@ private:
             return AuidHash{}(k.id) * 31 + static_cast<std::size_t>(k.kind);
         }
     };
-    const Definition* FindExact(const std::unordered_map<Key, const Definition*, KeyHash>& map, DefinitionKind kind,
-                                const Auid& id) const;
+    const Definition* FindFile(DefinitionKind kind, const Auid& id) const;
+    // The built-in definition, made when first asked for: a file names few it does not hold.
+    const Definition* FindBuiltin(DefinitionKind kind, const Auid& id) const;
 
     std::deque<Definition> definitions_;
     std::unordered_map<Key, const Definition*, KeyHash> file_;
-    std::unordered_map<Key, const Definition*, KeyHash> builtin_;
     std::vector<const Definition*> fileOrder_;
+    mutable std::deque<Definition> builtinMade_;
+    mutable std::unordered_map<const DefinitionRow*, const Definition*> builtin_;
 };
 
 // Well-known data definitions.

@@ -533,8 +533,9 @@ const PropertyDef* FileModel::DefinitionOf(ObjectId object, const StoredProperty
 const StoredProperty* FileModel::FindProperty(ObjectId object, const Auid& propertyId) const
 {
     const ClassDef* c = ClassOf(object);
-    const PropertyDef* def = c ? c->FindProperty(propertyId) : nullptr;
-    if (!def || def->pid == 0)
+    // One definition an AUID: it is the class's when its owner is along the class's chain.
+    const PropertyDef* def = c ? model_.FindProperty(propertyId) : nullptr;
+    if (!def || def->pid == 0 || !c->Inherits(def->owner))
         return nullptr;
     return graph_.object(object).Find(def->pid);
 }

@@ -74,14 +74,60 @@ const ExtEnumMember* TypeDef::FindExtEnumMember(const Auid& value) const
 
 const PropertyDef* ClassDef::FindProperty(std::uint16_t pid) const
 {
-    const auto it = byPid_.find(pid);
-    return it == byPid_.end() ? nullptr : it->second;
+    if (pid == 0)
+        return nullptr;
+    if (byPid_.empty())
+        BuildPidTable();
+    // Open addressing: at most half the slots are used, so a free one ends every probe.
+    const std::size_t mask = byPid_.size() - 1;
+    for (std::size_t i = PidSlot(pid, mask);; i = (i + 1) & mask) {
+        const PidEntry& e = byPid_[i];
+        if (e.pid == pid)
+            return e.property;
+        if (e.pid == 0)
+            return nullptr;
+    }
+}
+
+std::size_t ClassDef::PidSlot(std::uint16_t pid, std::size_t mask)
+{
+    return (std::size_t(pid) * 0x9e3779b1u >> 16) & mask;
+}
+
+void ClassDef::BuildPidTable() const
+{
+    std::size_t count = 0;
+    int steps = 0;
+    for (const ClassDef* c = this; c && steps < 4096; c = c->parent, ++steps)
+        count += c->properties.size();
+    std::size_t size = 8;
+    while (size < 2 * count)
+        size *= 2;
+    byPid_.assign(size, PidEntry{0, nullptr});
+    const std::size_t mask = size - 1;
+    steps = 0;
+    for (const ClassDef* c = this; c && steps < 4096; c = c->parent, ++steps) {
+        for (const PropertyDef* prop : c->properties) {
+            if (prop->pid == 0)
+                continue;
+            // The chain is walked most derived first: a pid already placed keeps its property.
+            std::size_t i = PidSlot(prop->pid, mask);
+            while (byPid_[i].pid != 0 && byPid_[i].pid != prop->pid)
+                i = (i + 1) & mask;
+            if (byPid_[i].pid == 0)
+                byPid_[i] = PidEntry{prop->pid, prop};
+        }
+    }
 }
 
 const PropertyDef* ClassDef::FindProperty(const Auid& propertyId) const
 {
-    const auto it = byId_.find(propertyId);
-    return it == byId_.end() ? nullptr : it->second;
+    int steps = 0;
+    for (const ClassDef* c = this; c && steps < 4096; c = c->parent, ++steps)
+        for (const PropertyDef* prop : c->properties)
+            if (prop->id == propertyId)
+                return prop;
+    return nullptr;
 }
 
 bool ClassDef::IsA(const Auid& ancestorId) const
@@ -90,6 +136,15 @@ bool ClassDef::IsA(const Auid& ancestorId) const
     int steps = 0;
     for (const ClassDef* c = this; c && steps < 4096; c = c->parent, ++steps)
         if (c->id == ancestorId)
+            return true;
+    return false;
+}
+
+bool ClassDef::Inherits(const ClassDef* ancestor) const
+{
+    int steps = 0;
+    for (const ClassDef* c = this; c && steps < 4096; c = c->parent, ++steps)
+        if (c == ancestor)
             return true;
     return false;
 }
@@ -296,18 +351,21 @@ void ObjectModel::Link()
         }
         if (!c.knownAncestor)
             c.knownAncestor = interchangeObject_;
-        // The property maps along the chain, most derived first.
         c.byPid_.clear();
-        c.byId_.clear();
+        // A pid of the class's own taken again further along the chain: the class's own wins.
         for (const ClassDef* p = &c; p; p = p->parent) {
             for (const PropertyDef* prop : p->properties) {
-                c.byId_.emplace(prop->id, prop);
                 if (prop->pid == 0)
                     continue;
-                const auto [it, added] = c.byPid_.emplace(prop->pid, prop);
-                if (!added && it->second != prop && it->second->owner == &c)
-                    notes_.push_back("pid " + std::to_string(prop->pid) + " of " + prop->name + " is taken by " +
-                                     it->second->name + " on class " + c.name);
+                for (const PropertyDef* own : c.properties) {
+                    if (own == prop)
+                        break;
+                    if (own->pid == prop->pid) {
+                        notes_.push_back("pid " + std::to_string(prop->pid) + " of " + prop->name + " is taken by " +
+                                         own->name + " on class " + c.name);
+                        break;
+                    }
+                }
             }
         }
     }

@@ -108,11 +108,20 @@ struct ClassDef {
     const PropertyDef* FindProperty(std::uint16_t pid) const;
     const PropertyDef* FindProperty(const Auid& propertyId) const;
     bool IsA(const Auid& ancestorId) const;
+    // The class itself or one along its chain.
+    bool Inherits(const ClassDef* ancestor) const;
 
 private:
     friend class ObjectModel;
-    std::unordered_map<std::uint16_t, const PropertyDef*> byPid_;
-    std::unordered_map<Auid, const PropertyDef*, AuidHash> byId_;
+    // The chain's properties by pid, most derived first where two share one: built when first
+    // asked for, since a file's objects use only a few of the classes. Linking clears it.
+    struct PidEntry {
+        std::uint16_t pid;  // 0: a free slot
+        const PropertyDef* property;
+    };
+    static std::size_t PidSlot(std::uint16_t pid, std::size_t mask);
+    void BuildPidTable() const;
+    mutable std::vector<PidEntry> byPid_;
 };
 
 // What a file's MetaDictionary says about a property, class or type; merged into the built-in model.

@@ -465,6 +465,36 @@ TEST(ModelFileTest, ConflictingAndDamagedDefinitionsAreNotedAndTheBuiltInModelSt
     EXPECT_EQ(v.kind, ValueKind::WeakReference);
 }
 
+TEST(ModelFileTest, APidTakenAgainBelowItsOwnerGoesToTheMoreDerivedClassThere)
+{
+    constexpr Auid sequenceClass = "0d010101-0101-0f00-060e-2b3402060101"_auid;
+    constexpr Auid dataDefinition = "04070100-0000-0000-060e-2b3401010102"_auid;
+    constexpr Auid shadow = "55555555-0000-0000-0000-000000000003"_auid;
+    AafFileBuilder f;
+    MetaDictionaryWriter meta(f.builder());
+    const ObjectId sequenceDef = meta.AddClass(sequenceClass, "Sequence", kSegment);
+    meta.AddProperty(sequenceDef, shadow, "Shadow", kInt32, 0x0201);
+    const ObjectId mob = f.AddMob("CompositionMob", "Cut", kMob);
+    const ObjectId slot = f.AddTimelineSlot(mob, 1, "V1", 25, 1);
+    const ObjectId seq = f.AddSequence(slot, fixture::ids::kDataDefPicture, 10);
+    const ObjectId clip = f.AddSourceClip(seq, fixture::ids::kDataDefPicture, 10, kMob, 1, 0);
+
+    const auto file = FileModel::Build(f.graph());
+    ASSERT_EQ(file->notes().size(), 1u);
+    EXPECT_EQ(file->notes()[0], "pid 513 of DataDefinition is taken by Shadow on class Sequence");
+    const StoredProperty& seqPid = *f.graph().object(seq).Find(0x0201);
+    const StoredProperty& clipPid = *f.graph().object(clip).Find(0x0201);
+    ASSERT_NE(file->DefinitionOf(seq, seqPid), nullptr);
+    EXPECT_EQ(file->DefinitionOf(seq, seqPid)->id, shadow);
+    ASSERT_NE(file->DefinitionOf(clip, clipPid), nullptr);
+    EXPECT_EQ(file->DefinitionOf(clip, clipPid)->id, dataDefinition);
+    // By AUID both stay along the sequence's chain and lead to the one stored pid.
+    EXPECT_EQ(file->FindProperty(seq, shadow), &seqPid);
+    EXPECT_EQ(file->FindProperty(seq, dataDefinition), &seqPid);
+    EXPECT_EQ(file->FindProperty(clip, shadow), nullptr);
+    EXPECT_EQ(file->FindProperty(clip, dataDefinition), &clipPid);
+}
+
 TEST(ModelFileTest, AClassWhoseChainRunsIntoACycleIsCutAsTheCycleIs)
 {
     constexpr Auid tail = "33333333-0000-0000-0000-000000000001"_auid;

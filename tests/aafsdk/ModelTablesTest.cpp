@@ -92,6 +92,10 @@ TEST(ModelTablesTest, DefinitionsAreUniquePerKindAndDataDefinitionsPairWithTheir
     for (const auto& d : BaselineDefinitions())
         EXPECT_TRUE(seen.insert({int(d.kind), d.auid}).second) << d.name;
 
+    EXPECT_TRUE(DefinitionDictionary::BuiltinIndexReady());
+    for (const auto& d : BaselineDefinitions())
+        EXPECT_EQ(DefinitionDictionary::FindRow(d.kind, d.auid), &d) << d.name;
+
     const DefinitionDictionary dictionary;
     struct Case {
         Auid id;
@@ -113,6 +117,9 @@ TEST(ModelTablesTest, DefinitionsAreUniquePerKindAndDataDefinitionsPairWithTheir
     EXPECT_EQ(DefinitionDictionary::CurrentDataDefinition(ids::kDataDefLegacySound), ids::kDataDefSound);
     EXPECT_EQ(DefinitionDictionary::LegacyDataDefinition(ids::kDataDefTimecode), ids::kDataDefLegacyTimecode);
     EXPECT_EQ(dictionary.Find(DefinitionKind::Operation, ids::kDataDefPicture), nullptr);
+    // A built-in definition is made once: found again, it is the same one.
+    EXPECT_EQ(dictionary.Find(DefinitionKind::Data, ids::kDataDefSound),
+              dictionary.Find(DefinitionKind::Data, ids::kDataDefSound));
 }
 
 }  // namespace
