@@ -21,3 +21,7 @@ extern const std::span<const NamedAuid> EffectCategoryNames;
 extern const std::span<const NamedAuid> FurtherDefinitionNames;
 extern const std::span<const NamedAuid> PluginCategoryNames;
 extern const std::span<const NamedAuid> CodingEquationsNames;
+
+// The rows of the tables of DefinitionNameTables() in one array sorted by AUID, each AUID with the
+// name the first of them in lookup order gives it: one search names an AUID.
+std::span<const NamedAuid> DefinitionNamesInLookupOrder();

@@ -1,5 +1,9 @@
 #include "aaf/DefinitionNameTables.h"
 
+#include <algorithm>
+#include <iterator>
+#include <vector>
+
 #include "aaf/DefinitionNameRows.h"
 #include "aaf/DefinitionT.h"
 
@@ -172,9 +176,46 @@ constexpr DefinitionNameTable kLookupOrder[] = {
     GetPluginCategoryName,
 };
 
+// The rows of those tables, in the same order.
+const std::span<const NamedAuid>* const kLookupRows[] = {
+    &CodecDefNames,
+    &ColorPrimariesNames,
+    &CompressionDefNames,
+    &ContainerDefNames,
+    &TransferCharacteristicNames,
+    &InterpolationDefNames,
+    &OperationDefNames,
+    &OperationalPatternNames,
+    &ParameterDefNames,
+    &MobUsageNames,
+    &TypeDefNames,
+    &AvidEffectNames,
+    &EffectCategoryNames,
+    &FurtherDefinitionNames,
+    &PluginCategoryNames,
+};
+static_assert(std::size(kLookupRows) == std::size(kLookupOrder));
+
 }  // namespace
 
 std::span<const DefinitionNameTable> DefinitionNameTables() { return kLookupOrder; }
+
+std::span<const NamedAuid> DefinitionNamesInLookupOrder()
+{
+    static const std::vector<NamedAuid> merged = [] {
+        std::vector<NamedAuid> rows;
+        for (const std::span<const NamedAuid>* table : kLookupRows)
+            for (const NamedAuid& row : *table)
+                if (row.name != "UNKNOWN")
+                    rows.push_back(row);
+        // Stable, so that of rows with one AUID the earliest table's comes first and is kept.
+        std::stable_sort(rows.begin(), rows.end(), [](const NamedAuid& a, const NamedAuid& b) { return a.id < b.id; });
+        rows.erase(std::unique(rows.begin(), rows.end(), [](const NamedAuid& a, const NamedAuid& b) { return a.id == b.id; }),
+                   rows.end());
+        return rows;
+    }();
+    return merged;
+}
 
 const std::span<const NamedAuid> CodecDefNames = kCodecDefsSorted;
 std::string GetCodecDefName(const Auid& id) { return FindDefinitionName(CodecDefNames, id); }

@@ -1,6 +1,9 @@
 #include "aaf/DefinitionT.h"
 
+#include <algorithm>
+
 #include "aaf/Auid.h"
+#include "aaf/DefinitionNameRows.h"
 #include "aaf/TextConversion.h"
 #include "records/ParameterRecord.h"
 
@@ -61,13 +64,13 @@ std::int32_t DefinitionT::ReadMetaDefinitionId(IUnknown* holder)
 
 std::string GetDefinitionName(const Auid& id, bool& known)
 {
-    known = true;
-    for (const DefinitionNameTable table : DefinitionNameTables()) {
-        std::string name = table(id);
-        if (name != "UNKNOWN")
-            return name;
-    }
-    known = false;
+    // The tables merged once: asking each in turn was most of the cost of naming a value's type.
+    const std::span<const NamedAuid> rows = DefinitionNamesInLookupOrder();
+    const auto row =
+        std::lower_bound(rows.begin(), rows.end(), id, [](const NamedAuid& r, const Auid& key) { return r.id < key; });
+    known = row != rows.end() && row->id == id;
+    if (known)
+        return std::string(row->name);
     return AuidToText(id);
 }
 

@@ -16,6 +16,7 @@
 #include "aaf/import/ImportMasterMob.h"
 #include "aaf/import/ImportSubclipMob.h"
 #include "aaf/import/MasterClipLinks.h"
+#include "aaf/import/MobListing.h"
 #include "aaf/import/MobtT.h"
 #include "aaf/import/SourceClipReferences.h"
 #include "aaf/import/TimelineBuilder.h"
@@ -91,10 +92,10 @@ void CollectMobsOfKind(MobLists& lists, MobKind kind, const std::string& word)
     Held<IEnumAAFMobs> mobs;
     const aafNumSlots_t count = CountAndEnumerateMobs(kind, mobs.out());
     for (aafNumSlots_t i = 0; i < count; ++i) {
-        const MobtT mob(mobs.get());
+        const MobListing mob(mobs.get());
         if (mob.status < 0)
             continue;
-        MobEntry entry(kind, mob.info.usageCode, mob.info.name, mob.info.mobId);
+        MobEntry entry(kind, mob.usageCode, mob.name, mob.mobId);
         entry.SetKindLabel(word, static_cast<int>(i + 1));
         MobRegistry::Register(entry);
         if (kind == kMobKindComposition)
