@@ -419,10 +419,10 @@ StoredGraph& StoredGraph::operator=(StoredGraph&&) noexcept = default;
 
 std::string StoredGraph::Path(ObjectId id) const
 {
-    std::vector<const std::u16string*> names;
+    std::vector<std::u16string_view> names;
     // Owners always come before what they own, so this walk ends.
     for (ObjectId at = id; at < objects.size() && at != root(); at = objects[at].parent) {
-        names.push_back(&objects[at].name);
+        names.push_back(objects[at].name);
         if (objects[at].parent >= at)
             break;
     }
@@ -431,7 +431,7 @@ std::string StoredGraph::Path(ObjectId id) const
     std::string path;
     for (auto it = names.rbegin(); it != names.rend(); ++it) {
         path += '/';
-        path += Utf16ToUtf8(**it);
+        path += Utf16ToUtf8(*it);
     }
     return path;
 }
@@ -492,6 +492,12 @@ AafResult ReadFromBytes(std::unique_ptr<FileBytes> bytes, std::unique_ptr<Stored
 }  // namespace
 
 void StoredGraph::AdoptFile(std::unique_ptr<CompoundFile> file) { file_ = std::move(file); }
+
+std::u16string_view StoredGraph::HoldName(std::u16string name)
+{
+    heldNames_.push_back(std::move(name));
+    return heldNames_.back();
+}
 
 std::span<const std::uint8_t> StoredGraph::Hold(std::vector<std::uint8_t> bytes)
 {
