@@ -133,9 +133,10 @@ bool DecodeEntryName(std::span<const std::uint8_t> field, std::uint16_t byteCoun
 
 // Of children sharing a name, the first in the tree's order is the one found: a stable sort, by
 // insertion for the few children most storages have.
-void SortByName(std::uint32_t* first, std::uint32_t* last, const std::vector<CfbEntry>& entries)
+template <class NameOf>
+void SortByName(std::uint32_t* first, std::uint32_t* last, NameOf nameOf)
 {
-    auto before = [&entries](std::uint32_t a, std::uint32_t b) { return NameBefore(entries[a].name, entries[b].name); };
+    auto before = [&nameOf](std::uint32_t a, std::uint32_t b) { return NameBefore(nameOf(a), nameOf(b)); };
     if (last - first > 32) {
         std::stable_sort(first, last, before);
         return;
@@ -328,28 +329,36 @@ bool CompoundFile::CopySectors(std::uint32_t sector, std::uint64_t offset, std::
 
 AafResult CompoundFile::LoadDirectory(std::vector<Links>* links)
 {
-    std::vector<std::uint32_t> chain;
+    std::vector<std::uint32_t>& chain = directorySectors_;
     if (!Follow(fat_, firstDirectorySector_, sectorCount_, fatOwner_, kOwnerStructure, &chain) || chain.empty())
         return kResultReadFailure;
     const std::size_t perSector = sectorSize_ / kEntrySize;
-    entries_.resize(chain.size() * perSector);
-    chains_.resize(entries_.size());
-    links->resize(entries_.size());
-    // Where each name starts in names_: the views are made once it has stopped growing.
-    std::vector<std::size_t> nameStart(entries_.size() + 1, 0);
-    // At most 31 units a name, so names_ grows once.
-    names_.reserve(entries_.size() * 31);
+    // Entry numbers and the places of names in names_ (31 units at most each) are 32 bits: 2^27
+    // entries, a directory of 16 GiB, is far past any real file.
+    if (chain.size() * perSector > (std::size_t{1} << 27))
+        return kResultReadFailure;
     const auto bytes = file_->bytes();
+    std::vector<std::span<const std::uint8_t>> sectors(chain.size());
+    std::size_t nameUnits = 0;
     for (std::size_t s = 0; s < chain.size(); ++s) {
         const std::uint64_t at = (static_cast<std::uint64_t>(chain[s]) + 1) * sectorSize_;
         if (at > bytes.size() || sectorSize_ > bytes.size() - at)
             return kResultReadFailure;
-        const auto sector = bytes.subspan(static_cast<std::size_t>(at), sectorSize_);
+        sectors[s] = bytes.subspan(static_cast<std::size_t>(at), sectorSize_);
+        // The names' lengths first, so that they all go into one string of the size they need.
+        for (std::size_t e = 0; e < perSector; ++e) {
+            const auto nameBytes = LittleEndian<std::uint16_t>(sectors[s], e * kEntrySize + 64);
+            nameUnits += nameBytes >= 2 && nameBytes <= 64 ? nameBytes / 2 - 1 : 0;
+        }
+    }
+    records_.resize(chain.size() * perSector);
+    links->resize(records_.size());
+    names_.reserve(nameUnits);
+    for (std::size_t s = 0; s < chain.size(); ++s) {
         for (std::size_t e = 0; e < perSector; ++e) {
             // Fields at fixed offsets of the 128 bytes, which the sector holds whole.
-            const std::span<const std::uint8_t> raw = sector.subspan(e * kEntrySize, kEntrySize);
-            CfbEntry& entry = entries_[s * perSector + e];
-            const std::span<const std::uint8_t> nameField = raw.first(64), clsid = raw.subspan(80, 16);
+            const std::span<const std::uint8_t> raw = sectors[s].subspan(e * kEntrySize, kEntrySize);
+            Record& entry = records_[s * perSector + e];
             const auto nameBytes = LittleEndian<std::uint16_t>(raw, 64);
             const std::uint8_t type = raw[66];
             const auto left = LittleEndian<std::uint32_t>(raw, 68);
@@ -358,29 +367,53 @@ AafResult CompoundFile::LoadDirectory(std::vector<Links>* links)
             const auto start = LittleEndian<std::uint32_t>(raw, 116);
             const auto size = LittleEndian<std::uint64_t>(raw, 120);
             const bool known = type == 1 || type == 2 || type == 5;
-            nameStart[s * perSector + e] = names_.size();
-            if (!known || !DecodeEntryName(nameField, nameBytes, &names_)) {
+            const std::size_t nameAt = names_.size();
+            if (!known || !DecodeEntryName(raw.first(64), nameBytes, &names_)) {
                 entry.type = CfbEntryType::Unused;
             } else {
                 entry.type = static_cast<CfbEntryType>(type);
             }
-            entry.clsid = Auid::FromBytes(clsid);
+            entry.nameAt = static_cast<std::uint32_t>(nameAt);
+            entry.nameLength = static_cast<std::uint8_t>(names_.size() - nameAt);
             entry.startSector = start;
             entry.size = majorVersion_ == 3 ? (size & 0xffffffffu) : size;
             (*links)[s * perSector + e] = {left, right, child};
         }
     }
-    nameStart.back() = names_.size();
-    for (std::size_t i = 0; i < entries_.size(); ++i)
-        entries_[i].name = std::u16string_view(names_).substr(nameStart[i], nameStart[i + 1] - nameStart[i]);
-    if (entries_[0].type != CfbEntryType::Root)
+    if (records_[0].type != CfbEntryType::Root)
         return kResultReadFailure;
     return kResultSuccess;
 }
 
+Auid CompoundFile::clsid(std::uint32_t id) const
+{
+    // The directory's sectors were checked to lie in the file when it was loaded.
+    const std::size_t perSector = sectorSize_ / kEntrySize;
+    const std::size_t at = (static_cast<std::size_t>(directorySectors_[id / perSector]) + 1) * sectorSize_ +
+                           id % perSector * kEntrySize + 80;
+    return Auid::FromBytes(file_->bytes().subspan(at, 16));
+}
+
+CfbEntry CompoundFile::entry(std::uint32_t id) const
+{
+    const Record& r = records_[id];
+    CfbEntry e;
+    e.name = NameOf(id);
+    e.type = r.type;
+    e.clsid = clsid(id);
+    e.size = r.size;
+    e.startSector = r.startSector;
+    e.parent = r.parent;
+    if (r.type == CfbEntryType::Storage || r.type == CfbEntryType::Root) {
+        e.children = std::span<const std::uint32_t>(children_).subspan(r.first, r.last - r.first);
+        e.childrenByName = ByName(id);
+    }
+    return e;
+}
+
 AafResult CompoundFile::WalkDirectory(const std::vector<Links>& links)
 {
-    const auto count = static_cast<std::uint32_t>(entries_.size());
+    const auto count = static_cast<std::uint32_t>(records_.size());
     constexpr int kLeft = 0, kRight = 1, kChild = 2;
 
     std::vector<bool> visited(count, false);
@@ -407,7 +440,7 @@ AafResult CompoundFile::WalkDirectory(const std::vector<Links>& links)
             }
             node = stack.back();
             stack.pop_back();
-            CfbEntry& entry = entries_[node];
+            Record& entry = records_[node];
             if (entry.type == CfbEntryType::Storage || entry.type == CfbEntryType::Stream) {
                 entry.parent = storage;
                 children_.push_back(node);
@@ -420,14 +453,15 @@ AafResult CompoundFile::WalkDirectory(const std::vector<Links>& links)
         }
         const std::size_t size = children_.size() - first;
         childrenByName_.insert(childrenByName_.end(), children_.begin() + std::ptrdiff_t(first), children_.end());
-        SortByName(childrenByName_.data() + first, childrenByName_.data() + first + size, entries_);
-        entries_[storage].children = std::span<const std::uint32_t>(children_).subspan(first, size);
-        entries_[storage].childrenByName = std::span<const std::uint32_t>(childrenByName_).subspan(first, size);
+        SortByName(childrenByName_.data() + first, childrenByName_.data() + first + size,
+                   [this](std::uint32_t id) { return NameOf(id); });
+        records_[storage].first = static_cast<std::uint32_t>(first);
+        records_[storage].last = static_cast<std::uint32_t>(first + size);
     }
     // Entries the tree does not reach are not part of the file's contents.
     for (std::uint32_t i = 1; i < count; ++i)
         if (!visited[i])
-            entries_[i].type = CfbEntryType::Unused;
+            records_[i].type = CfbEntryType::Unused;
     return kResultSuccess;
 }
 
@@ -466,7 +500,7 @@ void CompoundFile::ResolveStreamChains()
 {
     std::vector<std::uint32_t> chain;
     // The mini stream: the root entry's chain, always in ordinary sectors.
-    CfbEntry& root = entries_[0];
+    const Record& root = records_[0];
     const std::uint64_t miniNeeded = DivideRoundingUp(root.size, sectorSize_);
     if (root.size != 0 && miniNeeded <= sectorCount_ &&
         Follow(fat_, root.startSector, sectorCount_, fatOwner_, 0, &chain) && chain.size() >= miniNeeded) {
@@ -478,11 +512,11 @@ void CompoundFile::ResolveStreamChains()
     std::vector<std::uint32_t> miniOwner(static_cast<std::size_t>(std::min<std::uint64_t>(miniUnits, miniFat_.size())),
                                          kOwnerFree);
 
-    for (std::uint32_t id = 1; id < entries_.size(); ++id) {
-        const CfbEntry& entry = entries_[id];
+    for (std::uint32_t id = 1; id < records_.size(); ++id) {
+        Record& entry = records_[id];
         if (entry.type != CfbEntryType::Stream || entry.size == 0)
             continue;
-        Chain& result = chains_[id];
+        Chain result;
         result.mini = entry.size < miniCutoff_;
         const std::uint32_t unit = result.mini ? kMiniSectorSize : sectorSize_;
         const std::uint64_t needed = DivideRoundingUp(entry.size, unit);
@@ -494,53 +528,57 @@ void CompoundFile::ResolveStreamChains()
                        &result);
         else
             FollowRuns(fat_, entry.startSector, sectorCount_, fatOwner_, id, needed, &result);
+        entry.first = result.runBegin;
+        entry.last = result.runEnd;
+        entry.mini = result.mini;
+        entry.ok = result.ok;
     }
 }
 
 std::uint32_t CompoundFile::FindChild(std::uint32_t storage, std::u16string_view name) const
 {
-    if (storage >= entries_.size())
+    if (storage >= records_.size())
         return kNoEntry;
-    const auto& byName = entries_[storage].childrenByName;
+    const auto byName = ByName(storage);
     auto it = std::lower_bound(byName.begin(), byName.end(), name,
-                               [this](std::uint32_t a, std::u16string_view n) { return NameBefore(entries_[a].name, n); });
+                               [this](std::uint32_t a, std::u16string_view n) { return NameBefore(NameOf(a), n); });
     // Not before the name, so equal exactly when the name is not before it either.
-    if (it == byName.end() || NameBefore(name, entries_[*it].name))
+    if (it == byName.end() || NameBefore(name, NameOf(*it)))
         return kNoEntry;
     return *it;
 }
 
 std::uint32_t CompoundFile::FindChild(std::uint32_t storage, std::u16string_view name, std::size_t* hint) const
 {
-    if (storage >= entries_.size())
+    if (storage >= records_.size())
         return kNoEntry;
-    const auto& byName = entries_[storage].childrenByName;
+    const auto byName = ByName(storage);
     // The found place is the first child not before the name: the hinted one is, when the one
     // before it is before the name.
     const std::size_t at = *hint < byName.size() ? *hint + 1 : 0;
-    if (at != 0 && at < byName.size() && NameBefore(entries_[byName[at - 1]].name, name) &&
-        !NameBefore(entries_[byName[at]].name, name)) {
+    if (at != 0 && at < byName.size() && NameBefore(NameOf(byName[at - 1]), name) &&
+        !NameBefore(NameOf(byName[at]), name)) {
         *hint = at;
-        return NameBefore(name, entries_[byName[at]].name) ? kNoEntry : byName[at];
+        return NameBefore(name, NameOf(byName[at])) ? kNoEntry : byName[at];
     }
     auto it = std::lower_bound(byName.begin(), byName.end(), name,
-                               [this](std::uint32_t a, std::u16string_view n) { return NameBefore(entries_[a].name, n); });
+                               [this](std::uint32_t a, std::u16string_view n) { return NameBefore(NameOf(a), n); });
     *hint = static_cast<std::size_t>(it - byName.begin());
-    if (it == byName.end() || NameBefore(name, entries_[*it].name))
+    if (it == byName.end() || NameBefore(name, NameOf(*it)))
         return kNoEntry;
     return *it;
 }
 
 AafResult CompoundFile::ReadStream(std::uint32_t id, std::vector<std::uint8_t>* out) const
 {
-    if (id >= entries_.size() || entries_[id].type != CfbEntryType::Stream)
+    if (id >= records_.size() || records_[id].type != CfbEntryType::Stream)
         return kResultReadFailure;
-    const CfbEntry& entry = entries_[id];
+    const Record& entry = records_[id];
     if (entry.size == 0) {
         out->clear();
         return kResultSuccess;
     }
-    const Chain& chain = chains_[id];
+    const Chain chain = ChainOf(entry);
     if (!chain.ok)
         return kResultReadFailure;
     // The chain covers the size, and the size is bounded by the bytes of the file.
@@ -626,14 +664,14 @@ bool CompoundFile::ContiguousOffset(const Chain& chain, std::uint64_t size, std:
 AafResult CompoundFile::ViewStream(std::uint32_t id, std::vector<std::uint8_t>* scratch,
                                    std::span<const std::uint8_t>* out) const
 {
-    if (id >= entries_.size() || entries_[id].type != CfbEntryType::Stream)
+    if (id >= records_.size() || records_[id].type != CfbEntryType::Stream)
         return kResultReadFailure;
-    const CfbEntry& entry = entries_[id];
+    const Record& entry = records_[id];
     if (entry.size == 0) {
         *out = {};
         return kResultSuccess;
     }
-    const Chain& chain = chains_[id];
+    const Chain chain = ChainOf(entry);
     if (!chain.ok)
         return kResultReadFailure;
     std::uint64_t offset = 0;

@@ -29,7 +29,8 @@ enum class CfbEntryType : std::uint8_t { Unused = 0, Storage = 1, Stream = 2, Ro
 
 inline constexpr std::uint32_t kNoEntry = 0xffffffffu;
 
-// Names and child lists are views into the compound file that holds the entry.
+// One directory entry, made on demand from the file's compact record of it. Names and child lists
+// are views into the compound file that holds the entry.
 struct CfbEntry {
     std::u16string_view name;
     CfbEntryType type = CfbEntryType::Unused;
@@ -49,9 +50,13 @@ public:
     // or directory are damaged.
     [[nodiscard]] static AafResult Open(std::unique_ptr<FileBytes> file, std::unique_ptr<CompoundFile>* out);
 
-    // Entry 0 is the root storage.
-    const std::vector<CfbEntry>& entries() const { return entries_; }
-    const CfbEntry& entry(std::uint32_t id) const { return entries_[id]; }
+    // Entry 0 is the root storage; ids below entryCount() are entries.
+    std::uint32_t entryCount() const { return static_cast<std::uint32_t>(records_.size()); }
+    CfbEntry entry(std::uint32_t id) const;
+    CfbEntryType type(std::uint32_t id) const { return records_[id].type; }
+    std::uint64_t size(std::uint32_t id) const { return records_[id].size; }
+    std::u16string_view name(std::uint32_t id) const { return NameOf(id); }
+    Auid clsid(std::uint32_t id) const;
     // The child of a storage with exactly this name, or kNoEntry.
     std::uint32_t FindChild(std::uint32_t storage, std::u16string_view name) const;
     // The same, trying first the place after *hint (where the previous name was found): a
@@ -86,6 +91,32 @@ private:
         bool mini = false;
         bool ok = false;
     };
+    // What the reader keeps of an entry, 32 bytes of the 128 stored: a file holds an entry or two
+    // for every object. The CLSID is read from the directory's bytes when asked for.
+    struct Record {
+        std::uint64_t size = 0;
+        std::uint32_t startSector = 0;
+        std::uint32_t parent = kNoEntry;
+        // Storages: their children in children_ and childrenByName_. Streams: their chain's runs.
+        std::uint32_t first = 0;
+        std::uint32_t last = 0;
+        std::uint32_t nameAt = 0;  // in names_
+        std::uint8_t nameLength = 0;
+        CfbEntryType type = CfbEntryType::Unused;
+        bool mini = false;  // streams: the chain is of mini sectors
+        bool ok = false;    // streams: the chain was resolved
+    };
+    std::u16string_view NameOf(std::uint32_t id) const
+    {
+        // Within names_ by construction: no check on the lookups' path.
+        return std::u16string_view(names_.data() + records_[id].nameAt, records_[id].nameLength);
+    }
+    std::span<const std::uint32_t> ByName(std::uint32_t storage) const
+    {
+        const Record& r = records_[storage];
+        return std::span<const std::uint32_t>(childrenByName_.data() + r.first, r.last - r.first);
+    }
+    Chain ChainOf(const Record& r) const { return {r.first, r.last, r.mini, r.ok}; }
 
     CompoundFile() = default;
     AafResult Load();
@@ -107,11 +138,11 @@ private:
     bool ContiguousOffset(const Chain& chain, std::uint64_t size, std::uint64_t* offset) const;
 
     std::unique_ptr<FileBytes> file_;
-    std::vector<CfbEntry> entries_;
+    std::vector<Record> records_;  // by entry
+    std::vector<std::uint32_t> directorySectors_;  // the directory's chain, for the CLSIDs
     std::u16string names_;  // every entry's name, end to end
     std::vector<std::uint32_t> children_;  // every storage's children, end to end
     std::vector<std::uint32_t> childrenByName_;
-    std::vector<Chain> chains_;  // by entry
     std::vector<Run> runs_;
     std::vector<std::uint32_t> fat_;
     std::vector<std::uint32_t> miniFat_;

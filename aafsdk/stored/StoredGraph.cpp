@@ -75,7 +75,7 @@ bool ReadKey(ByteReader& reader, std::size_t size, PropertyKey* key)
 class StoredGraphReader {
 public:
     StoredGraphReader(const CompoundFile& file, StoredGraph& graph)
-        : file_(file), graph_(graph), taken_(file.entries().size(), false)
+        : file_(file), graph_(graph), taken_(file.entryCount(), false)
     {
     }
 
@@ -86,8 +86,8 @@ public:
         // Each object is a distinct storage (or the root), so this bound holds every object and
         // properties can be resolved in place while their objects are loaded.
         std::size_t storages = 1;
-        for (const CfbEntry& entry : file_.entries())
-            storages += entry.type == CfbEntryType::Storage;
+        for (std::uint32_t id = 0; id < file_.entryCount(); ++id)
+            storages += file_.type(id) == CfbEntryType::Storage;
         graph_.objects.reserve(storages);
         const AafResult root = LoadObject(0, kNoObject);
         if (!Succeeded(root))
@@ -147,19 +147,19 @@ private:
     // failure, leaving the graph without the object.
     AafResult LoadObject(std::uint32_t entry, ObjectId owner)
     {
-        const CfbEntry& storage = file_.entry(entry);
+        const std::u16string_view name = file_.name(entry);
         StoredObject object;
-        object.classId = storage.clsid;
-        object.name = storage.name;
+        object.classId = file_.clsid(entry);
+        object.name = name;
         object.parent = owner;
         const std::uint32_t stream = file_.FindChild(entry, kPropertiesName);
         std::span<const std::uint8_t> bytes;
-        if (stream == kNoEntry || file_.entry(stream).type != CfbEntryType::Stream) {
-            Damage(owner, storage.name, kResultReadFailure, "no properties stream");
+        if (stream == kNoEntry || file_.type(stream) != CfbEntryType::Stream) {
+            Damage(owner, name, kResultReadFailure, "no properties stream");
             return kResultReadFailure;
         }
         if (!Succeeded(file_.ViewStream(stream, &scratch_, &bytes))) {
-            Damage(owner, storage.name, kResultReadFailure, "properties stream unreadable");
+            Damage(owner, name, kResultReadFailure, "properties stream unreadable");
             return kResultReadFailure;
         }
         // The values are views into the bytes: a stream copied out of its scattered sectors is kept
@@ -168,11 +168,11 @@ private:
             bytes = graph_.Hold(std::move(scratch_));
         const AafResult parsed = ParseProperties(bytes, &object);
         if (!Succeeded(parsed)) {
-            Damage(owner, storage.name, parsed, "properties stream damaged");
+            Damage(owner, name, parsed, "properties stream damaged");
             return parsed;
         }
         if (graph_.objects.size() == graph_.objects.capacity()) {
-            Damage(owner, storage.name, kResultReadFailure, "more objects than storages");
+            Damage(owner, name, kResultReadFailure, "more objects than storages");
             return kResultReadFailure;  // cannot happen: each object takes its own storage
         }
         graph_.objects.push_back(std::move(object));
@@ -271,12 +271,12 @@ private:
             }
             property->streamByteOrder = value[0];
             const std::uint32_t stream = file_.FindChild(storage, name_);
-            if (stream == kNoEntry || file_.entry(stream).type != CfbEntryType::Stream) {
+            if (stream == kNoEntry || file_.type(stream) != CfbEntryType::Stream) {
                 Damage(id, name_, kResultReadFailure, "data stream missing");
                 return false;
             }
             property->streamEntry = stream;
-            property->streamSize = file_.entry(stream).size;
+            property->streamSize = file_.size(stream);
             return true;
         }
         default:
@@ -304,7 +304,7 @@ private:
     // already an object, or unreadable.
     bool Take(ObjectId id, std::uint32_t child, const std::u16string& name, ObjectId* loaded)
     {
-        if (child == kNoEntry || file_.entry(child).type != CfbEntryType::Storage) {
+        if (child == kNoEntry || file_.type(child) != CfbEntryType::Storage) {
             Damage(id, name, kResultReadFailure, "referenced storage missing");
             return false;
         }
@@ -325,7 +325,7 @@ private:
         indexName.assign(name_);
         indexName.append(kIndexSuffix);
         const std::uint32_t index = file_.FindChild(entries_[id], indexName);
-        if (index == kNoEntry || file_.entry(index).type != CfbEntryType::Stream) {
+        if (index == kNoEntry || file_.type(index) != CfbEntryType::Stream) {
             Damage(id, indexName, kResultReadFailure, "index stream missing");
             return false;
         }
@@ -419,10 +419,10 @@ StoredGraph& StoredGraph::operator=(StoredGraph&&) noexcept = default;
 
 std::string StoredGraph::Path(ObjectId id) const
 {
-    std::vector<const std::u16string*> names;
+    std::vector<std::u16string_view> names;
     // Owners always come before what they own, so this walk ends.
     for (ObjectId at = id; at < objects.size() && at != root(); at = objects[at].parent) {
-        names.push_back(&objects[at].name);
+        names.push_back(objects[at].name);
         if (objects[at].parent >= at)
             break;
     }
@@ -431,7 +431,7 @@ std::string StoredGraph::Path(ObjectId id) const
     std::string path;
     for (auto it = names.rbegin(); it != names.rend(); ++it) {
         path += '/';
-        path += Utf16ToUtf8(**it);
+        path += Utf16ToUtf8(*it);
     }
     return path;
 }
@@ -477,7 +477,7 @@ AafResult ReadFromBytes(std::unique_ptr<FileBytes> bytes, std::unique_ptr<Stored
     const AafResult opened = CompoundFile::Open(std::move(bytes), &file);
     if (!Succeeded(opened))
         return opened;
-    if (file->entry(0).clsid != kRootClassId)
+    if (file->clsid(0) != kRootClassId)
         return kResultNotAafFile;
     auto graph = std::make_unique<StoredGraph>();
     StoredGraphReader reader(*file, *graph);
@@ -492,6 +492,12 @@ AafResult ReadFromBytes(std::unique_ptr<FileBytes> bytes, std::unique_ptr<Stored
 }  // namespace
 
 void StoredGraph::AdoptFile(std::unique_ptr<CompoundFile> file) { file_ = std::move(file); }
+
+std::u16string_view StoredGraph::HoldName(std::u16string name)
+{
+    heldNames_.push_back(std::move(name));
+    return heldNames_.back();
+}
 
 std::span<const std::uint8_t> StoredGraph::Hold(std::vector<std::uint8_t> bytes)
 {

@@ -2,10 +2,12 @@
 
 #include <array>
 #include <cstdint>
+#include <deque>
 #include <filesystem>
 #include <memory>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "aafsdk/stored/Auid.h"
@@ -97,7 +99,9 @@ struct StoredProperty {
 
 struct StoredObject {
     Auid classId;                // the storage's CLSID
-    std::u16string name;         // the storage's name ("Header-2", "Mobs-1901{10}")
+    // The storage's name ("Header-2", "Mobs-1901{10}"): a view into the directory of the file the
+    // graph was read from, or into names the graph holds (StoredGraph::HoldName).
+    std::u16string_view name;
     ObjectId parent = kNoObject;  // owning object (kNoObject for the root)
     std::uint8_t byteOrder = 0x4c;  // 'L' or 'B', from the "properties" stream
     std::vector<StoredProperty> properties;  // in "properties" stream order
@@ -158,10 +162,13 @@ public:
     void AdoptFile(std::unique_ptr<CompoundFile> file);
     // Keeps bytes for the life of the graph, for values to view; gives where they are.
     std::span<const std::uint8_t> Hold(std::vector<std::uint8_t> bytes);
+    // The same for an object's name, for a graph built in code.
+    std::u16string_view HoldName(std::u16string name);
 
 private:
     std::unique_ptr<CompoundFile> file_;
     std::vector<std::vector<std::uint8_t>> held_;
+    std::deque<std::u16string> heldNames_;  // a deque, so that a name never moves
 };
 
 // Reads the whole object graph of an AAF file at open. kResultFileNotFound / kResultNotReadable

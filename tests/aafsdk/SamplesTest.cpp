@@ -27,9 +27,10 @@ std::map<aafsdk::Auid, std::size_t> ClassCounts(const StoredGraph& graph)
 
 std::size_t Storages(const aafsdk::CompoundFile& file)
 {
-    return static_cast<std::size_t>(std::count_if(file.entries().begin(), file.entries().end(), [](const aafsdk::CfbEntry& e) {
-        return e.type == aafsdk::CfbEntryType::Storage || e.type == aafsdk::CfbEntryType::Root;
-    }));
+    std::size_t storages = 0;
+    for (std::uint32_t id = 0; id < file.entryCount(); ++id)
+        storages += file.entry(id).type == aafsdk::CfbEntryType::Storage || file.entry(id).type == aafsdk::CfbEntryType::Root;
+    return storages;
 }
 
 TEST(Samples, EveryFileReadsWholeAndTheSameEveryTime)
@@ -87,7 +88,7 @@ TEST(Samples, EveryStreamViewsAsItReads)
         ASSERT_EQ(aafsdk::CompoundFile::Open(std::move(bytes), &file), aafsdk::kResultSuccess);
         const auto whole = file->fileBytes();
         std::vector<std::uint8_t> scratch;
-        for (std::uint32_t id = 0; id < file->entries().size(); ++id) {
+        for (std::uint32_t id = 0; id < file->entryCount(); ++id) {
             if (file->entry(id).type != aafsdk::CfbEntryType::Stream)
                 continue;
             std::vector<std::uint8_t> read;

@@ -15,7 +15,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::unique_ptr<aafsdk::CompoundFile> file;
     if (aafsdk::Succeeded(aafsdk::CompoundFile::Open(aafsdk::FileBytes::Own(bytes), &file))) {
         std::vector<std::uint8_t> stream;
-        for (std::uint32_t id = 0; id < file->entries().size(); ++id) {
+        for (std::uint32_t id = 0; id < file->entryCount(); ++id) {
             if (file->entry(id).type == aafsdk::CfbEntryType::Stream)
                 (void)file->ReadStream(id, &stream);
             for (std::uint32_t child : file->entry(id).children)
