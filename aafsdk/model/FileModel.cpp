@@ -121,6 +121,13 @@ std::optional<std::string> ReadString(const StoredObject& o, std::uint16_t pid)
     return Utf16LeToUtf8(only);
 }
 
+// Whether the property holds a single string, for a name that is checked but not kept.
+bool HasString(const StoredObject& o, std::uint16_t pid)
+{
+    std::size_t count = 0;
+    return SplitStrings(o.Find(pid), [&](std::span<const std::uint8_t>) { ++count; }) && count == 1;
+}
+
 // A single string kept as UTF-16.
 std::optional<std::u16string> ReadString16(const StoredObject& o, std::uint16_t pid)
 {
@@ -265,16 +272,22 @@ void FileModel::ReadMetaDictionary()
     for (ObjectId id : elements(kPidClassDefinitions)) {
         const StoredObject& o = graph_.object(id);
         const auto auid = ReadAuid(o, kPidIdentification);
-        auto name = ReadString(o, kPidName);
+        // The built-in model keeps its own name and description for a class or property it knows:
+        // the file's restatement is only checked.
+        const bool knownClass = auid && model_.FindClass(*auid);
+        std::optional<std::string> name = knownClass ? std::nullopt : ReadString(o, kPidName);
+        const bool hasName = knownClass ? HasString(o, kPidName) : name.has_value();
         const auto parent = WeakKey(o, kPidParentClass);
-        if (!auid || !name || !parent) {
+        if (!auid || !hasName || !parent) {
             notes_.push_back("a class definition without identification, name or parent is skipped: " + graph_.Path(id));
             continue;
         }
         FileClassDefinition c;
         c.id = *auid;
-        c.name = std::move(*name);
-        c.description = ReadString(o, kPidDescription).value_or(std::string());
+        if (!knownClass) {
+            c.name = std::move(*name);
+            c.description = ReadString(o, kPidDescription).value_or(std::string());
+        }
         c.parentId = *parent;
         c.concrete = ReadUnsigned(o, kPidIsConcrete, 1).value_or(0) != 0;
         if (const StoredProperty* props = o.Find(kPidProperties)) {
@@ -285,16 +298,20 @@ void FileModel::ReadMetaDictionary()
                 const auto pid = ReadUnsigned(po, kPidLocalIdentification, 2);
                 const auto pauid = ReadAuid(po, kPidIdentification);
                 const auto ptype = ReadAuid(po, kPidPropertyType);
-                auto pname = ReadString(po, kPidName);
-                if (!pid || !pauid || !ptype || !pname) {
+                const bool knownProperty = pauid && model_.FindProperty(*pauid);
+                auto pname = knownProperty ? std::nullopt : ReadString(po, kPidName);
+                const bool hasPname = knownProperty ? HasString(po, kPidName) : pname.has_value();
+                if (!pid || !pauid || !ptype || !hasPname) {
                     notes_.push_back("a property definition without pid, identification, type or name is skipped: " +
                                      graph_.Path(e.object));
                     continue;
                 }
                 FilePropertyDefinition p;
                 p.id = *pauid;
-                p.name = std::move(*pname);
-                p.description = ReadString(po, kPidDescription).value_or(std::string());
+                if (!knownProperty) {
+                    p.name = std::move(*pname);
+                    p.description = ReadString(po, kPidDescription).value_or(std::string());
+                }
                 p.typeId = *ptype;
                 p.pid = static_cast<std::uint16_t>(*pid);
                 p.optional = ReadUnsigned(po, kPidIsOptional, 1).value_or(1) != 0;

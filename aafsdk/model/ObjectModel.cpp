@@ -157,9 +157,9 @@ ObjectModel::ObjectModel() : ObjectModel(Unlinked{})
 ObjectModel::ObjectModel(Unlinked)
 {
     // Room for the built-in rows and a file's usual additions, so the maps are not rehashed as they fill.
-    classById_.reserve(BaselineClasses().size() + 64);
-    typeById_.reserve(BaselineTypes().size() + 64);
-    propertyById_.reserve(BaselineProperties().size() + 256);
+    classById_.Reserve(BaselineClasses().size() + 64);
+    typeById_.Reserve(BaselineTypes().size() + 64);
+    propertyById_.Reserve(BaselineProperties().size() + 256);
     for (const auto& row : BaselineClasses()) {
         ClassDef& c = classes_.emplace_back();
         c.id = row.auid;
@@ -167,7 +167,7 @@ ObjectModel::ObjectModel(Unlinked)
         c.parentId = row.parent;
         c.concrete = row.concrete;
         c.builtin = true;
-        classById_[c.id] = &c;
+        classById_.Set(&c);
     }
     for (const auto& row : BaselineProperties()) {
         PropertyDef def;
@@ -194,24 +194,23 @@ ObjectModel::ObjectModel(Unlinked)
         for (auto pid : row.targetPath)
             if (pid != 0)
                 t.targetPath.push_back(pid);
-        typeById_[t.id] = &t;
+        typeById_.Set(&t);
     }
     for (const auto& row : BaselineRecordMembers()) {
-        TypeDef& t = *typeById_.at(row.record);
+        TypeDef& t = *typeById_.Find(row.record);
         if (t.members.size() <= row.index)
             t.members.resize(row.index + 1);
         t.members[row.index] = RecordMember{std::string(row.name), row.type, nullptr};
     }
     for (const auto& row : BaselineEnumMembers())
-        typeById_.at(row.type)->enumMembers.push_back(EnumMember{std::string(row.name), row.value});
+        typeById_.Find(row.type)->enumMembers.push_back(EnumMember{std::string(row.name), row.value});
     for (const auto& row : BaselineExtEnumMembers())
-        typeById_.at(row.type)->extEnumMembers.push_back(ExtEnumMember{std::string(row.name), row.value});
+        typeById_.Find(row.type)->extEnumMembers.push_back(ExtEnumMember{std::string(row.name), row.value});
 }
 
 ClassDef* ObjectModel::MutableClass(const Auid& id)
 {
-    const auto it = classById_.find(id);
-    return it == classById_.end() ? nullptr : it->second;
+    return classById_.Find(id);
 }
 
 PropertyDef& ObjectModel::AddProperty(ClassDef& owner, PropertyDef def)
@@ -219,42 +218,39 @@ PropertyDef& ObjectModel::AddProperty(ClassDef& owner, PropertyDef def)
     PropertyDef& p = properties_.emplace_back(std::move(def));
     p.owner = &owner;
     owner.properties.push_back(&p);
-    propertyById_[p.id] = &p;
+    propertyById_.Set(&p);
     return p;
 }
 
 const ClassDef* ObjectModel::FindClass(const Auid& id) const
 {
-    const auto it = classById_.find(id);
-    return it == classById_.end() ? nullptr : it->second;
+    return classById_.Find(id);
 }
 
 const TypeDef* ObjectModel::FindType(const Auid& id) const
 {
-    const auto it = typeById_.find(id);
-    return it == typeById_.end() ? nullptr : it->second;
+    return typeById_.Find(id);
 }
 
 const PropertyDef* ObjectModel::FindProperty(const Auid& id) const
 {
-    const auto it = propertyById_.find(id);
-    return it == propertyById_.end() ? nullptr : it->second;
+    return propertyById_.Find(id);
 }
 
 void ObjectModel::Merge(const std::vector<FileClassDefinition>& classes, const std::vector<TypeDef>& types, bool link)
 {
     for (const auto& stated : types) {
-        if (typeById_.count(stated.id))
+        if (typeById_.Find(stated.id))
             continue;  // built in, or stated twice
         TypeDef& t = types_.emplace_back(stated);
         t.builtin = false;
         t.element = nullptr;
         t.referencedClass = nullptr;
-        typeById_[t.id] = &t;
+        typeById_.Set(&t);
     }
     // Classes first, so that properties stated under a class defined later still find it.
     for (const auto& stated : classes) {
-        if (classById_.count(stated.id))
+        if (classById_.Find(stated.id))
             continue;
         ClassDef& c = classes_.emplace_back();
         c.id = stated.id;
@@ -262,14 +258,13 @@ void ObjectModel::Merge(const std::vector<FileClassDefinition>& classes, const s
         c.description = stated.description;
         c.parentId = stated.parentId == stated.id ? Auid{} : stated.parentId;
         c.concrete = stated.concrete;
-        classById_[c.id] = &c;
+        classById_.Set(&c);
     }
     for (const auto& stated : classes) {
         ClassDef& owner = *MutableClass(stated.id);
         for (const auto& sp : stated.properties) {
-            const auto known = propertyById_.find(sp.id);
-            if (known != propertyById_.end()) {
-                PropertyDef& p = *known->second;
+            if (PropertyDef* known = propertyById_.Find(sp.id)) {
+                PropertyDef& p = *known;
                 if (p.pid == 0)
                     p.pid = sp.pid;  // a dynamic built-in property: the file hands out its pid
                 else if (p.pid != sp.pid)
@@ -299,8 +294,7 @@ void ObjectModel::Link()
     auto type = [this](const Auid& id) -> const TypeDef* {
         if (id == Auid{})
             return nullptr;
-        const auto it = typeById_.find(id);
-        return it == typeById_.end() ? nullptr : it->second;
+        return typeById_.Find(id);
     };
 
     // Classes: parents, repaired where missing or cyclic.

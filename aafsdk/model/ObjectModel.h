@@ -8,6 +8,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "aafsdk/model/AuidIndex.h"
 #include "aafsdk/model/AuidLiteral.h"
 #include "aafsdk/model/BaselineTables.h"
 #include "aafsdk/stored/Auid.h"
@@ -185,9 +186,9 @@ private:
     std::deque<ClassDef> classes_;
     std::deque<TypeDef> types_;
     std::deque<PropertyDef> properties_;
-    std::unordered_map<Auid, ClassDef*, AuidHash> classById_;
-    std::unordered_map<Auid, TypeDef*, AuidHash> typeById_;
-    std::unordered_map<Auid, PropertyDef*, AuidHash> propertyById_;
+    AuidIndex<ClassDef> classById_;
+    AuidIndex<TypeDef> typeById_;
+    AuidIndex<PropertyDef> propertyById_;
     const ClassDef* interchangeObject_ = nullptr;
     std::array<const ClassDef*, kTypeCategoryCount> metaClasses_{};
     std::vector<std::string> notes_;  // the merges' findings first, then the last link's

@@ -2,6 +2,8 @@
 // weak references resolved, the Dictionary.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "aafsdk/fixture/AafFileBuilder.h"
 #include "aafsdk/model/FileModel.h"
 #include "aafsdk/model/ModelDump.h"
@@ -26,6 +28,7 @@ constexpr Auid kTypeDefExtEnum = "0d010101-0220-0000-060e-2b3402060101"_auid;
 
 constexpr Auid kSourceClip = "0d010101-0101-1100-060e-2b3402060101"_auid;
 constexpr Auid kSegment = "0d010101-0101-0300-060e-2b3402060101"_auid;
+constexpr Auid kInterchangeObjectClass = "0d010101-0101-0100-060e-2b3402060101"_auid;
 constexpr Auid kComponent = "0d010101-0101-0200-060e-2b3402060101"_auid;
 constexpr Auid kCommentMarker = "0d010101-0101-0800-060e-2b3402060101"_auid;
 constexpr Auid kConstantValue = "0d010101-0101-3d00-060e-2b3402060101"_auid;
@@ -463,6 +466,35 @@ TEST(ModelFileTest, ConflictingAndDamagedDefinitionsAreNotedAndTheBuiltInModelSt
     Value v;
     ASSERT_TRUE(file->Decode(seq, *f.graph().object(seq).Find(0x0201), &v, nullptr));
     EXPECT_EQ(v.kind, ValueKind::WeakReference);
+}
+
+TEST(ModelFileTest, BuiltInDefinitionsRestatedWithoutANameAreSkippedLikeExtensionOnes)
+{
+    constexpr Auid sequenceClass = "0d010101-0101-0f00-060e-2b3402060101"_auid;
+    constexpr Auid componentLength = "07020201-0103-0000-060e-2b3401010102"_auid;
+    constexpr Auid lengthType = "01012002-0000-0000-060e-2b3401040101"_auid;
+    AafFileBuilder f;
+    MetaDictionaryWriter meta(f.builder());
+    auto dropName = [&](ObjectId object) {
+        auto& props = f.graph().objects[object].properties;
+        props.erase(std::find_if(props.begin(), props.end(), [](const StoredProperty& p) { return p.pid == 0x0006; }));
+    };
+    dropName(meta.AddClass(sequenceClass, "Sequence", kSegment));
+    const ObjectId component = meta.AddClass(kComponent, "Component", kInterchangeObjectClass, false);
+    meta.AddProperty(component, componentLength, "Length", lengthType, 0x0202);
+    dropName(f.graph().object(component).Find(0x0009)->elements.back().object);
+
+    const auto file = FileModel::Build(f.graph());
+    ASSERT_EQ(file->notes().size(), 2u);
+    EXPECT_NE(file->notes()[0].find("a class definition without identification, name or parent is skipped"),
+              std::string::npos) << file->notes()[0];
+    EXPECT_NE(file->notes()[1].find("a property definition without pid, identification, type or name is skipped"),
+              std::string::npos) << file->notes()[1];
+    // The built-in definitions stand with their own names.
+    ASSERT_NE(file->model().FindClass(sequenceClass), nullptr);
+    EXPECT_EQ(file->model().FindClass(sequenceClass)->name, "Sequence");
+    ASSERT_NE(file->model().FindProperty(componentLength), nullptr);
+    EXPECT_EQ(file->model().FindProperty(componentLength)->name, "Length");
 }
 
 TEST(ModelFileTest, APidTakenAgainBelowItsOwnerGoesToTheMoreDerivedClassThere)
