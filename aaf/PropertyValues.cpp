@@ -86,15 +86,22 @@ bool ReadTaggedBytes(IAAFTaggedValue* tagged, aafUInt32 size, std::vector<aafUIn
     return true;
 }
 
+// Which tagged values a read keeps, by name; null keeps every one. The value of one it does not
+// keep is not read.
+using TaggedValueNameFilter = bool (*)(const std::string& name);
+
 // The tagged-value object an object reference points at: its name, and its value when it is a
-// text or an Int32.
-bool ReadReferencedTaggedValue(IAAFTypeDefObjectRef* reference, IAAFPropertyValue* element, TaggedValueEntry& entry)
+// text or an Int32. False when it cannot be had or the filter does not keep it.
+bool ReadReferencedTaggedValue(IAAFTypeDefObjectRef* reference, IAAFPropertyValue* element, TaggedValueEntry& entry,
+                               TaggedValueNameFilter keep)
 {
     Held<IUnknown> object;
     if (!Obtained(reference->GetObject(element, IID_IAAFTaggedValue, object.out()), object))
         return false;
     auto* tagged = static_cast<IAAFTaggedValue*>(object.get());
     entry.name = ReadText(tagged, "CommonT: GetName", &IAAFTaggedValue::GetNameBufLen, &IAAFTaggedValue::GetName);
+    if (keep != nullptr && !keep(entry.name))
+        return false;
     entry.typeCategory = -1;
 
     Held<IAAFTypeDef> typeDefinition;
@@ -124,9 +131,11 @@ bool ReadReferencedTaggedValue(IAAFTypeDefObjectRef* reference, IAAFPropertyValu
     return true;
 }
 
-std::int32_t ReadTypedValueAt(IAAFTypeDef* type, IAAFPropertyValue* value, PropertyValueList& list, int depth);
+std::int32_t ReadTypedValueAt(IAAFTypeDef* type, IAAFPropertyValue* value, PropertyValueList& list, int depth,
+                              TaggedValueNameFilter keep);
 
-void ReadSet(IAAFTypeDefSet* type, IAAFPropertyValue* value, PropertyValueList& list, int depth)
+void ReadSet(IAAFTypeDefSet* type, IAAFPropertyValue* value, PropertyValueList& list, int depth,
+             TaggedValueNameFilter keep)
 {
     aafUInt32 count = 0;
     if (CheckNotNull(type, "TypeDefSetR: GetCount")->GetCount(value, &count) != 0 || count == 0)
@@ -142,11 +151,12 @@ void ReadSet(IAAFTypeDefSet* type, IAAFPropertyValue* value, PropertyValueList& 
         Held<IAAFTypeDef> elementType;
         CheckHResult("GetType", CheckNotNull(element.get(), "CommonT: GetType")->GetType(elementType.out()), kAafCallFailed);
         if (elementType && depth < kMaxNesting)
-            ReadTypedValueAt(elementType.get(), element.get(), list, depth + 1);
+            ReadTypedValueAt(elementType.get(), element.get(), list, depth + 1, keep);
     }
 }
 
-void ReadVariableArray(IAAFTypeDefVariableArray* type, IAAFPropertyValue* value, PropertyValueList& list)
+void ReadVariableArray(IAAFTypeDefVariableArray* type, IAAFPropertyValue* value, PropertyValueList& list,
+                       TaggedValueNameFilter keep)
 {
     Held<IAAFTypeDef> elementType;
     if (value == nullptr || !Obtained(type->GetType(elementType.out()), elementType))
@@ -173,7 +183,7 @@ void ReadVariableArray(IAAFTypeDefVariableArray* type, IAAFPropertyValue* value,
             continue;
         if (AuidEquals(elementTypeId, kTaggedValueStrongReference)) {
             TaggedValueEntry entry;
-            if (ReadReferencedTaggedValue(reference.get(), element.get(), entry)) {
+            if (ReadReferencedTaggedValue(reference.get(), element.get(), entry, keep)) {
                 ValueBase* made = nullptr;
                 MakeTaggedValue(&made, entry);
                 list.Append(made);
@@ -221,7 +231,8 @@ void ReadRecord(IAAFTypeDefRecord* type, IAAFPropertyValue* value, PropertyValue
     list.Append(made);
 }
 
-std::int32_t ReadTypedValueAt(IAAFTypeDef* type, IAAFPropertyValue* value, PropertyValueList& list, int depth)
+std::int32_t ReadTypedValueAt(IAAFTypeDef* type, IAAFPropertyValue* value, PropertyValueList& list, int depth,
+                              TaggedValueNameFilter keep)
 {
     Held<IAAFTypeDefInt> integer;
     HRESULT result = GetInterface(integer.out(), IID_IAAFTypeDefInt, "IID_IAAFTypeDefInt", type);
@@ -240,13 +251,13 @@ std::int32_t ReadTypedValueAt(IAAFTypeDef* type, IAAFPropertyValue* value, Prope
     Held<IAAFTypeDefSet> set;
     result = GetInterface(set.out(), IID_IAAFTypeDefSet, "IID_IAAFTypeDefSet", type);
     if (result >= 0 && set) {
-        ReadSet(set.get(), value, list, depth);
+        ReadSet(set.get(), value, list, depth, keep);
         return 0;
     }
     Held<IAAFTypeDefVariableArray> array;
     result = GetInterface(array.out(), IID_IAAFTypeDefVariableArray, "IID_IAAFTypeDefVariableArray", type);
     if (result >= 0 && array) {
-        ReadVariableArray(array.get(), value, list);
+        ReadVariableArray(array.get(), value, list, keep);
         return 0;
     }
     Held<IAAFTypeDefRecord> record;
@@ -257,6 +268,28 @@ std::int32_t ReadTypedValueAt(IAAFTypeDef* type, IAAFPropertyValue* value, Prope
     }
     return result;
 }
+
+// The values of the object's property of that AUID, looked up directly; nothing when no properties
+// were counted before.
+std::int32_t CollectValues(ObjectT& object, PropertyValueList& list, const Auid& id, TaggedValueNameFilter keep)
+{
+    if (object.status < 0 || object.object == nullptr || object.propertyCount == 0)
+        return object.status;
+    Held<IAAFPropertyValue> value;
+    if (object.object->LookupPropertyValue(ToAafUid(id), value.out()) < 0)
+        return object.status;
+    CheckNotNull(value.get(), "CommonT: Initialize");
+    aafBoolean_t defined = kAAFFalse;
+    Held<IAAFTypeDef> type;
+    if (value->IsDefinedType(&defined) >= 0 && defined != kAAFFalse && Obtained(value->GetType(type.out()), type))
+        ReadTypedValueAt(type.get(), value.get(), list, 0, keep);
+    return object.status;
+}
+
+const std::string kCommentTag = "_COMMENT";
+
+// The names of comment tagged values are parts of the tag.
+bool IsCommentName(const std::string& name) { return kCommentTag.find(name) != std::string::npos; }
 
 }  // namespace
 
@@ -275,7 +308,7 @@ void PropertyValueList::Append(ValueBase* value)
 
 std::int32_t ReadTypedValue(IAAFTypeDef* type, IAAFPropertyValue* value, PropertyValueList& list)
 {
-    return ReadTypedValueAt(type, value, list, 0);
+    return ReadTypedValueAt(type, value, list, 0, nullptr);
 }
 
 Auid GetTypeDefinitionAuid(IUnknown* typeDefinition)
@@ -299,18 +332,7 @@ void GetArrayElementTypeAuid(Auid& out, std::int32_t& status, IUnknown* typeDefi
 
 std::int32_t ObjectT::CollectPropertyValues(PropertyValueList& list, const Auid& id)
 {
-    // An object with no properties counted has none to read.
-    if (status < 0 || object == nullptr || propertyCount == 0)
-        return status;
-    Held<IAAFPropertyValue> value;
-    if (object->LookupPropertyValue(ToAafUid(id), value.out()) < 0)
-        return status;
-    CheckNotNull(value.get(), "CommonT: Initialize");
-    aafBoolean_t defined = kAAFFalse;
-    Held<IAAFTypeDef> type;
-    if (value->IsDefinedType(&defined) >= 0 && defined != kAAFFalse && Obtained(value->GetType(type.out()), type))
-        ReadTypedValue(type.get(), value.get(), list);
-    return status;
+    return CollectValues(*this, list, id, nullptr);
 }
 
 void ObjectT::AddCommentsToCurrentItem(ItemSlot* currentItem)
@@ -318,12 +340,12 @@ void ObjectT::AddCommentsToCurrentItem(ItemSlot* currentItem)
     if (object == nullptr || currentItem == nullptr)
         return;
     PropertyValueList list;
-    if (CollectPropertyValues(list, kAttributesPropertyId) < 0)
+    // Only comments are kept: the values of the other attributes, often long texts, are not read.
+    if (CollectValues(*this, list, kAttributesPropertyId, IsCommentName) < 0)
         return;
-    static const std::string kCommentTag = "_COMMENT";
     for (const ValueBase* value : list.values) {
         auto tagged = dynamic_cast<const TaggedValue*>(value);
-        if (tagged == nullptr || kCommentTag.find(tagged->entry.name) == std::string::npos)
+        if (tagged == nullptr || !IsCommentName(tagged->entry.name))
             continue;
         CommentText comment;
         TaggedValueToCommentText(tagged->entry, comment);

@@ -21,7 +21,7 @@ MasterMobT::~MasterMobT()
 bool MasterMobT::ReadSlotSource(std::int32_t index, SlotInfo& slot, SourceReference& reference,
                                 MobSourceInfo& chain)
 {
-    const TimelineMobSlotT slotReader(mob, static_cast<aafUInt32>(index));
+    const TimelineMobSlotT& slotReader = SlotAt(static_cast<aafUInt32>(index));
     if (!FindAnySlotReference(slotReader, reference))
         return false;
     SourceMobT source(reference.sourceMobId);

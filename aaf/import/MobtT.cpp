@@ -1,5 +1,6 @@
 #include "aaf/import/MobtT.h"
 
+#include <algorithm>
 #include <limits>
 #include <vector>
 
@@ -38,7 +39,36 @@ MobtT::MobtT(IEnumAAFMobs* mobs)
 
 MobtT::~MobtT()
 {
+    made_.clear();
+    slots_.clear();
     ReleaseInterface(mob);
+}
+
+const TimelineMobSlotT& MobtT::SlotAt(aafUInt32 index)
+{
+    if (index < slots_.size() && slots_[index])
+        return *slots_[index];
+    made_.push_back(std::make_unique<TimelineMobSlotT>(mob, index));
+    return *made_.back();
+}
+
+const TimelineMobSlotT* MobtT::SlotOfId(aafSlotID_t slotId)
+{
+    // The kept readers answer when each slot was had: the first of that ID is the one the mob's
+    // lookup gives, and none of that ID means the lookup finds none.
+    bool complete = slots_.size() == static_cast<std::size_t>(std::max(slotCount, 0));
+    for (const auto& kept : slots_) {
+        if (kept->slot == nullptr) {
+            complete = false;
+            break;
+        }
+        if (static_cast<aafSlotID_t>(kept->info.slotId) == slotId)
+            return kept.get();
+    }
+    if (complete)
+        return nullptr;
+    made_.push_back(std::make_unique<TimelineMobSlotT>(mob, SlotIdKey{slotId}));
+    return made_.back().get();
 }
 
 void MobtT::ReadOrRelease()
@@ -88,8 +118,13 @@ void MobtT::ScanSlots()
     SlotInfo::EditRate marksRate;
     MobFrameRate mobRate;
     bool startFound = false;
+    // Readers handed out before stay valid.
+    for (auto& kept : slots_)
+        made_.push_back(std::move(kept));
+    slots_.clear();
     for (std::int32_t i = 0; i < slotCount; ++i) {
-        const TimelineMobSlotT slot(mob, static_cast<aafUInt32>(i));
+        slots_.push_back(std::make_unique<TimelineMobSlotT>(mob, static_cast<aafUInt32>(i)));
+        const TimelineMobSlotT& slot = *slots_.back();
         if (slot.status < 0)
             continue;
         mobRate.See(slot.info);

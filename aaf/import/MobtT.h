@@ -1,8 +1,11 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
+#include <vector>
 
 #include "aaf/ObjectT.h"
+#include "aaf/import/TimelineMobSlotT.h"
 #include "records/MobId.h"
 #include "records/MobInfo.h"
 #include "records/SlotInfo.h"
@@ -23,6 +26,13 @@ struct MobtT : ObjectT {
     // Length, edit rate, marks and timecodes of the mob from its timeline slots.
     void ScanSlots();
 
+    // The timeline reader of the slot at the index, or of the first slot of that ID, as ScanSlots
+    // read it: the readers of a mob's slots after its own read use these rather than read the
+    // slots again. One is made when ScanSlots kept none for it; an ID no slot has gives nullptr.
+    // The readers live as long as the mob's wrapper.
+    const TimelineMobSlotT& SlotAt(aafUInt32 index);
+    const TimelineMobSlotT* SlotOfId(aafSlotID_t slotId);
+
     // The header's enumerator of the mobs that match the criterion; a failure raises.
     static void GetMobIter(IAAFHeader* header, IEnumAAFMobs** mobs, aafSearchCrit_t* criterion);
 
@@ -34,6 +44,9 @@ struct MobtT : ObjectT {
 
 private:
     void ReadOrRelease();
+    // The readers ScanSlots made, by index, and those made for later asks.
+    std::vector<std::unique_ptr<TimelineMobSlotT>> slots_;
+    std::vector<std::unique_ptr<TimelineMobSlotT>> made_;
     // The length and marks, read in the edit units of the slots they came from, in frames.
     void ConvertToFrames(const SlotInfo::EditRate& lengthRate, const SlotInfo::EditRate& marksRate);
 };

@@ -17,13 +17,13 @@ namespace {
 // cannot be read.
 bool ReadReferencedSlot(SourceMobT& mob, std::int32_t slotId, SlotInfo& out)
 {
-    TimelineMobSlotT slot(mob.mob, SlotIdKey{static_cast<aafSlotID_t>(slotId)});
-    if (slot.status < 0)
+    const TimelineMobSlotT* slot = mob.SlotOfId(static_cast<aafSlotID_t>(slotId));
+    if (slot == nullptr || slot->status < 0)
         return false;
     SourceReference reference;
-    if (FindSlotSourceReference(slot, reference) >= 0)
-        slot.info.sourceRefs.push_back(reference);
-    out = slot.info;
+    out = slot->info;
+    if (FindSlotSourceReference(*slot, reference) >= 0)
+        out.sourceRefs.push_back(reference);
     return true;
 }
 
@@ -34,19 +34,20 @@ void SourceMobT::ReadSourceChain(MobSourceInfo& out)
     out = MobSourceInfo(info);
     if (status < 0 || slotCount < 1)
         return;
-    TimelineMobSlotT slot(mob, 0u);
+    const TimelineMobSlotT& slotReader = SlotAt(0u);
     SourceReference reference;
     // A file mob may hold its sources as an essence group too (several resolutions of one
     // original), read as it is in a master mob's slot.
-    if (FindAnySlotReference(slot, reference)) {
-        slot.info.sourceRefs.push_back(reference);
+    if (FindAnySlotReference(slotReader, reference)) {
+        SlotInfo slot = slotReader.info;
+        slot.sourceRefs.push_back(reference);
         FileDescriptorT descriptor(sourceMob);
         // The locators belong to the essence descriptor, whatever kind of descriptor it is.
         if (descriptor.essenceDescriptor != nullptr) {
             descriptor.Read(out.descriptors);
             out.mob.mediaPath = descriptor.FirstLocatorPath();
         }
-        out.slot = slot.info;
+        out.slot = slot;
         ReadSourcesOf(reference, out);
     }
     ChooseMediaPath(out);

@@ -58,8 +58,10 @@ std::size_t Alignment(const TypeDef* type, int depth)
 
 void PutLittle(std::uint64_t v, std::size_t size, std::vector<std::uint8_t>& out)
 {
+    const std::size_t at = out.size();
+    out.resize(at + size);
     for (std::size_t i = 0; i < size; ++i)
-        out.push_back(static_cast<std::uint8_t>(v >> (8 * std::min<std::size_t>(i, 7))));
+        out[at + i] = static_cast<std::uint8_t>(v >> (8 * std::min<std::size_t>(i, 7)));
 }
 
 void PadTo(std::size_t start, std::size_t alignment, std::vector<std::uint8_t>& out)
@@ -95,11 +97,19 @@ bool Append(const Value& v, std::vector<std::uint8_t>& out, int depth)
         // Stored little-endian field by field, as aafUID_t is laid out in memory.
         out.insert(out.end(), v.bytes.begin(), v.bytes.end());
         return true;
-    case ValueKind::String:
-        for (char16_t c : v.text)
-            PutLittle(c, sizeof(aafCharacter), out);
-        PutLittle(0, sizeof(aafCharacter), out);
+    case ValueKind::String: {
+        static_assert(sizeof(aafCharacter) == 2);
+        const std::size_t at = out.size();
+        out.resize(at + 2 * (v.text.size() + 1));
+        std::uint8_t* p = out.data() + at;
+        for (char16_t c : v.text) {
+            *p++ = static_cast<std::uint8_t>(c);
+            *p++ = static_cast<std::uint8_t>(c >> 8);
+        }
+        *p++ = 0;
+        *p = 0;
         return true;
+    }
     case ValueKind::Record: {
         const std::size_t start = out.size();
         for (std::size_t i = 0; i < v.elements.size(); ++i) {
@@ -184,13 +194,39 @@ HRESULT IndirectValue(const ModelObject& owner, std::uint16_t pid, Value* out)
 
 namespace {
 
-HRESULT NativeIndirect(const ModelObject& owner, std::uint16_t pid, std::vector<std::uint8_t>* out)
+// A string of two-byte characters whose stored bytes pass the decoder's checks (a whole number of
+// characters, the last the terminator) holds them in its native form already: little-endian, the
+// terminator included. Comments are such strings, and long ones.
+bool StoredFormIsNative(const TypeDef& type, std::span<const std::uint8_t> bytes)
 {
-    Value value;
-    const HRESULT hr = IndirectValue(owner, pid, &value);
+    if (type.category != TypeCategory::String || !type.complete || (type.fixedSize != 0 && type.fixedSize != bytes.size()))
+        return false;
+    const TypeDef* c = Unrenamed(type.element);
+    const std::size_t n = bytes.size();
+    return c && c->fixedSize == 2 && n >= 2 && n % 2 == 0 && bytes[n - 2] == 0 && bytes[n - 1] == 0;
+}
+
+// The native bytes of an indirect property: its stored bytes where they are that form, else the
+// decoded value's bytes made in *made.
+HRESULT NativeIndirect(const ModelObject& owner, std::uint16_t pid, std::vector<std::uint8_t>* made,
+                       std::span<const std::uint8_t>* out)
+{
+    std::span<const std::uint8_t> bytes;
+    const TypeDef* type = nullptr;
+    const HRESULT hr = IndirectBytes(owner, pid, &bytes, &type);
     if (hr != AAFRESULT_SUCCESS)
         return hr;
-    return NativeBytes(value, out) ? AAFRESULT_SUCCESS : AAFRESULT_BAD_TYPE;
+    if (StoredFormIsNative(*type, bytes)) {
+        *out = bytes;
+        return AAFRESULT_SUCCESS;
+    }
+    Value value;
+    if (!DecodeData(owner.model().model(), *type, bytes, &value, nullptr))
+        return AAFRESULT_BAD_PROP;
+    if (!NativeBytes(value, made))
+        return AAFRESULT_BAD_TYPE;
+    *out = *made;
+    return AAFRESULT_SUCCESS;
 }
 
 }  // namespace
@@ -199,8 +235,9 @@ HRESULT IndirectValueBufLen(const ModelObject& owner, std::uint16_t pid, aafUInt
 {
     if (!out)
         return AAFRESULT_NULL_PARAM;
-    std::vector<std::uint8_t> bytes;
-    const HRESULT hr = NativeIndirect(owner, pid, &bytes);
+    std::vector<std::uint8_t> made;
+    std::span<const std::uint8_t> bytes;
+    const HRESULT hr = NativeIndirect(owner, pid, &made, &bytes);
     if (hr == AAFRESULT_SUCCESS)
         *out = static_cast<aafUInt32>(bytes.size());
     return hr;
@@ -211,8 +248,9 @@ HRESULT CopyIndirectValue(const ModelObject& owner, std::uint16_t pid, aafUInt32
 {
     if (!buffer || !bytesRead)
         return AAFRESULT_NULL_PARAM;
-    std::vector<std::uint8_t> bytes;
-    const HRESULT hr = NativeIndirect(owner, pid, &bytes);
+    std::vector<std::uint8_t> made;
+    std::span<const std::uint8_t> bytes;
+    const HRESULT hr = NativeIndirect(owner, pid, &made, &bytes);
     return hr != AAFRESULT_SUCCESS ? hr : CopyBytes(bytes, buffer, size, bytesRead);
 }
 

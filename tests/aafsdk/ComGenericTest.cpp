@@ -1036,6 +1036,7 @@ TEST(ComNativeValues, EachTypeInItsMemoryForm)
         const char* what;
         std::vector<std::uint8_t> stored;
         std::vector<std::uint8_t> native;
+        HRESULT result = AAFRESULT_SUCCESS;
     } cases[] = {
         {"01040100-0000-0000-060e-2b3401040101", "Boolean", {1}, {1, 0, 0, 0}},
         {"01010100-0000-0000-060e-2b3401040101", "UInt8", {200}, {200}},
@@ -1045,6 +1046,12 @@ TEST(ComNativeValues, EachTypeInItsMemoryForm)
         {"03010200-0000-0000-060e-2b3401040101", "ProductVersion", {1, 0, 2, 0, 3, 0, 4, 0, 5},
          {1, 0, 2, 0, 3, 0, 4, 0, 5, 0, 0, 0}},
         {"01100200-0000-0000-060e-2b3401040101", "String", {'a', 0, 'b', 0, 0, 0}, {'a', 0, 'b', 0, 0, 0}},
+        {"01100200-0000-0000-060e-2b3401040101", "String with a NUL inside", {'a', 0, 0, 0, 0x3b, 0x26, 0, 0},
+         {'a', 0, 0, 0, 0x3b, 0x26, 0, 0}},
+        {"01100200-0000-0000-060e-2b3401040101", "empty String", {0, 0}, {0, 0}},
+        {"01100200-0000-0000-060e-2b3401040101", "String without terminator", {'a', 0, 'b', 0}, {}, AAFRESULT_BAD_PROP},
+        {"01100200-0000-0000-060e-2b3401040101", "String of odd size", {'a', 0, 0}, {}, AAFRESULT_BAD_PROP},
+        {"01100200-0000-0000-060e-2b3401040101", "String of no bytes", {}, {}, AAFRESULT_BAD_PROP},
         {"04010100-0000-0000-060e-2b3401040101", "UInt8Array", {1, 2, 3}, {1, 2, 3}},
         {"04010300-0000-0000-060e-2b3401040101", "Int32Array", {1, 0, 0, 0, 0xff, 0xff, 0xff, 0xff},
          {1, 0, 0, 0, 0xff, 0xff, 0xff, 0xff}},
@@ -1075,6 +1082,12 @@ TEST(ComNativeValues, EachTypeInItsMemoryForm)
         Ref<IAAFTaggedValue> tagged;
         ASSERT_EQ(comments->NextOne(tagged.out()), 0);
         aafUInt32 size = 0, read = 0;
+        if (c.result != AAFRESULT_SUCCESS) {
+            std::uint8_t buffer[16] = {};
+            EXPECT_EQ(tagged->GetValueBufLen(&size), c.result) << c.what;
+            EXPECT_EQ(tagged->GetValue(sizeof buffer, buffer, &read), c.result) << c.what;
+            continue;
+        }
         ASSERT_EQ(tagged->GetValueBufLen(&size), 0) << c.what;
         std::vector<std::uint8_t> value(size + 4, 0xee);
         ASSERT_EQ(tagged->GetValue(size + 4, value.data(), &read), 0) << c.what;
