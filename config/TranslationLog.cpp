@@ -25,13 +25,13 @@ std::string TranslationRecord::StatusText() const
     }
 }
 
-void TranslationLogEntry::AddTranslation(const std::string& fcpName, const std::string& avidName,
+void ItemTranslations::AddTranslation(const std::string& fcpName, const std::string& avidName,
                                          const std::string& action, TranslationStatus status)
 {
     translations.emplace_back(fcpName, avidName, action, status);
 }
 
-std::string TranslationLogEntry::ListIgnoredTranslations(const std::string& side) const
+std::string ItemTranslations::ListIgnoredTranslations(const std::string& side) const
 {
     if (side != "fcp" && side != "avid")
         return std::string();
@@ -51,7 +51,7 @@ std::string TranslationLogEntry::TimecodeText() const
     return TimecodeToText(timecode);
 }
 
-std::string TranslationLogEntry::SetItemId(const std::string& text, TranslationLogEntry& entry)
+std::string TranslationLogEntry::SetItemId(const std::string& text, ItemTranslations& entry)
 {
     entry.itemId = text;
     return entry.itemId;

@@ -26,13 +26,10 @@ struct TranslationRecord {
     std::string StatusText() const;
 };
 
-// The log of one FCP item: where it is and what the translation did to it.
-struct TranslationLogEntry {
+// What the translation did to one FCP item, under the item's id. Every item holds one; most stay
+// without records.
+struct ItemTranslations {
     std::string itemId;
-    std::string sequenceName;
-    std::string clipName;
-    std::string trackName;
-    Timecode timecode;
     std::vector<TranslationRecord> translations;
 
     void AddTranslation(const std::string& fcpName, const std::string& avidName,
@@ -40,11 +37,23 @@ struct TranslationLogEntry {
 
     // The Avid names of the ignored records joined with ", "; empty unless side is "fcp" or "avid".
     std::string ListIgnoredTranslations(const std::string& side) const;
+};
+
+// The log of one FCP item: where it is and what the translation did to it. Made only for the items
+// with records, when their sequence is done.
+struct TranslationLogEntry : ItemTranslations {
+    TranslationLogEntry() = default;
+    explicit TranslationLogEntry(const ItemTranslations& item) : ItemTranslations(item) {}
+
+    std::string sequenceName;
+    std::string clipName;
+    std::string trackName;
+    Timecode timecode;
 
     std::string TimecodeText() const;
 
     // Stores text as the entry's item id and returns a copy of it.
-    static std::string SetItemId(const std::string& text, TranslationLogEntry& entry);
+    static std::string SetItemId(const std::string& text, ItemTranslations& entry);
 };
 
 // Per-run: the entries with records, in the order the import appended them.

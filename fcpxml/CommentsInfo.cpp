@@ -29,6 +29,14 @@ std::string AppendCommaJoined(const std::string& text, std::string& field)
     return field;
 }
 
+std::string AppendCommaJoined(const std::string& text, RareText& field)
+{
+    // An empty text on an empty field leaves it unset.
+    if (field.empty() && text.empty())
+        return std::string();
+    return AppendCommaJoined(text, field.edit());
+}
+
 void WriteComments(const CommentsInfo& comments)
 {
     WriteXmlContainer("comments", [&] {

@@ -1,5 +1,7 @@
 #include "fcpxml/FCPClipItemTag.h"
 
+#include <utility>
+
 #include "config/MediaSettings.h"
 #include "fcpxml/FCPFileTag.h"
 #include "fcpxml/FCPSequenceTag.h"
@@ -23,7 +25,9 @@ FCPClipItemTag::FCPClipItemTag(FCPClipItemTag&& other) = default;
 FCPClipItemTag& FCPClipItemTag::operator=(FCPClipItemTag&& other) = default;
 FCPClipItemTag::~FCPClipItemTag() = default;
 
-FCPClipItemTag ToClipItem(const FCPFileTag& file, int mediaType)
+FCPClipItemTag ToClipItem(const FCPFileTag& file, int mediaType) { return ToClipItem(FCPFileTag(file), mediaType); }
+
+FCPClipItemTag ToClipItem(FCPFileTag&& file, int mediaType)
 {
     FCPClipItemTag item(file.name);
     item.mediaType = mediaType;
@@ -31,7 +35,7 @@ FCPClipItemTag ToClipItem(const FCPFileTag& file, int mediaType)
     item.duration = item.end = item.out = file.duration;
     item.start = item.in = 0;
     item.alphatype = file.alphatype;
-    item.files.push_back(file);
+    item.files = FileList(std::move(file));
     return item;
 }
 
@@ -124,8 +128,7 @@ void FCPClipItemTag::WriteClipItem()
     WriteLoggingInfo(logginginfo);
     WriteLabels(labels);
     WriteComments(comments);
-    for (FCPFileTag& file : files)
-        file.WriteFile();
+    files.Write();
     WriteMarkers();
     for (FCPSequenceTag& sequence : nestedSequences)
         sequence.WriteSequence();

@@ -5,6 +5,7 @@
 
 #include "fcpxml/BasicMotionBase.h"
 #include "fcpxml/EffectInfo.h"
+#include "fcpxml/FileList.h"
 #include "fcpxml/FilterInfo.h"
 #include "fcpxml/IDTagBase.h"
 #include "fcpxml/ItemTagBase.h"
@@ -77,7 +78,7 @@ public:
     bool stillframe = false;
     int stillframeoffset = -1;
     int syncoffset = -1;
-    std::vector<FCPFileTag> files;  // the first is the file the item plays
+    FileList files;  // the first is the file the item plays
     std::vector<FilterInfo> filters;  // written last first
     std::vector<FCPSequenceTag> nestedSequences;
     std::vector<SourceTrackInfo> sourcetracks;
@@ -87,3 +88,4 @@ public:
 
 // A clip item that plays the whole file (slugs): 0..duration, one copy of the file.
 FCPClipItemTag ToClipItem(const FCPFileTag& file, int mediaType);
+FCPClipItemTag ToClipItem(FCPFileTag&& file, int mediaType);

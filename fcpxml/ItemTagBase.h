@@ -35,6 +35,6 @@ public:
     RateInfo rate;
     int mediaType = 0;  // 1 audio, 2 video
     int kind = ItemKindNone;
-    TranslationLogEntry log;
+    ItemTranslations log;
     int layerIndex = 1;  // the layer of the AAF component the item was made from
 };

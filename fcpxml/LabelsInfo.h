@@ -2,10 +2,12 @@
 
 #include <string>
 
+#include "fcpxml/RareText.h"
+
 // The "labels" element.
 struct LabelsInfo {
-    std::string label;
-    std::string label2;
+    RareText label;
+    RareText label2;
 };
 
 // "label" only when set; "label2" always, as an empty element when empty.

@@ -2,13 +2,15 @@
 
 #include <string>
 
+#include "fcpxml/RareText.h"
+
 // The "logginginfo" element. take is held but never written.
 struct LoggingInfo {
-    std::string description;
-    std::string lognote;
-    std::string scene;
-    std::string shottake;
-    std::string take;
+    RareText description;
+    RareText lognote;
+    RareText scene;
+    RareText shottake;
+    RareText take;
 };
 
 // description, scene, shottake, lognote (empty elements when empty), then "good" "FALSE".

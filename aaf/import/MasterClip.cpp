@@ -18,8 +18,9 @@ void MasterMobT::BuildMasterClip()
 {
     if (status < 0)
         return;
-    const FCPFileTag file = MakeMasterFile(*this);
-    FCPClipTag clip = MakeMasterClip(*this, file);
+    // Every slot item, and every timeline item copied from one, holds this one file.
+    const FileList files(MakeMasterFile(*this));
+    FCPClipTag clip = MakeMasterClip(*this, files);
     MasterClipIdByMob[MobIdToText(info.mobId)] = clip.id;
     const std::string id = clip.id;
     MasterClipMap[id] = std::move(clip);
@@ -41,23 +42,23 @@ FCPFileTag MakeMasterFile(MasterMobT& master)
     return file;
 }
 
-FCPClipTag MakeMasterClip(MasterMobT& master, const FCPFileTag& file)
+FCPClipTag MakeMasterClip(MasterMobT& master, const FileList& files)
 {
     FCPClipTag clip;
     clip.FillFromMobInfo(master.info, master.info.GetItemId());
     clip.AddAafCommentColumns(master.info.comments);
     clip.markers = CollectMarkers(master.markers);
-    AddSlotClipItems(master, clip, file, master.pictureSources, 2);
-    AddSlotClipItems(master, clip, file, master.soundSources, 1);
+    AddSlotClipItems(master, clip, files, master.pictureSources, 2);
+    AddSlotClipItems(master, clip, files, master.soundSources, 1);
     return clip;
 }
 
-void AddSlotClipItems(MasterMobT& master, FCPClipTag& clip, const FCPFileTag& file,
+void AddSlotClipItems(MasterMobT& master, FCPClipTag& clip, const FileList& files,
                       const std::vector<MobSourceInfo>& sources, int mediaType)
 {
     int n = 1;
     for (const MobSourceInfo& source : sources) {
-        FCPClipItemTag item = MakeSlotClipItem(master, mediaType, clip, file, source, n++);
+        FCPClipItemTag item = MakeSlotClipItem(master, mediaType, clip, files, source, n++);
         if (item.mediaType == 2)
             clip.videoSlots[source.slotId] = std::move(item);
         else if (item.mediaType == 1)
@@ -65,7 +66,7 @@ void AddSlotClipItems(MasterMobT& master, FCPClipTag& clip, const FCPFileTag& fi
     }
 }
 
-FCPClipItemTag MakeSlotClipItem(MasterMobT& master, int mediaType, const FCPClipTag& clip, const FCPFileTag& file,
+FCPClipItemTag MakeSlotClipItem(MasterMobT& master, int mediaType, const FCPClipTag& clip, const FileList& files,
                                 const MobSourceInfo& source, int n)
 {
     FCPClipItemTag item(master.info.name);
@@ -76,10 +77,11 @@ FCPClipItemTag MakeSlotClipItem(MasterMobT& master, int mediaType, const FCPClip
     item.mediaType = source.slot.dataKind;
     item.out = item.end = item.duration = master.info.length;
     item.in = item.start = 0;
+    const FCPFileTag& file = files.front();
     item.alphatype = file.GetAlphaType();
     item.AppendMasterComments(clip.comments.mastercomment1, clip.comments.mastercomment2,
                               clip.comments.mastercomment3, clip.comments.mastercomment4);
-    item.files.push_back(file);
+    item.files = files;
     item.duration = file.duration;
     return item;
 }

@@ -1,6 +1,7 @@
 #include "aaf/import/NestedSequences.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "aaf/import/TrackLayout.h"
 #include "aaf/import/TranslationLogCollection.h"
@@ -21,7 +22,8 @@ FCPClipItemTag MakeSlugClipItem(const ComponentContext& context, const std::stri
 {
     FCPFileTag file("Slug");
     file.MakeSlug(context.dataKind, context.length);
-    FCPClipItemTag item = ToClipItem(file, context.dataKind);
+    const int fileDuration = file.duration;
+    FCPClipItemTag item = ToClipItem(std::move(file), context.dataKind);
     item.name = name;
     item.AssignIdFromName();
     item.sourcetracks.push_back(SourceTrackInfo{item.mediaType, 1});
@@ -29,7 +31,7 @@ FCPClipItemTag MakeSlugClipItem(const ComponentContext& context, const std::stri
     item.in = 0;
     item.out = context.length;
     // The file's length: the fixed slug length, or longer when the gap is.
-    item.duration = file.duration;
+    item.duration = fileDuration;
     item.mediaType = context.dataKind;
     return item;
 }
@@ -39,9 +41,8 @@ void ReplaceMediaWithSlug(FCPClipItemTag& item)
     const int length = item.out - item.in;
     FCPFileTag slug("Slug");
     slug.MakeSlug(2, length);
-    item.ClearFiles();
-    item.files.push_back(slug);
     item.duration = slug.duration;
+    item.files = FileList(std::move(slug));
     item.in = 0;
     item.out = length;
     item.start = 0;

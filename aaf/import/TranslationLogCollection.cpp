@@ -1,5 +1,7 @@
 #include "aaf/import/TranslationLogCollection.h"
 
+#include <utility>
+
 #include "aaf/import/TimelineBuilder.h"
 #include "config/MediaSettings.h"
 #include "fcpxml/FCPSequenceTag.h"
@@ -41,7 +43,7 @@ void LogItemsOfTrack(TrackInfo& track, const FCPSequenceTag& sequence)
 {
     const std::string label = TrackLabelOfTrack(track);
     for (ItemSlot& slot : track.items) {
-        if (GetItemKind(slot) == ItemKindNone)
+        if (GetItemKind(slot) == ItemKindNone || slot.get()->log.translations.empty())
             continue;
         TrimValues trim;
         GetItemTrimValues(slot, trim);
@@ -50,8 +52,11 @@ void LogItemsOfTrack(TrackInfo& track, const FCPSequenceTag& sequence)
 }
 
 void AppendItemLogEntry(const FCPSequenceTag& sequence, const std::string& name,
-                        const std::string& label, int position, TranslationLogEntry& entry)
+                        const std::string& label, int position, const ItemTranslations& item)
 {
+    if (item.translations.empty())
+        return;
+    TranslationLogEntry entry(item);
     entry.clipName = name;
     entry.trackName = label;
     entry.sequenceName = sequence.name;
@@ -60,8 +65,7 @@ void AppendItemLogEntry(const FCPSequenceTag& sequence, const std::string& name,
     entry.timecode.dropFrame = OutputMediaSettings.timecode.dropFrame;
     entry.timecode.rateNumerator = OutputMediaSettings.timecode.rateNumerator;
     entry.timecode.rateDenominator = OutputMediaSettings.timecode.rateDenominator;
-    if (!entry.translations.empty())
-        TranslationLog.push_back(entry);
+    TranslationLog.push_back(std::move(entry));
 }
 
 std::string TrackLabel(int dataKind, int number)
