@@ -65,7 +65,7 @@ public:
     void push_back(const T& value)
     {
         if (size() == capacity())
-            Grow(std::max<std::size_t>(4, 2 * capacity()));
+            Grow(std::max<std::size_t>(1, 2 * capacity()));  // most lists hold one reference
         new (data() + head()->size) T(value);
         ++head()->size;
     }
