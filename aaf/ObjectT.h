@@ -61,6 +61,10 @@ struct ObjectT {
     // definition's AUID is id, looked up directly; nothing when no properties were counted before.
     // Returns status.
     std::int32_t CollectPropertyValues(PropertyValueList& list, const Auid& id);
+    // The same, with the values of tagged values read only where readValueOf takes the name: the
+    // others are listed by name alone.
+    using TaggedValueNameFilter = bool (*)(const std::string& name);
+    std::int32_t CollectPropertyValues(PropertyValueList& list, const Auid& id, TaggedValueNameFilter readValueOf);
     // The comment tagged values of the object's attributes become clip comments of the current item
     // (the top of the import's item stack; null when it is empty, and then nothing is read).
     void AddCommentsToCurrentItem(ItemSlot* currentItem);

@@ -86,12 +86,10 @@ bool ReadTaggedBytes(IAAFTaggedValue* tagged, aafUInt32 size, std::vector<aafUIn
     return true;
 }
 
-// Which tagged values a read keeps, by name; null keeps every one. The value of one it does not
-// keep is not read.
-using TaggedValueNameFilter = bool (*)(const std::string& name);
+using TaggedValueNameFilter = ObjectT::TaggedValueNameFilter;
 
 // The tagged-value object an object reference points at: its name, and its value when it is a
-// text or an Int32. False when it cannot be had or the filter does not keep it.
+// text or an Int32 and the filter (when there is one) takes the name. False when it cannot be had.
 bool ReadReferencedTaggedValue(IAAFTypeDefObjectRef* reference, IAAFPropertyValue* element, TaggedValueEntry& entry,
                                TaggedValueNameFilter keep)
 {
@@ -100,9 +98,9 @@ bool ReadReferencedTaggedValue(IAAFTypeDefObjectRef* reference, IAAFPropertyValu
         return false;
     auto* tagged = static_cast<IAAFTaggedValue*>(object.get());
     entry.name = ReadText(tagged, "CommonT: GetName", &IAAFTaggedValue::GetNameBufLen, &IAAFTaggedValue::GetName);
-    if (keep != nullptr && !keep(entry.name))
-        return false;
     entry.typeCategory = -1;
+    if (keep != nullptr && !keep(entry.name))
+        return true;
 
     Held<IAAFTypeDef> typeDefinition;
     if (!Obtained(tagged->GetTypeDefinition(typeDefinition.out()), typeDefinition))
@@ -335,12 +333,17 @@ std::int32_t ObjectT::CollectPropertyValues(PropertyValueList& list, const Auid&
     return CollectValues(*this, list, id, nullptr);
 }
 
+std::int32_t ObjectT::CollectPropertyValues(PropertyValueList& list, const Auid& id, TaggedValueNameFilter readValueOf)
+{
+    return CollectValues(*this, list, id, readValueOf);
+}
+
 void ObjectT::AddCommentsToCurrentItem(ItemSlot* currentItem)
 {
     if (object == nullptr || currentItem == nullptr)
         return;
     PropertyValueList list;
-    // Only comments are kept: the values of the other attributes, often long texts, are not read.
+    // The values of attributes other than comments, often long texts, are not read.
     if (CollectValues(*this, list, kAttributesPropertyId, IsCommentName) < 0)
         return;
     for (const ValueBase* value : list.values) {

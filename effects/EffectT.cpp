@@ -152,7 +152,12 @@ void EffectT::ReadMotionEffectTags()
 bool EffectT::ReadMfxTags(MotionEffectTags& tags)
 {
     PropertyValueList list;
-    CollectPropertyValues(list, kAttributesPropertyId);
+    // Every attribute counts towards having tags; only the values of these are looked at.
+    const auto isMotionTag = [](const std::string& tag) {
+        return tag == "_MATCH" || tag == "_MFX_GRAPH_ENABLED" || tag == "_MFX_VIEW_SPD_TOP" ||
+               tag == "_MFX_VIEW_SPD_BOTTOM" || tag == "_MIXMATCH_MOTIONADAPTER";
+    };
+    CollectPropertyValues(list, kAttributesPropertyId, isMotionTag);
     for (const ValueBase* value : list.values) {
         const auto* tagged = dynamic_cast<const TaggedValue*>(value);
         if (!tagged)
