@@ -11,6 +11,7 @@
 #include "fcpxml/ItemTagBase.h"
 #include "fcpxml/MarkTagBase.h"
 #include "fcpxml/MasterIDTagBase.h"
+#include "fcpxml/RareText.h"
 #include "fcpxml/SourceTrackInfo.h"
 #include "fcpxml/SubclipInfo.h"
 #include "fcpxml/TrimTagBase.h"
@@ -70,7 +71,7 @@ public:
     // Writing a file or a nested sequence fills in computed texts, hence not const.
     void WriteClipItem();
 
-    std::string alphatype;
+    RareText alphatype;
     bool alphareverse = false;
     bool anamorphic = false;
     std::string fielddominance;

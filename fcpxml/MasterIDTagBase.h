@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "fcpxml/RareText.h"
+
 // The master-clip references of an item.
 struct MasterIDTagBase {
     explicit MasterIDTagBase(bool isMasterClip = false) : ismasterclip(isMasterClip) {}
@@ -14,5 +16,5 @@ struct MasterIDTagBase {
 
     bool ismasterclip;
     std::string masterclipid;
-    std::string subclipmasterid;
+    RareText subclipmasterid;  // set on subclips alone
 };

@@ -39,6 +39,7 @@ public:
     const char* c_str() const { return str().c_str(); }
     // The text to change in place.
     std::string& edit();
+    void clear() { text_.reset(); }
 
 private:
     static const std::string& Empty();

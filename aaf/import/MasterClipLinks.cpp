@@ -73,7 +73,8 @@ void MarkReferenced(const std::string& id)
         clip->second.referenced = true;
 }
 
-void ClearUnlessFiled(std::string& id, const std::set<std::string>& filed)
+template <typename Text>
+void ClearUnlessFiled(Text& id, const std::set<std::string>& filed)
 {
     if (!filed.contains(id))
         id.clear();

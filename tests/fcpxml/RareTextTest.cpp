@@ -56,6 +56,8 @@ TEST(RareText, CopiesAreIndependentAndAssignmentReplaces)
     EXPECT_EQ(a, "again");
     RareText moved = std::move(a);
     EXPECT_EQ(moved, "again");
+    moved.clear();
+    EXPECT_TRUE(moved.empty());
     RareText empty;
     EXPECT_EQ(empty.edit(), "");
     EXPECT_TRUE(empty.empty());

@@ -156,7 +156,7 @@ TEST_F(MasterClipLinks, ItemsNameOnlyClipsTheDocumentWrites)
     const std::vector<ItemSlot>& items = CutItems();
     const auto ids = [&](std::size_t i) {
         const auto* item = dynamic_cast<const MasterIDTagBase*>(items.at(i).get());
-        return item->masterclipid + "|" + item->subclipmasterid;
+        return item->masterclipid + "|" + item->subclipmasterid.str();
     };
     EXPECT_EQ(ids(0), "USED|");
     EXPECT_EQ(ids(1), "TITLE MEDIA|");
