@@ -80,21 +80,19 @@ const RowIndex& BuiltinRows()
 
 void DefinitionDictionary::Add(Definition definition)
 {
-    const Key key{definition.kind, definition.id};
-    if (file_.count(key))
+    const auto kind = static_cast<std::size_t>(definition.kind);
+    if (kind >= kKinds || file_[kind].Find(definition.id))
         return;
     definition.row = FindRow(definition.kind, definition.id);
     Definition& d = definitions_.emplace_back(std::move(definition));
-    file_.emplace(key, &d);
+    file_[kind].Set(&d);
     fileOrder_.push_back(&d);
 }
 
 const Definition* DefinitionDictionary::FindFile(DefinitionKind kind, const Auid& id) const
 {
-    if (file_.empty())
-        return nullptr;
-    const auto it = file_.find(Key{kind, id});
-    return it == file_.end() ? nullptr : it->second;
+    const auto index = static_cast<std::size_t>(kind);
+    return index < kKinds ? file_[index].Find(id) : nullptr;
 }
 
 const Definition* DefinitionDictionary::FindBuiltin(DefinitionKind kind, const Auid& id) const

@@ -1,11 +1,13 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <deque>
 #include <string>
 #include <unordered_map>
 #include <vector>
 
+#include "aafsdk/model/AuidIndex.h"
 #include "aafsdk/model/AuidLiteral.h"
 #include "aafsdk/model/BaselineTables.h"
 #include "aafsdk/stored/StoredGraph.h"
@@ -49,23 +51,13 @@ public:
     static Auid LegacyDataDefinition(const Auid& id);
 
 private:
-    struct Key {
-        DefinitionKind kind;
-        Auid id;
-        friend bool operator==(const Key&, const Key&) = default;
-    };
-    struct KeyHash {
-        std::size_t operator()(const Key& k) const noexcept
-        {
-            return AuidHash{}(k.id) * 31 + static_cast<std::size_t>(k.kind);
-        }
-    };
     const Definition* FindFile(DefinitionKind kind, const Auid& id) const;
     // The built-in definition, made when first asked for: a file names few it does not hold.
     const Definition* FindBuiltin(DefinitionKind kind, const Auid& id) const;
 
     std::deque<Definition> definitions_;
-    std::unordered_map<Key, const Definition*, KeyHash> file_;
+    static constexpr std::size_t kKinds = static_cast<std::size_t>(DefinitionKind::KLVData) + 1;
+    std::array<AuidIndex<Definition>, kKinds> file_;  // by kind
     std::vector<const Definition*> fileOrder_;
     mutable std::deque<Definition> builtinMade_;
     mutable std::unordered_map<const DefinitionRow*, const Definition*> builtin_;
