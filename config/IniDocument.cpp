@@ -60,6 +60,16 @@ unsigned ByteClass(char byte)
     return kByteClasses[static_cast<unsigned char>(byte)];
 }
 
+unsigned ClassOf(char16_t unit)
+{
+    return UnitClass(unit);
+}
+
+unsigned ClassOf(char byte)
+{
+    return ByteClass(byte);
+}
+
 std::u16string_view Units(const QString& text)
 {
     return {reinterpret_cast<const char16_t*>(text.unicode()), static_cast<std::size_t>(text.size())};
@@ -146,46 +156,52 @@ bool IsHexDigit(unsigned ch)
     return (ch >= '0' && ch <= '9') || (ch >= 'a' && ch <= 'f') || (ch >= 'A' && ch <= 'F');
 }
 
+// The common value, printable ASCII with nothing to escape, stands as it is, quoted and its '@'
+// doubled as the general path below would have it; false, with out unchanged, for any other.
+// Unit is char16_t (a QString's units) or char (UTF-8 bytes, of which only ASCII is plain).
+template <typename Unit>
+bool AppendPlainValue(std::basic_string_view<Unit> units, std::string& out)
+{
+    unsigned all = kPlainValue;
+    unsigned any = 0;
+    for (const Unit unit : units) {
+        const unsigned unitClass = ClassOf(unit);
+        all &= unitClass;
+        any |= unitClass;
+    }
+    if (!(all & kPlainValue))
+        return false;
+    const bool at = !units.empty() && units.front() == Unit('@');
+    const bool quotes =
+        (any & kQuotesValue) || (!units.empty() && (units.front() == Unit(' ') || units.back() == Unit(' ')));
+    const std::size_t from = out.size();
+    out.resize(from + units.size() + 3);
+    char* to = out.data() + from;
+    if (quotes)
+        *to++ = '"';
+    if (at)
+        *to++ = '@';
+    if constexpr (std::is_same_v<Unit, char>) {
+        std::memcpy(to, units.data(), units.size());
+        to += units.size();
+    } else {
+        for (const Unit unit : units)
+            *to++ = static_cast<char>(unit);
+    }
+    if (quotes)
+        *to++ = '"';
+    out.resize(static_cast<std::size_t>(to - out.data()));
+    return true;
+}
+
 // A text value as Qt stores one: "@String(...)" around a text holding NUL, "@" doubled in front,
 // C escapes for control characters, "\x" and the unit in hex for everything past ASCII (and for a
 // hex digit right after such an escape), and quotes around a value with ';', ',' or '=' in it or a
 // space at either end.
 void AppendEscapedValue(const QString& value, std::string& out)
 {
-    // The common value, printable ASCII with nothing to escape, is copied as it is checked, then
-    // quoted and its '@' doubled as the general path below would; anything else is taken back.
-    const std::u16string_view units = Units(value);
-    const std::size_t from = out.size();
-    out.resize(from + units.size() + 3);
-    char* const begin = out.data() + from;
-    char* to = begin;
-    unsigned all = kPlainValue;
-    unsigned any = 0;
-    for (const char16_t ch : units) {
-        const unsigned unitClass = UnitClass(ch);
-        all &= unitClass;
-        any |= unitClass;
-        *to++ = static_cast<char>(ch);
-    }
-    if (all & kPlainValue) {
-        const bool at = !units.empty() && units.front() == u'@';
-        const bool quotes =
-            (any & kQuotesValue) || (!units.empty() && (units.front() == u' ' || units.back() == u' '));
-        const std::size_t lead = (at ? 1 : 0) + (quotes ? 1 : 0);
-        if (lead != 0) {
-            std::memmove(begin + lead, begin, units.size());
-            to += lead;
-            if (quotes) {
-                begin[0] = '"';
-                *to++ = '"';
-            }
-            if (at)
-                begin[lead - 1] = '@';
-        }
-        out.resize(static_cast<std::size_t>(to - out.data()));
+    if (AppendPlainValue(Units(value), out))
         return;
-    }
-    out.resize(from);
     QString text = value;
     if (text.contains(QChar(0)))
         text = QStringLiteral("@String(") + text + QLatin1Char(')');
@@ -242,33 +258,8 @@ void AppendEscapedValue(const QString& value, std::string& out)
 // bytes; anything else is read as QString::fromUtf8 reads it and escaped from its units.
 void AppendEscapedValue(std::string_view value, std::string& out)
 {
-    const std::size_t from = out.size();
-    out.resize(from + value.size() + 3);
-    char* const begin = out.data() + from;
-    unsigned all = kPlainValue;
-    unsigned any = 0;
-    for (const char ch : value) {
-        const unsigned unitClass = ByteClass(ch);
-        all &= unitClass;
-        any |= unitClass;
-    }
-    if (!(all & kPlainValue)) {
-        out.resize(from);
+    if (!AppendPlainValue(value, out))
         AppendEscapedValue(QString::fromUtf8(value.data(), static_cast<int>(value.size())), out);
-        return;
-    }
-    const bool at = !value.empty() && value.front() == '@';
-    const bool quotes = (any & kQuotesValue) || (!value.empty() && (value.front() == ' ' || value.back() == ' '));
-    char* to = begin;
-    if (quotes)
-        *to++ = '"';
-    if (at)
-        *to++ = '@';
-    std::memcpy(to, value.data(), value.size());
-    to += value.size();
-    if (quotes)
-        *to++ = '"';
-    out.resize(static_cast<std::size_t>(to - out.data()));
 }
 
 // A value as it was set: QString units, or UTF-8 bytes.
